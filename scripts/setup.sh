@@ -1,0 +1,44 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build in build/.
+# Sourced, not run; expects KINDREL_ROOT to be the repository root.
+
+kindrel_fail() {
+    echo "kindrel: $*" >&2
+    exit 1
+}
+
+KINDREL_PACKAGES=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    fonts-wine fonts-liberation2
+    xvfb xauth x11-utils xdotool
+)
+
+kindrel_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "${KINDREL_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "kindrel: installing ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || kindrel_fail "need root or sudo to install: ${missing[*]}"
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq || kindrel_fail "apt-get update failed"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+        || kindrel_fail "apt-get install failed for: ${missing[*]}"
+}
+
+kindrel_build() {
+    local build_dir="$KINDREL_ROOT/build"
+    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        cmake -S "$KINDREL_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            || kindrel_fail "cmake configure failed"
+    fi
+    cmake --build "$build_dir" -j"$(nproc)" || kindrel_fail "build failed"
+}

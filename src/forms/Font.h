@@ -1,0 +1,28 @@
+// Fonts named as the designs name them, sized in pixels so that layout does not follow the dpi.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace forms {
+
+struct FontSpec {
+    QString family = QStringLiteral("Tahoma");
+    float points = 8.25f;
+    bool bold = false;
+
+    QFont toQFont() const;
+    bool operator==(const FontSpec&) const = default;
+};
+
+inline FontSpec tahoma(float points, bool bold = false) { return {QStringLiteral("Tahoma"), points, bold}; }
+inline FontSpec arial(float points, bool bold = false) { return {QStringLiteral("Arial"), points, bold}; }
+inline FontSpec timesNewRoman(float points, bool bold = false) {
+    return {QStringLiteral("Times New Roman"), points, bold};
+}
+
+// Makes Tahoma available from Debian's fonts-wine when the system has none of its own.
+// Returns the number of font files registered.
+int registerHouseFonts();
+
+}  // namespace forms

@@ -1,0 +1,116 @@
+#include "forms/Pictures.h"
+
+#include "forms/WmfReader.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace forms {
+
+Pictures::Pictures(QStringList roots) : m_roots(std::move(roots)) {}
+
+QStringList Pictures::searchRoots() const {
+    if (!m_roots.isEmpty()) return m_roots;
+    QStringList roots{QDir::currentPath()};
+    if (QCoreApplication::instance()) {
+        const QString exeDir = QCoreApplication::applicationDirPath();
+        if (QDir(exeDir) != QDir(roots.front())) roots << exeDir;
+    }
+    return roots;
+}
+
+namespace {
+
+// Finds one path component in a folder: the exact name first, then any letter case.
+QString matchEntry(const QDir& dir, const QString& component) {
+    if (QFileInfo::exists(dir.filePath(component))) return component;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(component, Qt::CaseInsensitive) == 0) return entry;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString Pictures::resolve(const QString& designPath) const {
+    QString normalised = designPath;
+    normalised.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList components = normalised.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (components.isEmpty()) return {};
+    for (const QString& component : components) {
+        // A picture path names a folder under the program; never climb out of it.
+        if (component == QLatin1String("..") || component == QLatin1String(".")) return {};
+    }
+    for (const QString& root : searchRoots()) {
+        QDir dir(root);
+        QString found;
+        bool ok = true;
+        for (qsizetype i = 0; i < components.size(); ++i) {
+            const QString entry = matchEntry(dir, components[i]);
+            if (entry.isEmpty()) {
+                ok = false;
+                break;
+            }
+            if (i + 1 < components.size()) {
+                if (!dir.cd(entry)) {
+                    ok = false;
+                    break;
+                }
+            } else {
+                found = dir.filePath(entry);
+            }
+        }
+        if (ok && QFileInfo(found).isFile()) return found;
+    }
+    return {};
+}
+
+std::optional<QImage> Pictures::decode(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return std::nullopt;
+    if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize declared = reader.size();
+    if (!declared.isValid() || declared.width() > kMaxSide || declared.height() > kMaxSide) {
+        return std::nullopt;
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    // Drawn many times (a dragged label repaints the picture under it): keep it in a fast format.
+    const QImage::Format fast =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() != fast) image.convertTo(fast);
+    return image;
+}
+
+std::optional<QImage> Pictures::load(const QString& designPath) {
+    const QString path = resolve(designPath);
+    if (path.isEmpty()) return std::nullopt;
+    const QFileInfo info(path);
+    if (info.size() <= 0 || info.size() > kMaxFileBytes) return std::nullopt;
+    const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+
+    if (auto it = m_cache.constFind(path); it != m_cache.constEnd()) {
+        if (it->size == info.size() && it->modified == modified) return it->image;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    std::optional<QImage> image = decode(file.read(kMaxFileBytes));
+    if (!image) {
+        m_cache.remove(path);
+        return std::nullopt;
+    }
+    m_cache.insert(path, Cached{info.size(), modified, *image});
+    return image;
+}
+
+}  // namespace forms
