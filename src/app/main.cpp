@@ -1,6 +1,18 @@
+// Chemistry Key Stage 3 Kindrel: starts on the title screen.
 #include <QApplication>
+
+#include "forms/Font.h"
+#include "shell/Program.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("kindrel"));
+    QApplication::setApplicationDisplayName(QString());
+    // Screens end the program themselves: when the last one is unloaded, or on "Exit".
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::registerHouseFonts();
+
+    shell::Program program;
+    program.start();
+    return QApplication::exec();
 }

@@ -8,7 +8,9 @@ namespace forms {
 
 using Colour = QRgb;
 
-inline constexpr Colour rgb(int r, int g, int b) { return qRgb(r, g, b); }
+inline constexpr Colour rgb(int r, int g, int b) {
+    return qRgb(r, g, b);
+}
 
 // &H00BBGGRR as the form designs write it.
 inline constexpr Colour fromBgr(std::uint32_t value) {

@@ -18,7 +18,8 @@ QFont FontSpec::toQFont() const {
 int registerHouseFonts() {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return 0;
     int registered = 0;
-    for (const char* path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+    for (const char* path :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
         if (QFile::exists(QString::fromLatin1(path)) &&
             QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0) {
             ++registered;

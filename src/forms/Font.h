@@ -15,8 +15,12 @@ struct FontSpec {
     bool operator==(const FontSpec&) const = default;
 };
 
-inline FontSpec tahoma(float points, bool bold = false) { return {QStringLiteral("Tahoma"), points, bold}; }
-inline FontSpec arial(float points, bool bold = false) { return {QStringLiteral("Arial"), points, bold}; }
+inline FontSpec tahoma(float points, bool bold = false) {
+    return {QStringLiteral("Tahoma"), points, bold};
+}
+inline FontSpec arial(float points, bool bold = false) {
+    return {QStringLiteral("Arial"), points, bold};
+}
 inline FontSpec timesNewRoman(float points, bool bold = false) {
     return {QStringLiteral("Times New Roman"), points, bold};
 }

@@ -1,7 +1,5 @@
 #include "forms/Pictures.h"
 
-#include "forms/WmfReader.h"
-
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -9,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include "forms/WmfReader.h"
 
 namespace forms {
 
@@ -29,7 +29,8 @@ namespace {
 // Finds one path component in a folder: the exact name first, then any letter case.
 QString matchEntry(const QDir& dir, const QString& component) {
     if (QFileInfo::exists(dir.filePath(component))) return component;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(component, Qt::CaseInsensitive) == 0) return entry;
     }

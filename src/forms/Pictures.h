@@ -10,7 +10,7 @@
 namespace forms {
 
 class Pictures {
-public:
+  public:
     // Roots searched in order; empty means the working directory at the time of the lookup,
     // then the folder of the executable.
     explicit Pictures(QStringList roots = {});
@@ -29,7 +29,7 @@ public:
     static constexpr int kMaxSide = 8192;
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
-private:
+  private:
     QStringList searchRoots() const;
 
     struct Cached {

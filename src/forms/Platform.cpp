@@ -1,7 +1,5 @@
 #include "forms/Platform.h"
 
-#include "forms/Twips.h"
-
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,12 +9,14 @@
 #include <chrono>
 #include <random>
 
+#include "forms/Twips.h"
+
 namespace forms {
 
 namespace {
 
 class QtTimer final : public PlatformTimer {
-public:
+  public:
     QtTimer() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (onTimeout) onTimeout();
@@ -26,7 +26,7 @@ public:
     void stop() override { m_timer.stop(); }
     bool isActive() const override { return m_timer.isActive(); }
 
-private:
+  private:
     QTimer m_timer;
 };
 
@@ -48,7 +48,9 @@ void QtPlatform::setBusyPointer(bool busy) {
         QGuiApplication::restoreOverrideCursor();
 }
 
-bool QtPlatform::openUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool QtPlatform::openUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
 
 std::int64_t QtPlatform::clockMs() const {
     using namespace std::chrono;
@@ -65,7 +67,9 @@ std::uint64_t QtPlatform::freshSeed() {
     return seed;
 }
 
-std::unique_ptr<PlatformTimer> QtPlatform::createTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<PlatformTimer> QtPlatform::createTimer() {
+    return std::make_unique<QtTimer>();
+}
 
 void QtPlatform::keepOnTop(QWidget* window) {
     const bool wasVisible = window->isVisible();

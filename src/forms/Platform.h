@@ -13,7 +13,7 @@ namespace forms {
 
 // A repeating timer as the designs' Timer control needs it.
 class PlatformTimer {
-public:
+  public:
     virtual ~PlatformTimer() = default;
     virtual void start(int intervalMs) = 0;
     virtual void stop() = 0;
@@ -22,7 +22,7 @@ public:
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The primary display's size, in twips.
@@ -42,7 +42,7 @@ public:
 
 // The real desktop through Qt.
 class QtPlatform final : public Platform {
-public:
+  public:
     QSizeF displaySize() const override;
     void setBusyPointer(bool busy) override;
     bool openUrl(const QString& url) override;
@@ -51,7 +51,7 @@ public:
     std::unique_ptr<PlatformTimer> createTimer() override;
     void keepOnTop(QWidget* window) override;
 
-private:
+  private:
     bool m_busy = false;
     std::uint64_t m_seedCounter = 0;
 };

@@ -9,8 +9,12 @@ namespace forms {
 
 inline constexpr float kTwipsPerPixel = 15.0f;  // 1440 twips per inch at 96 dpi
 
-inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline float toTwips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+inline int toPixels(float twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline float toTwips(double pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
 
 struct TwipRect {
     float left = 0;

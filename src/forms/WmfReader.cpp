@@ -5,8 +5,7 @@
 namespace forms {
 
 bool isPlaceableMetafile(const QByteArray& bytes) {
-    return bytes.size() >= 4 &&
-           qFromLittleEndian<quint32>(bytes.constData()) == 0x9AC6CDD7u;
+    return bytes.size() >= 4 && qFromLittleEndian<quint32>(bytes.constData()) == 0x9AC6CDD7u;
 }
 
 std::optional<QImage> readPlaceableMetafile(const QByteArray&) {

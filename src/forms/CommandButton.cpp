@@ -1,0 +1,103 @@
+#include "forms/CommandButton.h"
+
+#include <QPainter>
+
+#include "forms/Pictures.h"
+#include "forms/Screen.h"
+
+namespace forms {
+
+CommandButton::CommandButton(Screen& screen, Container& container, QString name, int index)
+    : Control(screen, container, std::move(name), index), m_font(tahoma(8.25f).toQFont()) {
+    attachPaintedWidget();
+    widget()->setFocusPolicy(Qt::StrongFocus);
+    setTabStop(true);
+}
+
+void CommandButton::setCaption(const QString& caption) {
+    m_caption = caption;
+    repaint();
+}
+
+void CommandButton::setFont(const FontSpec& font) {
+    m_font = font.toQFont();
+    repaint();
+}
+
+void CommandButton::setBackColour(Colour colour) {
+    m_back = colour;
+    repaint();
+}
+
+bool CommandButton::loadPicture(const QString& designPath) {
+    std::optional<QImage> picture = screen().pictures().load(designPath);
+    if (!picture) return false;
+    m_picture = *picture;
+    repaint();
+    return true;
+}
+
+void CommandButton::setFocus() {
+    if (widget()) widget()->setFocus(Qt::OtherFocusReason);
+}
+
+bool CommandButton::hasFocus() const {
+    return widget() && widget()->hasFocus();
+}
+
+void CommandButton::press() {
+    if (isEnabled() && onClick) onClick();
+}
+
+bool CommandButton::keyPress(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        press();
+        return true;
+    }
+    return false;
+}
+
+void CommandButton::copyLookFrom(const Control& other) {
+    Control::copyLookFrom(other);
+    if (const auto* button = dynamic_cast<const CommandButton*>(&other)) {
+        m_caption = button->m_caption;
+        m_font = button->m_font;
+        m_back = button->m_back;
+        m_picture = button->m_picture;
+        repaint();
+    }
+}
+
+void CommandButton::paint(QPainter& painter) {
+    const QRect area(QPoint(0, 0), widget()->size());
+    const QColor face(m_back);
+    painter.fillRect(area, face);
+    // A raised bevel: light top-left, dark bottom-right, as desktop buttons are drawn.
+    painter.setPen(face.lighter(150));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(QColor(kBlack));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    painter.setPen(face.darker(150));
+    painter.drawLine(area.bottomLeft() + QPoint(1, -1), area.bottomRight() + QPoint(-1, -1));
+    painter.drawLine(area.topRight() + QPoint(-1, 1), area.bottomRight() + QPoint(-1, -1));
+
+    if (!m_picture.isNull()) {
+        const QPoint at((area.width() - m_picture.width()) / 2,
+                        (area.height() - m_picture.height()) / 2);
+        painter.drawImage(at, m_picture);
+    }
+    if (!m_caption.isEmpty()) {
+        painter.setFont(m_font);
+        painter.setPen(isEnabled() ? QColor(kBlack) : face.darker(170));
+        painter.drawText(area, Qt::AlignCenter, m_caption);
+        if (hasFocus()) {
+            QPen dots(QColor(kBlack), 1, Qt::DotLine);
+            painter.setPen(dots);
+            painter.drawRect(area.adjusted(3, 3, -4, -4));
+        }
+    }
+}
+
+}  // namespace forms

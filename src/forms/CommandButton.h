@@ -1,0 +1,44 @@
+// A push button, with a caption or, in the house style, a picture for its face.
+#pragma once
+
+#include <QImage>
+
+#include "forms/Colour.h"
+#include "forms/Control.h"
+#include "forms/Font.h"
+
+namespace forms {
+
+class CommandButton : public Control {
+  public:
+    CommandButton(Screen& screen, Container& container, QString name, int index);
+
+    const QString& caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    void setFont(const FontSpec& font);
+    Colour backColour() const { return m_back; }
+    void setBackColour(Colour colour);
+
+    bool loadPicture(const QString& designPath);
+    const QImage& picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    void setFocus();
+    bool hasFocus() const;
+    // Presses the button as a click or the Enter key would.
+    void press();
+
+    void copyLookFrom(const Control& other) override;
+
+  protected:
+    void paint(QPainter& painter) override;
+    bool keyPress(int key) override;
+
+  private:
+    QString m_caption;
+    QFont m_font;
+    Colour m_back = kButtonFace;
+    QImage m_picture;
+};
+
+}  // namespace forms

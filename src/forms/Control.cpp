@@ -1,0 +1,182 @@
+#include "forms/Control.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "forms/Screen.h"
+
+namespace forms {
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return kLeftButton;
+        case Qt::RightButton:
+            return kRightButton;
+        case Qt::MiddleButton:
+            return kMiddleButton;
+        default:
+            return kNoButton;
+    }
+}
+
+int buttonState(Qt::MouseButtons buttons) {
+    int state = kNoButton;
+    if (buttons & Qt::LeftButton) state |= kLeftButton;
+    if (buttons & Qt::RightButton) state |= kRightButton;
+    if (buttons & Qt::MiddleButton) state |= kMiddleButton;
+    return state;
+}
+
+Control::Control(Screen& screen, Container& container, QString name, int index)
+    : m_screen(screen), m_container(container), m_name(std::move(name)), m_index(index) {}
+
+Control::~Control() {
+    delete m_widget.data();
+}
+
+void Control::attachWidget(QWidget* widget) {
+    m_widget = widget;
+    widget->setMouseTracking(true);
+    widget->setFocusPolicy(Qt::NoFocus);
+    applyGeometry();
+}
+
+void Control::attachPaintedWidget() {
+    attachWidget(new ControlWidget(*this, m_container.surface()));
+}
+
+void Control::repaint() {
+    if (m_widget) m_widget->update();
+}
+
+void Control::applyGeometry() {
+    if (m_widget) m_widget->setGeometry(m_rect.toPixels());
+}
+
+void Control::setRect(const TwipRect& rect) {
+    if (rect == m_rect) return;
+    m_rect = rect;
+    applyGeometry();
+    rectChanged();
+}
+
+void Control::setLeft(float left) {
+    setRect({left, m_rect.top, m_rect.width, m_rect.height});
+}
+void Control::setTop(float top) {
+    setRect({m_rect.left, top, m_rect.width, m_rect.height});
+}
+void Control::setWidth(float width) {
+    setRect({m_rect.left, m_rect.top, width, m_rect.height});
+}
+void Control::setHeight(float height) {
+    setRect({m_rect.left, m_rect.top, m_rect.width, height});
+}
+void Control::move(float left, float top) {
+    setRect({left, top, m_rect.width, m_rect.height});
+}
+
+bool Control::isVisible() const {
+    return m_widget && !m_widget->isHidden();
+}
+void Control::setVisible(bool visible) {
+    if (m_widget) m_widget->setVisible(visible);
+}
+bool Control::isEnabled() const {
+    return m_widget && m_widget->isEnabled();
+}
+void Control::setEnabled(bool enabled) {
+    if (m_widget) m_widget->setEnabled(enabled);
+}
+
+void Control::setTabStop(bool tabStop) {
+    m_tabStop = tabStop;
+    if (m_widget && m_widget->focusPolicy() != Qt::NoFocus)
+        m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Control::toFront() {
+    if (m_widget) m_widget->raise();
+}
+void Control::toBack() {
+    if (m_widget) m_widget->lower();
+}
+void Control::setPointer(const QCursor& cursor) {
+    if (m_widget) m_widget->setCursor(cursor);
+}
+
+void Control::copyLookFrom(const Control& other) {
+    setRect(other.rect());
+    if (m_widget && other.m_widget) {
+        m_widget->setEnabled(other.m_widget->isEnabled());
+        if (other.m_widget->testAttribute(Qt::WA_SetCursor))
+            m_widget->setCursor(other.m_widget->cursor());
+    }
+    setTabStop(other.m_tabStop);
+}
+
+void Control::dispatchPress(int button, QPointF pos) {
+    m_pressedButton = button;
+    if (onMouseDown) onMouseDown({button, toTwips(pos.x()), toTwips(pos.y())});
+}
+
+void Control::dispatchMove(int buttons, QPointF pos) {
+    if (onMouseMove) onMouseMove({buttons, toTwips(pos.x()), toTwips(pos.y())});
+}
+
+void Control::dispatchRelease(int button, QPointF pos, bool inside) {
+    const bool click = button == kLeftButton && m_pressedButton == kLeftButton && inside;
+    m_pressedButton = kNoButton;
+    if (onMouseUp) onMouseUp({button, toTwips(pos.x()), toTwips(pos.y())});
+    // The handlers above may have unloaded the screen; the widget is still alive until the event
+    // loop turns, so finishing the click is safe.
+    if (click && onClick) onClick();
+}
+
+ControlWidget::ControlWidget(Control& control, QWidget* parent)
+    : QWidget(parent), m_control(control) {}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    m_control.paint(painter);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
+    m_control.dispatchPress(buttonCode(event->button()), event->position());
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A quick second press is just another press to these controls.
+    mousePressEvent(event);
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    m_control.dispatchMove(buttonState(event->buttons()), event->position());
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    m_control.dispatchRelease(buttonCode(event->button()), event->position(),
+                              rect().contains(event->position().toPoint()));
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event) {
+    if (!m_control.keyPress(event->key())) QWidget::keyPressEvent(event);
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+}  // namespace forms

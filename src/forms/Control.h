@@ -1,0 +1,133 @@
+// Base of every control: a name (and index within its array), twip geometry, events.
+#pragma once
+
+#include <QCursor>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "forms/Twips.h"
+
+class QPainter;
+
+namespace forms {
+
+class Screen;
+class Container;
+
+// Mouse buttons as the designs count them: left 1, right 2, middle 4.
+enum MouseButton : int { kNoButton = 0, kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+struct MouseEvent {
+    int button = kNoButton;  // the button for down and up; the state of all buttons for a move
+    float x = 0;             // twips, relative to the control (or the screen's client area)
+    float y = 0;
+};
+
+class Control {
+  public:
+    Control(Screen& screen, Container& container, QString name, int index);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Screen& screen() const { return m_screen; }
+    Container& container() const { return m_container; }
+    const QString& name() const { return m_name; }
+    // Index within its control array, or -1 for a control that stands alone.
+    int index() const { return m_index; }
+
+    float left() const { return m_rect.left; }
+    float top() const { return m_rect.top; }
+    float width() const { return m_rect.width; }
+    float height() const { return m_rect.height; }
+    const TwipRect& rect() const { return m_rect; }
+    void setLeft(float left);
+    void setTop(float top);
+    void setWidth(float width);
+    void setHeight(float height);
+    void move(float left, float top);
+    void setRect(const TwipRect& rect);
+
+    // The control's own Visible flag; a control inside a hidden panel is still "visible".
+    bool isVisible() const;
+    void setVisible(bool visible);
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+    bool tabStop() const { return m_tabStop; }
+    void setTabStop(bool tabStop);
+
+    void toFront();
+    void toBack();
+    void setPointer(const QCursor& cursor);
+
+    QWidget* widget() const { return m_widget; }
+
+    // Events. For a control in an array the array's handlers are called with the index.
+    std::function<void()> onClick;
+    std::function<void(const MouseEvent&)> onMouseDown;
+    std::function<void(const MouseEvent&)> onMouseMove;
+    std::function<void(const MouseEvent&)> onMouseUp;
+
+    // Run-time copies of array element 0 ("Load Label2(1)") take its look and size.
+    virtual void copyLookFrom(const Control& other);
+
+  protected:
+    // Called once by the subclass constructor with the widget that shows it; defaults to a
+    // plain widget that paints through paint().
+    void attachWidget(QWidget* widget);
+    void attachPaintedWidget();
+    void repaint();
+    virtual void paint(QPainter&) {}
+    virtual void rectChanged() {}
+    // A key pressed while the control has the focus; true when it was used.
+    virtual bool keyPress(int /*key*/) { return false; }
+
+  private:
+    friend class ControlWidget;
+    void applyGeometry();
+    void dispatchPress(int button, QPointF pos);
+    void dispatchMove(int buttons, QPointF pos);
+    void dispatchRelease(int button, QPointF pos, bool inside);
+
+    Screen& m_screen;
+    Container& m_container;
+    QString m_name;
+    int m_index;
+    TwipRect m_rect;
+    bool m_tabStop = false;
+    int m_pressedButton = kNoButton;
+    QPointer<QWidget> m_widget;
+};
+
+// The containers that controls sit in: a screen's client area or a panel.
+class Container {
+  public:
+    virtual ~Container() = default;
+    virtual QWidget* surface() const = 0;
+};
+
+// A widget that shows a Control and hands its mouse events back to it.
+class ControlWidget : public QWidget {
+  public:
+    ControlWidget(Control& control, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
+
+  private:
+    Control& m_control;
+};
+
+int buttonCode(Qt::MouseButton button);
+int buttonState(Qt::MouseButtons buttons);
+
+}  // namespace forms

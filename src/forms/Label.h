@@ -1,0 +1,56 @@
+// A text label: caption, font, colours, transparent or opaque background, border, auto-size.
+#pragma once
+
+#include "forms/Colour.h"
+#include "forms/Control.h"
+#include "forms/Font.h"
+
+namespace forms {
+
+enum class Align { Left, Right, Centre };
+
+// How a label looks, as a design gives it.
+struct LabelLook {
+    FontSpec font;
+    Colour fore = kBlack;
+    Colour back = kButtonFace;
+    bool opaque = false;
+    bool border = false;
+    Align align = Align::Left;
+    bool autoSize = false;
+    // With auto-size: keep the width and grow downwards instead of growing sideways.
+    bool wordWrap = false;
+
+    bool operator==(const LabelLook&) const = default;
+};
+
+class Label : public Control {
+  public:
+    Label(Screen& screen, Container& container, QString name, int index);
+
+    const QString& caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    const LabelLook& look() const { return m_look; }
+    void setLook(const LabelLook& look);
+    void setFont(const FontSpec& font);
+    void setForeColour(Colour colour);
+    void setBackColour(Colour colour);
+    bool isOpaque() const { return m_look.opaque; }
+    void setOpaque(bool opaque);
+    void setBorder(bool border);
+    void setAutoSize(bool autoSize);
+
+    void copyLookFrom(const Control& other) override;
+
+  protected:
+    void paint(QPainter& painter) override;
+
+  private:
+    void fitToText();
+
+    QString m_caption;
+    LabelLook m_look;
+    QFont m_font;
+};
+
+}  // namespace forms

@@ -1,0 +1,86 @@
+#include "forms/PictureBox.h"
+
+#include <QPainter>
+
+#include "forms/Pictures.h"
+#include "forms/Screen.h"
+
+namespace forms {
+
+PictureBox::PictureBox(Screen& screen, Container& container, QString name, int index)
+    : Control(screen, container, std::move(name), index) {
+    attachPaintedWidget();
+}
+
+bool PictureBox::loadPicture(const QString& designPath) {
+    std::optional<QImage> picture = screen().pictures().load(designPath);
+    if (!picture) return false;
+    setPicture(*picture);
+    return true;
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+    m_picture = picture;
+    if (m_autoSize && !picture.isNull()) {
+        const float border = m_border ? 2 * kTwipsPerPixel : 0;
+        setRect(
+            {left(), top(), toTwips(picture.width()) + border, toTwips(picture.height()) + border});
+    }
+    repaint();
+}
+
+void PictureBox::clearPicture() {
+    m_picture = QImage();
+    repaint();
+}
+
+void PictureBox::setStretch(bool stretch) {
+    m_stretch = stretch;
+    repaint();
+}
+
+void PictureBox::setOpaque(bool opaque) {
+    m_opaque = opaque;
+    repaint();
+}
+
+void PictureBox::setBackColour(Colour colour) {
+    m_back = colour;
+    repaint();
+}
+
+void PictureBox::setBorder(bool border) {
+    m_border = border;
+    repaint();
+}
+
+void PictureBox::copyLookFrom(const Control& other) {
+    Control::copyLookFrom(other);
+    if (const auto* box = dynamic_cast<const PictureBox*>(&other)) {
+        m_back = box->m_back;
+        m_autoSize = box->m_autoSize;
+        m_stretch = box->m_stretch;
+        m_opaque = box->m_opaque;
+        m_border = box->m_border;
+        m_picture = box->m_picture;
+        repaint();
+    }
+}
+
+void PictureBox::paint(QPainter& painter) {
+    const QRect area(QPoint(0, 0), widget()->size());
+    if (m_opaque) painter.fillRect(area, QColor(m_back));
+    const QRect inner = m_border ? area.adjusted(1, 1, -1, -1) : area;
+    if (!m_picture.isNull()) {
+        if (m_stretch)
+            painter.drawImage(inner, m_picture);
+        else
+            painter.drawImage(inner.topLeft(), m_picture);
+    }
+    if (m_border) {
+        painter.setPen(QPen(QColor(kBlack), 1));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,46 @@
+// Picture boxes and images: a picture shown at its natural size, from the top-left corner.
+#pragma once
+
+#include <QImage>
+
+#include "forms/Colour.h"
+#include "forms/Control.h"
+
+namespace forms {
+
+class PictureBox : public Control {
+  public:
+    PictureBox(Screen& screen, Container& container, QString name, int index);
+
+    // Loads a picture file by its design path; false (and the picture unchanged) when it fails.
+    bool loadPicture(const QString& designPath);
+    void setPicture(const QImage& picture);
+    void clearPicture();
+    const QImage& picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    // Take the size of each picture loaded (images, and picture boxes that auto-size).
+    void setAutoSize(bool autoSize) { m_autoSize = autoSize; }
+    // Scale the picture to the box instead of showing it at its own size.
+    void setStretch(bool stretch);
+    // Picture boxes fill their back colour; images are see-through.
+    void setOpaque(bool opaque);
+    void setBackColour(Colour colour);
+    Colour backColour() const { return m_back; }
+    void setBorder(bool border);
+
+    void copyLookFrom(const Control& other) override;
+
+  protected:
+    void paint(QPainter& painter) override;
+
+  private:
+    QImage m_picture;
+    Colour m_back = kButtonFace;
+    bool m_autoSize = false;
+    bool m_stretch = false;
+    bool m_opaque = false;
+    bool m_border = false;
+};
+
+}  // namespace forms

@@ -1,0 +1,133 @@
+#include "forms/Screen.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
+#include "forms/Pictures.h"
+#include "forms/ScreenWindow.h"
+#include "forms/Screens.h"
+
+namespace forms {
+
+Screen::Screen(Screens& screens, QString name)
+    : m_screens(screens), m_name(std::move(name)), m_window(std::make_unique<ScreenWindow>(*this)) {
+    m_window->setObjectName(m_name);
+    setClientSize(4800, 3600);
+}
+
+Screen::~Screen() {
+    // Controls go first (they hold widgets inside the window), arrays after them.
+    while (!m_controls.empty()) m_controls.pop_back();
+    m_arrayStore.clear();
+}
+
+Platform& Screen::platform() const {
+    return m_screens.platform();
+}
+Pictures& Screen::pictures() const {
+    return m_screens.pictures();
+}
+
+QWidget* Screen::window() const {
+    return m_window.get();
+}
+QWidget* Screen::surface() const {
+    return m_window.get();
+}
+
+QString Screen::caption() const {
+    return m_window->windowTitle();
+}
+void Screen::setCaption(const QString& caption) {
+    m_window->setWindowTitle(caption);
+}
+
+void Screen::setBackColour(Colour colour) {
+    m_back = colour;
+    m_window->update();
+}
+
+void Screen::setPicture(const QImage& picture) {
+    m_picture = picture;
+    m_window->update();
+}
+
+bool Screen::loadPicture(const QString& designPath) {
+    std::optional<QImage> picture = pictures().load(designPath);
+    if (!picture) return false;
+    setPicture(*picture);
+    return true;
+}
+
+void Screen::clearIcon() {
+    // A fully transparent icon: the window shows no program icon of its own.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    m_window->setWindowIcon(QIcon(blank));
+    m_hasIcon = false;
+}
+
+void Screen::setIcon(const QIcon& icon) {
+    m_window->setWindowIcon(icon);
+    m_hasIcon = true;
+}
+
+void Screen::setLeft(float left) {
+    m_outer.left = left;
+    applyWindowGeometry();
+}
+void Screen::setTop(float top) {
+    m_outer.top = top;
+    applyWindowGeometry();
+}
+void Screen::setWidth(float width) {
+    m_outer.width = width;
+    applyWindowGeometry();
+}
+void Screen::setHeight(float height) {
+    m_outer.height = height;
+    applyWindowGeometry();
+}
+void Screen::setClientSize(float width, float height) {
+    m_outer.width = width + kDecorationWidth;
+    m_outer.height = height + kDecorationHeight;
+    applyWindowGeometry();
+}
+
+void Screen::applyWindowGeometry() {
+    const QSize client(std::max(1, toPixels(clientWidth())), std::max(1, toPixels(clientHeight())));
+    m_window->setFixedSize(client);
+    m_window->move(toPixels(m_outer.left), toPixels(m_outer.top));
+}
+
+void Screen::show() {
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Screen::hide() {
+    m_window->hide();
+}
+bool Screen::isVisible() const {
+    return m_window->isVisible();
+}
+
+Control* Screen::findControl(const QString& name) const {
+    return m_singles.value(name, nullptr);
+}
+ControlArrayBase* Screen::findArray(const QString& name) const {
+    return m_arrays.value(name, nullptr);
+}
+
+void Screen::updateArea(const QRect& area) {
+    m_window->update(area);
+}
+
+void Screen::paintBackground(QPainter& painter, const QRect& dirty) {
+    painter.fillRect(dirty, QColor(m_back));
+    if (!m_picture.isNull()) painter.drawImage(dirty.topLeft(), m_picture, dirty);
+}
+
+}  // namespace forms

@@ -1,0 +1,58 @@
+#include "forms/ScreenWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "forms/Screen.h"
+#include "forms/Screens.h"
+
+namespace forms {
+
+ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), m_screen(screen) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void ScreenWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    m_screen.paintBackground(painter, event->rect());
+}
+
+static MouseEvent twipEvent(int button, const QPointF& pos) {
+    return {button, toTwips(pos.x()), toTwips(pos.y())};
+}
+
+void ScreenWindow::mousePressEvent(QMouseEvent* event) {
+    if (m_screen.onMouseDown)
+        m_screen.onMouseDown(twipEvent(buttonCode(event->button()), event->position()));
+}
+
+void ScreenWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (m_screen.onMouseMove)
+        m_screen.onMouseMove(twipEvent(buttonState(event->buttons()), event->position()));
+}
+
+void ScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_screen.onMouseUp)
+        m_screen.onMouseUp(twipEvent(buttonCode(event->button()), event->position()));
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (m_screen.onKey && m_screen.onKey(event->key(), event->modifiers())) return;
+    QWidget::keyPressEvent(event);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    // The title bar's close button unloads the screen like its own exit would; the registry
+    // hides and discards the window.
+    event->ignore();
+    m_screen.screens().unload(m_screen.name());
+}
+
+}  // namespace forms

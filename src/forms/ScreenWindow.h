@@ -1,0 +1,26 @@
+// The top-level widget of a screen: paints its background and reports what happens to it.
+#pragma once
+
+#include <QWidget>
+
+namespace forms {
+
+class Screen;
+
+class ScreenWindow : public QWidget {
+  public:
+    explicit ScreenWindow(Screen& screen);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Screen& m_screen;
+};
+
+}  // namespace forms

@@ -1,0 +1,84 @@
+// The screen registry: load on first reference, show, unload, and the end of the program.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace forms {
+
+class Pictures;
+class Platform;
+class Screen;
+
+class Screens {
+  public:
+    using Factory = std::function<std::unique_ptr<Screen>(Screens&)>;
+
+    Screens(Platform& platform, Pictures& pictures);
+    ~Screens();
+    Screens(const Screens&) = delete;
+    Screens& operator=(const Screens&) = delete;
+
+    Platform& platform() const { return m_platform; }
+    Pictures& pictures() const { return m_pictures; }
+
+    void define(const QString& name, Factory factory);
+    bool isDefined(const QString& name) const { return m_factories.contains(name); }
+
+    // A reference: the screen is created and its load handler run when it is not loaded.
+    Screen& load(const QString& name);
+    template <class T>
+    T& load(const QString& name) {
+        return dynamic_cast<T&>(load(name));
+    }
+    Screen* loaded(const QString& name) const;
+    bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
+    QStringList loadedNames() const;
+
+    // Loads when needed, then shows, modeless.
+    Screen& show(const QString& name);
+    template <class T>
+    T& show(const QString& name) {
+        return dynamic_cast<T&>(show(name));
+    }
+
+    // Discards the screen with all its state; the next reference loads it afresh. The program
+    // ends when no screen is left loaded.
+    void unload(const QString& name);
+
+    // Ends the program at once: every screen goes, and no further handler runs.
+    void endProgram();
+    bool hasEnded() const { return m_ended; }
+    // What ending does; the program quits the event loop, tests record it.
+    std::function<void()> onProgramEnd;
+
+    // Called after every screen's load handler; lets the program add what every screen offers.
+    std::function<void(Screen&)> onLoaded;
+
+    // How many times a screen has been loaded since the program started.
+    int loadCount(const QString& name) const { return m_loadCounts.value(name, 0); }
+
+    // Frees unloaded screens now instead of on the next turn of the event loop.
+    void collectUnloaded();
+
+  private:
+    void scheduleCollection();
+
+    Platform& m_platform;
+    Pictures& m_pictures;
+    QHash<QString, Factory> m_factories;
+    std::map<QString, std::unique_ptr<Screen>> m_loaded;
+    std::vector<std::unique_ptr<Screen>> m_unloaded;
+    QHash<QString, int> m_loadCounts;
+    QObject m_janitor;
+    bool m_collectionScheduled = false;
+    bool m_ended = false;
+};
+
+}  // namespace forms

@@ -1,0 +1,26 @@
+// The house constants that every framed screen shares.
+#pragma once
+
+#include "forms/Colour.h"
+
+namespace shell {
+
+inline constexpr float FrameWidth = 12000;
+inline constexpr float FrameHeight = 9000;
+inline constexpr float ButtonWidth = 1785;
+inline constexpr float ButtonHeight = 495;
+inline constexpr float ButtonColumnLeft = 10050;
+inline constexpr float ButtonRowTop = 7950;
+inline constexpr float ExitButtonLeft = 60;
+
+inline constexpr forms::Colour HouseBlue = forms::rgb(49, 135, 214);
+inline constexpr forms::Colour ScreenBlue = forms::rgb(49, 135, 215);
+inline constexpr forms::Colour DeepBlue = forms::rgb(41, 65, 137);
+inline constexpr forms::Colour BackdropBlue = forms::rgb(48, 133, 214);
+
+// Titles and entries: yellow on black; tabs: yellow on blue.
+inline constexpr forms::Colour TitleYellow = forms::fromBgr(0x0000FFFF);
+inline constexpr forms::Colour TitleBlack = forms::fromBgr(0x00000000);
+inline constexpr forms::Colour TabBlue = forms::fromBgr(0x00FF0000);
+
+}  // namespace shell

@@ -1,0 +1,19 @@
+#include "shell/Program.h"
+
+#include "shell/ScreenDirectory.h"
+
+namespace shell {
+
+Program::Program(std::unique_ptr<forms::Platform> platform)
+    : m_platform(platform ? std::move(platform) : std::make_unique<forms::QtPlatform>()),
+      m_screens(std::make_unique<forms::Screens>(*m_platform, m_pictures)) {
+    defineScreens(*m_screens);
+}
+
+Program::~Program() = default;
+
+void Program::start() {
+    m_screens->show(QStringLiteral("Titlefrm"));
+}
+
+}  // namespace shell

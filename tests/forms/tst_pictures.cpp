@@ -1,0 +1,102 @@
+// Picture lookup (letter case, backslashes, folders) and decoding of broken files.
+#include <QDir>
+#include <QtTest>
+
+#include "TestProgram.h"
+
+using testing_support::TestProgram;
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void lookupIgnoresLetterCase_data();
+    void lookupIgnoresLetterCase();
+    void lookupFallsBackToLaterRoots();
+    void lookupNeverLeavesItsRoots();
+    void brokenFilesFailCleanly_data();
+    void brokenFilesFailCleanly();
+    void changedFileIsReadAgain();
+};
+
+void PicturesTest::lookupIgnoresLetterCase_data() {
+    QTest::addColumn<QString>("designPath");
+    QTest::newRow("as written") << "Images\\exit.jpg";
+    QTest::newRow("lower-case folder") << "images\\exit.jpg";
+    QTest::newRow("upper-case folder and file") << "IMAGES\\EXIT.JPG";
+    QTest::newRow("forward slash") << "Images/exit.jpg";
+}
+
+void PicturesTest::lookupIgnoresLetterCase() {
+    QFETCH(QString, designPath);
+    TestProgram program(false);
+    program.addPicture(QStringLiteral("Images/exit.jpg"), {119, 33});
+    QCOMPARE(program.pictures.resolve(designPath), program.path(QStringLiteral("Images/exit.jpg")));
+    const auto image = program.pictures.load(designPath);
+    QVERIFY(image.has_value());
+    QCOMPARE(image->size(), QSize(119, 33));
+}
+
+void PicturesTest::lookupFallsBackToLaterRoots() {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    QDir(second.path()).mkpath(QStringLiteral("Images"));
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(second.path() + QStringLiteral("/Images/HCl.jpg")));
+    forms::Pictures pictures({first.path(), second.path()});
+    QCOMPARE(pictures.resolve(QStringLiteral("Images\\HCl.jpg")),
+             second.path() + QStringLiteral("/Images/HCl.jpg"));
+    QCOMPARE(pictures.resolve(QStringLiteral("Images\\hcl.jpg")),
+             second.path() + QStringLiteral("/Images/HCl.jpg"));
+    QVERIFY(pictures.resolve(QStringLiteral("Images\\HCl2.jpg")).isEmpty());
+    // A folder is not a picture.
+    QVERIFY(pictures.resolve(QStringLiteral("Images")).isEmpty());
+}
+
+void PicturesTest::lookupNeverLeavesItsRoots() {
+    TestProgram program(false);
+    program.addPicture(QStringLiteral("Images/exit.jpg"), {10, 10});
+    program.addPicture(QStringLiteral("opening/kal2h000.jpg"), {10, 10});
+    QVERIFY(
+        program.pictures.resolve(QStringLiteral("Images\\..\\opening\\kal2h000.jpg")).isEmpty());
+    QVERIFY(program.pictures.resolve(QString()).isEmpty());
+}
+
+void PicturesTest::brokenFilesFailCleanly_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("truncated JPEG") << jpeg.left(20);
+    QTest::newRow("not a picture") << QByteArray("This is a text file, not a picture.\n");
+    QTest::newRow("metafile key and nothing else") << QByteArray("\xD7\xCD\xC6\x9A", 4);
+    // A PNG header that declares 20000 x 20000 pixels in a few bytes.
+    QByteArray huge = QByteArray::fromHex("89504E470D0A1A0A0000000D49484452");
+    huge += QByteArray::fromHex("00004E2000004E200806000000");
+    QTest::newRow("enormous declared size") << huge;
+}
+
+void PicturesTest::brokenFilesFailCleanly() {
+    QFETCH(QByteArray, bytes);
+    TestProgram program(false);
+    program.addFile(QStringLiteral("Images/exit.jpg"), bytes);
+    QVERIFY(!program.pictures.load(QStringLiteral("Images\\exit.jpg")).has_value());
+    QVERIFY(!program.pictures.load(QStringLiteral("Images\\missing.jpg")).has_value());
+}
+
+void PicturesTest::changedFileIsReadAgain() {
+    TestProgram program(false);
+    program.addPicture(QStringLiteral("Images/logo2.jpg"), {10, 10});
+    QCOMPARE(program.pictures.load(QStringLiteral("Images\\logo2.jpg"))->size(), QSize(10, 10));
+    program.addPicture(QStringLiteral("Images/logo2.jpg"), {20, 30});
+    QCOMPARE(program.pictures.load(QStringLiteral("Images\\logo2.jpg"))->size(), QSize(20, 30));
+    program.removeFile(QStringLiteral("Images/logo2.jpg"));
+    QVERIFY(!program.pictures.load(QStringLiteral("Images\\logo2.jpg")).has_value());
+}
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"

@@ -1,0 +1,61 @@
+#include "TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+#include "forms/Font.h"
+#include "shell/ScreenDirectory.h"
+
+namespace testing_support {
+
+TestProgram::TestProgram(bool withScreens)
+    : pictures({folder.path()}), screens(platform, pictures) {
+    forms::registerHouseFonts();
+    screens.onProgramEnd = [this] { ++programEnds; };
+    if (withScreens) shell::defineScreens(screens);
+}
+
+TestProgram::~TestProgram() {
+    // Screens go before the platform whose timers they hold.
+    for (const QString& name : screens.loadedNames()) screens.unload(name);
+    screens.collectUnloaded();
+}
+
+QString TestProgram::path(const QString& relativePath) const {
+    return QDir(folder.path()).filePath(relativePath);
+}
+
+void TestProgram::addPicture(const QString& relativePath, QSize pixels, QColor colour) {
+    const QString file = path(relativePath);
+    QDir().mkpath(QFileInfo(file).path());
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(colour);
+    const bool saved = image.save(file, nullptr, 95);
+    Q_ASSERT_X(saved, "TestProgram::addPicture", qPrintable(file));
+}
+
+void TestProgram::addFile(const QString& relativePath, const QByteArray& bytes) {
+    const QString file = path(relativePath);
+    QDir().mkpath(QFileInfo(file).path());
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(bytes);
+}
+
+void TestProgram::removeFile(const QString& relativePath) {
+    QFile::remove(path(relativePath));
+}
+
+void TestProgram::addShellPictures() {
+    for (const char* button : {"exit", "next", "answer", "check", "jotter", "scramble"})
+        addPicture(QStringLiteral("Images/%1.jpg").arg(QLatin1String(button)), {119, 33},
+                   Qt::black);
+    addPicture(QStringLiteral("Images/tick.jpg"), {40, 40}, Qt::green);
+    addPicture(QStringLiteral("Images/cross.jpg"), {40, 40}, Qt::red);
+    addPicture(QStringLiteral("Images/kal2he24.jpg"), {800, 600}, QColor(49, 135, 215));
+    addPicture(QStringLiteral("Images/logo2.jpg"), {100, 139}, Qt::white);
+    addPicture(QStringLiteral("opening/kal2h000.jpg"), {320, 240}, Qt::yellow);
+}
+
+}  // namespace testing_support
