@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "forms/Screens.h"
+#include "molecules/MoleculesScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/TitleScreen.h"
@@ -31,6 +32,7 @@ void defineScreens(forms::Screens& screens) {
     screens.define(QStringLiteral("intro0"), [](forms::Screens& s) {
         return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
     });
+    screens.define(QStringLiteral("molecules"), factory<molecules::MoleculesScreen>());
 }
 
 }  // namespace shell
