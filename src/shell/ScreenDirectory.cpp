@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "forms/Screens.h"
+#include "glossary/BridgeProblemScreen.h"
+#include "glossary/VocabScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/TitleScreen.h"
@@ -31,6 +33,10 @@ void defineScreens(forms::Screens& screens) {
     screens.define(QStringLiteral("intro0"), [](forms::Screens& s) {
         return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
     });
+    screens.define(QString::fromLatin1(glossary::VocabScreen::kScreenName),
+                   factory<glossary::VocabScreen>());
+    screens.define(QString::fromLatin1(glossary::BridgeProblemScreen::kScreenName),
+                   factory<glossary::BridgeProblemScreen>());
 }
 
 }  // namespace shell
