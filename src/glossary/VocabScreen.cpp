@@ -35,6 +35,9 @@ constexpr TileDesign kTiles[kGroupCount] = {
 };
 constexpr float kTileHeight = 405;
 constexpr TwipRect kTermListPlace{3630, 2655, 4560, 405};
+// Design places that the frame moves and the load handler gives back.
+constexpr TwipRect kTermPicturePlace{3180, 3240, 5460, 1530};
+constexpr TwipRect kExitPlace{8280, 165, 1125, 420};
 
 const QString kSelect = QStringLiteral("Select");
 
@@ -50,12 +53,12 @@ VocabScreen::VocabScreen(Screens& screens)
       Frame2(add<Panel>(QStringLiteral("Frame2"), {945, 1125, 10020, 1320})),
       m_tiles(addTiles()),
       m_termLists(addTermLists()),
-      Image1(add<PictureBox>(QStringLiteral("Image1"), {3180, 3240, 5460, 1530})),
+      Image1(add<PictureBox>(QStringLiteral("Image1"), kTermPicturePlace)),
       Label57(add<Label>(QStringLiteral("Label57"), {8865, 3735, 2430, 495})),
       Frame1(add<Panel>(QStringLiteral("Frame1"), {375, 5730, 10950, 1710})),
       Label55(add<Label>(QStringLiteral("Label55"), {195, 645, 10515, 930}, &Frame1)),
       framestatus(add<Panel>(QStringLiteral("framestatus"), {945, 7515, 9480, 780})),
-      cmdexit(add<CommandButton>(QStringLiteral("cmdexit"), {8280, 165, 1125, 420}, &framestatus)) {
+      cmdexit(add<CommandButton>(QStringLiteral("cmdexit"), kExitPlace, &framestatus)) {
     setCaption(QStringLiteral("Mathematical Vocabulary"));
 
     Label56.setLook({.font = tahoma(24), .fore = kYellow, .align = Align::Centre});
@@ -131,10 +134,10 @@ void VocabScreen::load() {
     // exit button in view at the right of the strip, keeping the house size its picture is drawn
     // for with its right edge where the design's is; the term picture, empty until a term with a
     // picture is chosen, between the term list and the discussion panel.
-    cmdexit.setRect(
-        {8280 + 1125 - shell::ButtonWidth, 165, shell::ButtonWidth, shell::ButtonHeight});
+    cmdexit.setRect({kExitPlace.right() - shell::ButtonWidth, kExitPlace.top, shell::ButtonWidth,
+                     shell::ButtonHeight});
     Image1.clearPicture();
-    Image1.move(3180, 3240);
+    Image1.move(kTermPicturePlace.left, kTermPicturePlace.top);
 
     setBackColour(ScreenBlue);
     Frame1.setBackColour(ScreenBlue);
