@@ -11,6 +11,7 @@ KINDREL_PACKAGES=(
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-wine fonts-liberation2
     xvfb xauth x11-utils xdotool
+    desktop-file-utils appstream dpkg-dev
 )
 
 kindrel_install_packages() {

@@ -4,6 +4,8 @@
 
 #include "forms/Screens.h"
 #include "molecules/MoleculesScreen.h"
+#include "glossary/BridgeProblemScreen.h"
+#include "glossary/VocabScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/TitleScreen.h"
@@ -33,6 +35,10 @@ void defineScreens(forms::Screens& screens) {
         return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
     });
     screens.define(QStringLiteral("molecules"), factory<molecules::MoleculesScreen>());
+    screens.define(QString::fromLatin1(glossary::VocabScreen::kScreenName),
+                   factory<glossary::VocabScreen>());
+    screens.define(QString::fromLatin1(glossary::BridgeProblemScreen::kScreenName),
+                   factory<glossary::BridgeProblemScreen>());
 }
 
 }  // namespace shell
