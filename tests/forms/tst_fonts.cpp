@@ -11,8 +11,8 @@ using namespace forms;
 namespace {
 
 // The amount of ink a line of text leaves, in whole black pixels.
-double inkOf(const FontSpec& spec, const QString& text) {
-    const QFont font = spec.toQFont();
+double inkOf(const FontSpec& face, const QString& text) {
+    const QFont font = face.toQFont();
     QImage image(1200, 80, QImage::Format_Grayscale8);
     image.fill(255);
     QPainter painter(&image);
