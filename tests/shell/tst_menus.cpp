@@ -77,7 +77,6 @@ class MenusTest : public QObject {
   private Q_SLOTS:
     void layout_data();
     void layout();
-    void entriesOfMenu5FromTheTop();
     void tabs_data();
     void tabs();
     void switchingMenusLoadsTheFrontScreenHiddenOnce();
@@ -160,23 +159,6 @@ void MenusTest::layout() {
     QCOMPARE(exit.rect(), (TwipRect{60, 7950, 1785, 495}));
     QVERIFY(exit.hasPicture());
     QCOMPARE(exit.widget()->focusPolicy(), Qt::NoFocus);
-}
-
-void MenusTest::entriesOfMenu5FromTheTop() {
-    TestProgram program;
-    program.addShellPictures();
-    Screen& menu = openMenu(program, 5);
-    // Read off the screen from the top down, whatever order the elements were made in.
-    std::vector<std::pair<float, QString>> column;
-    for (int index : menu.array<Label>(QStringLiteral("Label3"))->indices()) {
-        Label* row = entry(menu, index);
-        if (row->isVisible()) column.emplace_back(row->top(), row->caption());
-    }
-    std::sort(column.begin(), column.end());
-    QStringList captions;
-    for (const auto& [top, caption] : column) captions << caption;
-    QCOMPARE(captions, (QStringList{"Laboratory Apparatus", "Solids, Liquids and Gases",
-                                    "Chemical Equations", "Four in a Row", "Safety in the Lab"}));
 }
 
 void MenusTest::tabs_data() {
