@@ -17,15 +17,10 @@ QFont FontSpec::toQFont() const {
 
 int registerHouseFonts() {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return 0;
-    int registered = 0;
-    for (const char* path :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        if (QFile::exists(QString::fromLatin1(path)) &&
-            QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0) {
-            ++registered;
-        }
-    }
-    return registered;
+    // Only the regular face: Wine's tahomabd.ttf has the regular outlines on wider advances, so
+    // "bold" text came out thin. Without it Qt emboldens the regular face, which reads as bold.
+    const QString regular = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    return QFile::exists(regular) && QFontDatabase::addApplicationFont(regular) >= 0 ? 1 : 0;
 }
 
 }  // namespace forms

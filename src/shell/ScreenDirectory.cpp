@@ -7,7 +7,9 @@
 #include "glossary/BridgeProblemScreen.h"
 #include "glossary/VocabScreen.h"
 #include "shell/BackdropScreen.h"
-#include "shell/ScreenFrame.h"
+#include "shell/FrontScreen.h"
+#include "shell/MenuScreen.h"
+#include "shell/MenuTable.h"
 #include "shell/TitleScreen.h"
 
 namespace shell {
@@ -19,21 +21,17 @@ forms::Screens::Factory factory() {
     return [](forms::Screens& screens) { return std::make_unique<T>(screens); };
 }
 
-// Stands in for the front screen until it is built: framed, and nothing more.
-class PlainFramedScreen : public forms::Screen {
-  public:
-    using Screen::Screen;
-    void load() override { ApplyScreenFrame(*this); }
-};
-
 }  // namespace
 
 void defineScreens(forms::Screens& screens) {
     screens.define(QStringLiteral("Titlefrm"), factory<TitleScreen>());
     screens.define(QStringLiteral("Grey"), factory<BackdropScreen>());
-    screens.define(QStringLiteral("intro0"), [](forms::Screens& s) {
-        return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
-    });
+    screens.define(QStringLiteral("intro0"), factory<FrontScreen>());
+    for (const MenuDesign& menu : kMenus) {
+        screens.define(menuScreenName(menu.number), [&menu](forms::Screens& s) {
+            return std::make_unique<MenuScreen>(s, menu);
+        });
+    }
     screens.define(QStringLiteral("molecules"), factory<molecules::MoleculesScreen>());
     screens.define(QString::fromLatin1(glossary::VocabScreen::kScreenName),
                    factory<glossary::VocabScreen>());

@@ -1,0 +1,112 @@
+#include "shell/FrontScreen.h"
+
+#include <QFontMetricsF>
+
+#include "forms/CommandButton.h"
+#include "forms/Label.h"
+#include "forms/PictureBox.h"
+#include "forms/Platform.h"
+#include "forms/Screens.h"
+#include "shell/HouseStyle.h"
+#include "shell/MenuTable.h"
+#include "shell/MenuTabs.h"
+#include "shell/PublisherAddress.h"
+#include "shell/ScreenFrame.h"
+#include "shell/Texts.h"
+
+namespace shell {
+
+using namespace forms;
+
+namespace {
+
+constexpr int kWebAddress = 6;
+constexpr float kSmallestAddressPoints = 8.25f;
+
+// The address is configured at build time and may be longer than the label: its type steps down
+// until it fits on the label's one line rather than breaking at a hyphen.
+FontSpec addressFont(const QString& address, float labelWidth) {
+    FontSpec font = arial(12, true);
+    const double room = toPixels(labelWidth) - 6;  // border and a little air
+    while (font.points > kSmallestAddressPoints &&
+           QFontMetricsF(font.toQFont()).horizontalAdvance(address) > room)
+        font.points -= 0.75f;
+    return font;
+}
+
+}  // namespace
+
+FrontScreen::FrontScreen(Screens& screens)
+    : Screen(screens, QStringLiteral("intro0")),
+      Label1(add<Label>(QStringLiteral("Label1"), {360, 120, 11220, 825})),
+      Label2(addArray<Label>(QStringLiteral("Label2"))),
+      Image2(add<PictureBox>(QStringLiteral("Image2"), {180, 5700, 1500, 2085})),
+      Label3(add<Label>(QStringLiteral("Label3"), {7680, 8160, 3990, 315})),
+      Command1(add<CommandButton>(QStringLiteral("Command1"), {60, 7950, 1785, 495})) {
+    setCaption(QStringLiteral("Corvane"));
+
+    Label1.setLook({.font = tahoma(27.75f, true),
+                    .fore = TitleYellow,
+                    .back = TitleBlack,
+                    .border = true,
+                    .align = Align::Centre});
+    Label1.setCaption(QString::fromUtf8(kProductTitle));
+
+    addFirstMenuTab(Label2);
+    const QString shown = shownAddress(QString::fromUtf8(kPublisherUrl));
+    Label& address = Label2.add(kWebAddress, {8520, 7680, 3315, 375});
+    address.setLook({.font = addressFont(shown, address.width()),
+                     .fore = TitleYellow,
+                     .back = TitleBlack,
+                     .opaque = true,
+                     .border = true,
+                     .align = Align::Centre});
+    address.setCaption(shown);
+
+    Image2.setBorder(true);
+
+    Label3.setLook({.font = tahoma(9.75f), .fore = TitleYellow, .align = Align::Right});
+    Label3.setCaption(QString::fromUtf8(kOwnershipLine));
+
+    Label1.onMouseMove = [this](const MouseEvent&) { Label1.setOpaque(true); };
+    Label2.onMouseMove = [this](int index, const MouseEvent&) { Label2[index].setOpaque(true); };
+    onMouseMove = [this](const MouseEvent&) { clearHighlights(); };
+    Label2.onClick = [this](int index) { tabClicked(index); };
+    Command1.onClick = [this] { exitClicked(); };
+}
+
+void FrontScreen::load() {
+    ApplyScreenFrame(*this);
+    setBackColour(ScreenBlue);
+    // A missing picture is skipped: the screen works without it.
+    loadPicture(QStringLiteral("Images\\kal2he24.jpg"));
+    Image2.loadPicture(QStringLiteral("Images\\logo2.jpg"));
+    setUpExitButton(Command1);
+    loadMenuTabs(Label2);
+}
+
+void FrontScreen::tabClicked(int index) {
+    if (index >= 0 && index < kMenuTabCount)
+        screens().show(menuScreenName(kMenus[index].number));
+    else if (index == kWebAddress)
+        // Whether the browser came up makes no difference: the screen goes either way.
+        platform().openUrl(openedAddress(QString::fromUtf8(kPublisherUrl)));
+    screens().unload(name());
+}
+
+void FrontScreen::exitClicked() {
+    // Reaching into the title screen loads it afresh; "Cancel" there leads back here.
+    Screen& title = screens().load(QStringLiteral("Titlefrm"));
+    if (auto* first = title.find<CommandButton>(QStringLiteral("Command1")))
+        first->setCaption(QStringLiteral("Cancel"));
+    screens().show(QStringLiteral("Titlefrm"));
+    screens().unload(name());
+}
+
+// Only a pass over the background clears a highlight; the web address stays opaque.
+void FrontScreen::clearHighlights() {
+    Label1.setOpaque(false);
+    clearMenuTabs(Label2);
+}
+
+}  // namespace shell
