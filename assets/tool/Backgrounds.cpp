@@ -1,0 +1,52 @@
+#include "Backgrounds.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+#include <cmath>
+
+#include "Canvas.h"
+
+namespace assets {
+
+QImage drawFrontBackground() {
+    constexpr int kWidth = 800, kHeight = 600;
+    QImage image = canvas(kWidth, kHeight, kScreenBlue);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // A soft light in the middle, no stronger than the texts over it can bear.
+    QRadialGradient glow(QPointF(400, 300), 520);
+    glow.setColorAt(0, QColor(255, 255, 255, 22));
+    glow.setColorAt(1, QColor(0, 0, 40, 18));
+    p.fillRect(image.rect(), glow);
+
+    // Flat-topped hexagons sharing edges, like the carbon rings of graphite.
+    const double side = 34;
+    const double h = std::sqrt(3.0) * side;
+    p.setPen(QPen(QColor(255, 255, 255, 30), 2));
+    p.setBrush(Qt::NoBrush);
+    for (int col = -1; col * 1.5 * side < kWidth + side; ++col) {
+        for (int row = -1; row * h < kHeight + h; ++row) {
+            const QPointF centre(col * 1.5 * side, row * h + (col % 2 != 0 ? h / 2 : 0));
+            QPolygonF ring;
+            for (int k = 0; k < 6; ++k) {
+                const double a = k * 3.14159265358979323846 / 3;
+                ring << centre + QPointF(side * std::cos(a), side * std::sin(a));
+            }
+            p.drawPolygon(ring);
+        }
+    }
+    // Atoms at a sprinkling of the corners, in a fixed pattern.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 38));
+    for (int col = -1; col * 1.5 * side < kWidth + side; ++col) {
+        for (int row = -1; row * h < kHeight + h; ++row) {
+            if ((col * 7 + row * 3) % 5 != 0) continue;
+            const QPointF centre(col * 1.5 * side, row * h + (col % 2 != 0 ? h / 2 : 0));
+            p.drawEllipse(centre + QPointF(side, 0), 5.5, 5.5);
+        }
+    }
+    return image;
+}
+
+}  // namespace assets
