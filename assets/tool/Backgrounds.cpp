@@ -1,6 +1,7 @@
 #include "Backgrounds.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
 
@@ -46,6 +47,28 @@ QImage drawFrontBackground() {
             p.drawEllipse(centre + QPointF(side, 0), 5.5, 5.5);
         }
     }
+    // Two large glass outlines, fainter than the rings, low on the screen where no text stands.
+    p.setPen(QPen(QColor(255, 255, 255, 34), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 255, 255, 10));
+    QPainterPath conical;
+    conical.moveTo(230, 330);
+    conical.lineTo(230, 400);
+    conical.lineTo(160, 520);
+    conical.quadTo(154, 534, 170, 534);
+    conical.lineTo(350, 534);
+    conical.quadTo(366, 534, 360, 520);
+    conical.lineTo(290, 400);
+    conical.lineTo(290, 330);
+    p.drawPath(conical);
+    p.drawRoundedRect(QRectF(222, 318, 76, 14), 5, 5);
+    QPainterPath roundBottom;
+    roundBottom.moveTo(478, 380);
+    roundBottom.lineTo(478, 431);
+    // The bulb: radius 65 about (490, 495), open where the neck (24 wide) joins it.
+    roundBottom.arcTo(QRectF(425, 430, 130, 130), 100.6, 338.8);
+    roundBottom.lineTo(502, 380);
+    p.drawPath(roundBottom);
+    p.drawRoundedRect(QRectF(470, 370, 40, 12), 4, 4);
     return image;
 }
 
