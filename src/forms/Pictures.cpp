@@ -26,6 +26,9 @@ QStringList Pictures::searchRoots() const {
 
 namespace {
 
+// Some writers pad a JPEG after its end-of-image marker.
+constexpr qsizetype kJpegTrailerSlack = 64;
+
 // Finds one path component in a folder: the exact name first, then any letter case.
 QString matchEntry(const QDir& dir, const QString& component) {
     if (QFileInfo::exists(dir.filePath(component))) return component;
@@ -75,6 +78,11 @@ QString Pictures::resolve(const QString& designPath) const {
 std::optional<QImage> Pictures::decode(const QByteArray& bytes) {
     if (bytes.isEmpty()) return std::nullopt;
     if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes);
+
+    // A JPEG cut short decodes "successfully" with the rest filled in grey: a half-copied file
+    // must not pass for a picture, so its end-of-image marker has to be there.
+    if (bytes.startsWith("\xFF\xD8") && !bytes.right(kJpegTrailerSlack).contains("\xFF\xD9"))
+        return std::nullopt;
 
     QBuffer buffer;
     buffer.setData(bytes);

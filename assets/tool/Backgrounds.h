@@ -1,0 +1,11 @@
+// The front screen's background: a quiet honeycomb of rings on the screen blue.
+#pragma once
+
+#include <QImage>
+
+namespace assets {
+
+// 800 x 600 pixels, covering the whole client area of the front screen and the menus.
+QImage drawFrontBackground();
+
+}  // namespace assets

@@ -1,0 +1,16 @@
+// Feeds arbitrary bytes to the metafile reader; any crash, leak or hang is a bug in the reader.
+#include <cstddef>
+#include <cstdint>
+
+#include "forms/WmfReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<QImage> image = forms::readPlaceableMetafile(bytes);
+    if (image &&
+        (image->width() > forms::wmf::kMaxSide || image->height() > forms::wmf::kMaxSide)) {
+        __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,203 @@
+// Every picture the program names is built, found by the program's own lookup, and fits its place.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "forms/Pictures.h"
+#include "forms/Twips.h"
+#include "forms/WmfReader.h"
+
+using forms::Pictures;
+
+namespace {
+
+QString buildDir() {
+    return qEnvironmentVariable("KINDREL_BUILD_DIR");
+}
+
+QSize pixels(float widthTwips, float heightTwips) {
+    return {forms::toPixels(widthTwips), forms::toPixels(heightTwips)};
+}
+
+const QRgb kScreenBlue = qRgb(49, 135, 215);
+
+bool closeTo(QRgb a, QRgb b, int tolerance) {
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+}  // namespace
+
+class TestPictureFiles : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set"); }
+
+    // The paths exactly as the screens write them, and the size each place was drawn for.
+    void decodesAtItsSize_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        const QSize button = pixels(1785, 495);
+        const QSize molecule(320, 300);
+        const QSize apparatus = pixels(2460, 1860);
+        const QSize glossary(364, 160);
+        QTest::newRow("title") << "opening\\kal2h000.jpg" << pixels(4800, 3600);
+        QTest::newRow("exit") << "Images\\exit.jpg" << button;
+        QTest::newRow("next") << "Images\\next.jpg" << button;
+        QTest::newRow("answer") << "Images\\answer.jpg" << button;
+        QTest::newRow("check") << "images\\check.jpg" << button;
+        QTest::newRow("jotter") << "images\\jotter.jpg" << button;
+        QTest::newRow("scramble") << "images\\scramble.jpg" << button;
+        QTest::newRow("board") << "IMAGES\\BOARD.WMF" << QSize(100, 72);
+        QTest::newRow("tick") << "images\\tick.jpg" << QSize(40, 40);
+        QTest::newRow("cross") << "images\\cross.jpg" << QSize(40, 40);
+        QTest::newRow("front background") << "Images\\kal2he24.jpg" << QSize(800, 600);
+        QTest::newRow("logo") << "Images\\logo2.jpg" << pixels(1500, 2085);
+        for (const char* atom : {"Catom", "Hatom", "Oatom", "Natom", "Clatom"}) {
+            QTest::newRow(atom) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(atom))
+                                << pixels(1200, 1200);
+        }
+        for (const char* key :
+             {"CO2", "H2", "H2O", "CH4", "NH3", "HCl", "N2", "O2", "CCl4", "CO"}) {
+            QTest::newRow(key) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(key))
+                               << molecule;
+        }
+        for (const char* name : {"bunsensm", "tripodsm", "funnelsm", "thermosm", "testtubesm",
+                                 "beakersm", "flasksm", "pipettesm", "measuresm", "spatulasm"}) {
+            QTest::newRow(name) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(name))
+                                << apparatus;
+        }
+        QTest::newRow("lab") << "Images\\lab.jpg" << pixels(12000, 8730);
+        QTest::newRow("airfoil") << "Images\\airfoil.jpg" << glossary;
+        QTest::newRow("julia") << "Images\\julia1.jpg" << glossary;
+        QTest::newRow("bridges") << "Images\\kbridge.jpg" << glossary;
+    }
+    void decodesAtItsSize() {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        Pictures pictures({buildDir()});
+        QVERIFY2(!pictures.resolve(path).isEmpty(), qPrintable(path));
+        const std::optional<QImage> image = pictures.load(path);
+        QVERIFY2(image.has_value(), qPrintable(path));
+        QCOMPARE(image->size(), size);
+    }
+
+    void everyLetterCaseFindsTheSameFile() {
+        Pictures pictures({buildDir()});
+        const QString expected = pictures.resolve(QStringLiteral("Images\\check.jpg"));
+        QVERIFY(expected.endsWith(QLatin1String("/Images/check.jpg")));
+        for (const char* path : {"images\\check.jpg", "IMAGES\\CHECK.JPG", "images/Check.jpg"}) {
+            QCOMPARE(pictures.resolve(QString::fromLatin1(path)), expected);
+        }
+        // The molecule keys keep their lower-case l on disk.
+        QVERIFY(
+            pictures.resolve(QStringLiteral("Images\\HCl.jpg")).endsWith(QLatin1String("HCl.jpg")));
+        QVERIFY(pictures.resolve(QStringLiteral("Images\\CCl4.jpg"))
+                    .endsWith(QLatin1String("CCl4.jpg")));
+    }
+
+    // A molecule is placed with its right edge at 11400 and centre at 4800 twips: it must stay
+    // clear of the formula question (right edge 6375) and the first question (bottom 2475).
+    void moleculesLeaveTheQuestionsClear() {
+        Pictures pictures({buildDir()});
+        for (const char* key :
+             {"CO2", "H2", "H2O", "CH4", "NH3", "HCl", "N2", "O2", "CCl4", "CO"}) {
+            const auto image =
+                pictures.load(QStringLiteral("Images\\%1.jpg").arg(QLatin1String(key)));
+            QVERIFY2(image.has_value(), key);
+            const float width = forms::toTwips(image->width());
+            const float height = forms::toTwips(image->height());
+            QVERIFY2(11400 - width >= 6375, key);
+            QVERIFY2(4800 - height / 2 >= 2475, key);
+            // The picture sits on the screen blue: its corners must melt into it.
+            QVERIFY2(closeTo(image->pixel(2, 2), kScreenBlue, 4), key);
+            QVERIFY2(closeTo(image->pixel(image->width() - 3, image->height() - 3), kScreenBlue, 4),
+                     key);
+        }
+    }
+
+    // The term picture stands at 3180, 3240 twips, left of the problem button (8865) and above
+    // the discussion panel (5730).
+    void glossaryPicturesFitBetweenTheirNeighbours() {
+        Pictures pictures({buildDir()});
+        for (const char* name : {"airfoil", "julia1", "kbridge"}) {
+            const auto image =
+                pictures.load(QStringLiteral("Images\\%1.jpg").arg(QLatin1String(name)));
+            QVERIFY2(image.has_value(), name);
+            QVERIFY2(3180 + forms::toTwips(image->width()) <= 8865, name);
+            QVERIFY2(3240 + forms::toTwips(image->height()) <= 5730, name);
+        }
+    }
+
+    void boardIsASmallMetafileOverTheScreen() {
+        Pictures pictures({buildDir()});
+        QFile file(pictures.resolve(QStringLiteral("IMAGES\\BOARD.WMF")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(forms::isPlaceableMetafile(bytes));
+        QVERIFY(bytes.size() < 4096);
+        const auto image = Pictures::decode(bytes);
+        QVERIFY(image.has_value());
+        // Within the top-right corner of an 800-pixel screen, from left 10200 and top 90 twips.
+        QVERIFY(10200 + forms::toTwips(image->width()) <= 11900);
+        QVERIFY(forms::toTwips(image->height()) <= 1200);
+        // The rounded frame leaves its very corner undrawn; the slate in the middle is green.
+        QCOMPARE(qAlpha(image->pixel(0, 0)), 0);
+        const QRgb middle = image->pixel(image->width() / 2, image->height() / 2 + 4);
+        QVERIFY(qGreen(middle) > qRed(middle) && qGreen(middle) > qBlue(middle));
+    }
+
+    void buttonsShowYellowWordsOnADarkFace() {
+        Pictures pictures({buildDir()});
+        for (const char* path :
+             {"Images\\exit.jpg", "Images\\next.jpg", "Images\\answer.jpg", "images\\check.jpg",
+              "images\\jotter.jpg", "images\\scramble.jpg"}) {
+            const auto image = pictures.load(QString::fromLatin1(path));
+            QVERIFY2(image.has_value(), path);
+            int dark = 0, yellow = 0;
+            for (int y = 0; y < image->height(); ++y) {
+                for (int x = 0; x < image->width(); ++x) {
+                    const QRgb p = image->pixel(x, y);
+                    if (qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60) ++dark;
+                    if (qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 100) ++yellow;
+                }
+            }
+            const int area = image->width() * image->height();
+            QVERIFY2(dark > area / 2, path);
+            QVERIFY2(yellow > area / 20, path);
+        }
+    }
+
+    void brokenPicturesFailCleanly_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QFile exit(Pictures({buildDir()}).resolve(QStringLiteral("Images\\exit.jpg")));
+        QVERIFY(exit.open(QIODevice::ReadOnly));
+        const QByteArray jpeg = exit.readAll();
+        QFile board(Pictures({buildDir()}).resolve(QStringLiteral("IMAGES\\BOARD.WMF")));
+        QVERIFY(board.open(QIODevice::ReadOnly));
+        const QByteArray wmf = board.readAll();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("jpeg header only") << jpeg.left(20);
+        QTest::newRow("jpeg cut in half") << jpeg.left(jpeg.size() / 2);
+        QTest::newRow("not a picture") << QByteArray("Exit\r\nThis is not a picture.\r\n");
+        QTest::newRow("truncated metafile") << wmf.left(wmf.size() / 2);
+    }
+    void brokenPicturesFailCleanly() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("Images")));
+        QFile file(root.filePath(QStringLiteral("Images/broken.jpg")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        Pictures pictures({root.path()});
+        QVERIFY(!pictures.resolve(QStringLiteral("images\\BROKEN.jpg")).isEmpty());
+        QVERIFY(!pictures.load(QStringLiteral("images\\BROKEN.jpg")).has_value());
+        QVERIFY(!pictures.load(QStringLiteral("Images\\missing.jpg")).has_value());
+    }
+};
+
+QTEST_MAIN(TestPictureFiles)
+#include "tst_picturefiles.moc"
