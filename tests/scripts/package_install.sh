@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a throw-away root, validates its desktop entry and
+# metadata, and starts the installed program from the entry's working directory.
+set -euo pipefail
+build_dir="$(cd "$(dirname "$1")" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+cd "$build_dir"
+cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+deb="$(ls "$work"/out/kindrel_*.deb)"
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+
+fail() { echo "package: $*"; exit 1; }
+
+# Nothing of the build tree goes into the package.
+if dpkg-deb -c "$deb" | grep -E "CMakeFiles|\.o$|\.a$|_autogen|kindrel_render|tst_" ; then
+    fail "build files in the package"
+fi
+depends="$(dpkg-deb -f "$deb" Depends)"
+for needed in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-wine fonts-liberation2; do
+    grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+
+desktop="$(ls "$root"/usr/share/applications/*.desktop)"
+desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$work/as.log" 2>&1 \
+    || { cat "$work/as.log"; fail "metainfo does not validate"; }
+[ -x "$root/usr/bin/kindrel" ] || fail "no executable"
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$(basename "$desktop" .desktop).svg" ] || fail "no scalable icon"
+[ -f "$root/usr/share/icons/hicolor/48x48/apps/$(basename "$desktop" .desktop).png" ] || fail "no 48x48 icon"
+
+# The entry's working directory, moved into the throw-away root.
+path_key="$(sed -n 's/^Path=//p' "$desktop")"
+data_dir="$root$path_key"
+[ -d "$data_dir/Images" ] && [ -d "$data_dir/opening" ] || fail "no picture folders in $data_dir"
+# Every picture the program names, looked up and decoded as the program does, in the
+# installed folder.
+KINDREL_BUILD_DIR="$data_dir" QT_QPA_PLATFORM=offscreen "$build_dir/tests/tst_picturefiles" \
+    >"$work/pictures.log" 2>&1 || { cat "$work/pictures.log"; fail "pictures not all found"; }
+
+# Started as the launcher starts it: the title picture is found, so the title keeps its design
+# size (364 x 438 px) instead of falling back to the house frame.
+cd "$data_dir"
+unset QT_QPA_PLATFORM
+exe="$root/usr/bin/kindrel"
+export exe
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$exe" & pid=$!
+    found=""
+    for _ in $(seq 1 100); do
+        found=$(xwininfo -root -tree 2>/dev/null | grep "kindrel" | grep -E "364x438" | head -1 || true)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    [ -n "$found" ] || { echo "package: installed program did not show its title at design size"; exit 1; }
+'
+echo "package: $(basename "$deb") installs and starts"
