@@ -21,6 +21,12 @@ void Screens::define(const QString& name, Factory factory) {
     m_factories.insert(name, std::move(factory));
 }
 
+QStringList Screens::definedNames() const {
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
+}
+
 Screen& Screens::load(const QString& name) {
     if (Screen* screen = loaded(name)) return *screen;
     const auto factory = m_factories.constFind(name);
