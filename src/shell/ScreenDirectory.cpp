@@ -6,6 +6,7 @@
 #include "molecules/MoleculesScreen.h"
 #include "glossary/BridgeProblemScreen.h"
 #include "glossary/VocabScreen.h"
+#include "safety/SafetyScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/TitleScreen.h"
@@ -31,6 +32,7 @@ class PlainFramedScreen : public forms::Screen {
 void defineScreens(forms::Screens& screens) {
     screens.define(QStringLiteral("Titlefrm"), factory<TitleScreen>());
     screens.define(QStringLiteral("Grey"), factory<BackdropScreen>());
+    screens.define(QStringLiteral("safety"), factory<safety::SafetyScreen>());
     screens.define(QStringLiteral("intro0"), [](forms::Screens& s) {
         return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
     });
