@@ -6,6 +6,7 @@
 #include "molecules/MoleculesScreen.h"
 #include "glossary/BridgeProblemScreen.h"
 #include "glossary/VocabScreen.h"
+#include "jotter/JotterScreen.h"
 #include "safety/SafetyScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/ScreenFrame.h"
@@ -33,6 +34,7 @@ void defineScreens(forms::Screens& screens) {
     screens.define(QStringLiteral("Titlefrm"), factory<TitleScreen>());
     screens.define(QStringLiteral("Grey"), factory<BackdropScreen>());
     screens.define(QStringLiteral("safety"), factory<safety::SafetyScreen>());
+    screens.define(QStringLiteral("notepad"), factory<jotter::JotterScreen>());
     screens.define(QStringLiteral("intro0"), [](forms::Screens& s) {
         return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
     });
