@@ -37,6 +37,10 @@ QSize clientPixels(const Screen& screen) {
     return {toPixels(screen.clientWidth()), toPixels(screen.clientHeight())};
 }
 
+CommandButton& addButton(Screen& screen, const char* name, const TwipRect& rect, Panel& strip) {
+    return screen.add<CommandButton>(QString::fromLatin1(name), rect, &strip);
+}
+
 void styleButton(CommandButton& button, const char* caption, Colour face) {
     button.setCaption(QString::fromLatin1(caption));
     button.setBackColour(face);
@@ -48,28 +52,18 @@ void styleButton(CommandButton& button, const char* caption, Colour face) {
 JotterScreen::JotterScreen(Screens& screens)
     : Screen(screens, QStringLiteral("notepad")),
       Frame_landscape(add<Panel>(QStringLiteral("Frame_landscape"), {0, 2910, 9920, 750})),
-      Command1(
-          add<CommandButton>(QStringLiteral("Command1"), {60, 180, 930, 480}, &Frame_landscape)),
-      Command2(
-          add<CommandButton>(QStringLiteral("Command2"), {1120, 180, 930, 480}, &Frame_landscape)),
-      Command5(
-          add<CommandButton>(QStringLiteral("Command5"), {2180, 180, 930, 480}, &Frame_landscape)),
-      Command6(
-          add<CommandButton>(QStringLiteral("Command6"), {3240, 180, 930, 480}, &Frame_landscape)),
-      Command3(
-          add<CommandButton>(QStringLiteral("Command3"), {4305, 180, 585, 480}, &Frame_landscape)),
+      Command1(addButton(*this, "Command1", {60, 180, 930, 480}, Frame_landscape)),
+      Command2(addButton(*this, "Command2", {1120, 180, 930, 480}, Frame_landscape)),
+      Command5(addButton(*this, "Command5", {2180, 180, 930, 480}, Frame_landscape)),
+      Command6(addButton(*this, "Command6", {3240, 180, 930, 480}, Frame_landscape)),
+      Command3(addButton(*this, "Command3", {4305, 180, 585, 480}, Frame_landscape)),
       Label1(addArray<Label>(QStringLiteral("Label1"))),
       Frame_portrait(add<Panel>(QStringLiteral("Frame_portrait"), {3165, 0, 1035, 5250})),
-      Command9(
-          add<CommandButton>(QStringLiteral("Command9"), {60, 180, 930, 480}, &Frame_portrait)),
-      Command10(
-          add<CommandButton>(QStringLiteral("Command10"), {60, 705, 930, 480}, &Frame_portrait)),
-      Command8(
-          add<CommandButton>(QStringLiteral("Command8"), {60, 1230, 930, 480}, &Frame_portrait)),
-      Command7(
-          add<CommandButton>(QStringLiteral("Command7"), {60, 1755, 930, 480}, &Frame_portrait)),
-      Command4(
-          add<CommandButton>(QStringLiteral("Command4"), {60, 2280, 930, 480}, &Frame_portrait)),
+      Command9(addButton(*this, "Command9", {60, 180, 930, 480}, Frame_portrait)),
+      Command10(addButton(*this, "Command10", {60, 705, 930, 480}, Frame_portrait)),
+      Command8(addButton(*this, "Command8", {60, 1230, 930, 480}, Frame_portrait)),
+      Command7(addButton(*this, "Command7", {60, 1755, 930, 480}, Frame_portrait)),
+      Command4(addButton(*this, "Command4", {60, 2280, 930, 480}, Frame_portrait)),
       Label11(addArray<Label>(QStringLiteral("Label11"))),
       m_surface({1, 1}, kSurfaceColour),
       m_pen(kSurfaceColour) {
@@ -77,6 +71,7 @@ JotterScreen::JotterScreen(Screens& screens)
     setClientSize(9915, 3660);
     // A fixed dialog border: no resizing and no minimise button.
     window()->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    // Centred across the display and at its top, where the tall layout has the most room.
     const QSizeF display = platform().displaySize();
     setLeft(static_cast<float>(display.width()) / 2 - width() / 2);
     setTop(0);
