@@ -148,6 +148,8 @@ void JotterScreenTest::buttons() {
     QCOMPARE(QColor(button.backColour()), QColor(face));
     QCOMPARE(button.widget()->parentWidget(),
              control<Panel>(strip.toLatin1().constData()).widget());
+    // A stray Enter or Space must not press Exit and lose the drawing: no button takes focus.
+    QCOMPARE(button.widget()->focusPolicy(), Qt::NoFocus);
 }
 
 void JotterScreenTest::paletteSquares_data() {
