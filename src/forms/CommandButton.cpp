@@ -10,8 +10,11 @@ namespace forms {
 CommandButton::CommandButton(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index), m_font(tahoma(8.25f).toQFont()) {
     attachPaintedWidget();
-    widget()->setFocusPolicy(Qt::StrongFocus);
-    setTabStop(true);
+}
+
+void CommandButton::setTakesFocus(bool takesFocus) {
+    widget()->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    setTabStop(takesFocus);
 }
 
 void CommandButton::setCaption(const QString& caption) {

@@ -23,6 +23,9 @@ class CommandButton : public Control {
     const QImage& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
+    // Buttons are worked with the pointer; only those that say so take the keyboard focus (and
+    // then Enter or Space presses them).
+    void setTakesFocus(bool takesFocus);
     void setFocus();
     bool hasFocus() const;
     // Presses the button as a click or the Enter key would.

@@ -121,6 +121,15 @@ ControlArrayBase* Screen::findArray(const QString& name) const {
     return m_arrays.value(name, nullptr);
 }
 
+Control* Screen::controlAt(const QPoint& clientPx) const {
+    for (QWidget* hit = m_window->childAt(clientPx); hit && hit != m_window.get();
+         hit = hit->parentWidget()) {
+        for (const auto& control : m_controls)
+            if (control->widget() == hit) return control.get();
+    }
+    return nullptr;
+}
+
 void Screen::updateArea(const QRect& area) {
     m_window->update(area);
 }

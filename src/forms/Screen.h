@@ -82,6 +82,9 @@ class Screen : public Container {
         return dynamic_cast<T*>(findControl(name));
     }
     ControlArrayBase* findArray(const QString& name) const;
+    // The shown control topmost at a pixel of the client area (inside a panel too, the
+    // innermost); none over the screen's own background.
+    Control* controlAt(const QPoint& clientPx) const;
     template <class T>
     ControlArray<T>* array(const QString& name) const {
         return dynamic_cast<ControlArray<T>*>(findArray(name));

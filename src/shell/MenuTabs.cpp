@@ -57,8 +57,6 @@ void setUpExitButton(CommandButton& button) {
     button.setHeight(ButtonHeight);
     button.setLeft(ExitButtonLeft);
     button.setTop(ButtonRowTop);
-    // Only the title screen's buttons take the keyboard focus.
-    button.widget()->setFocusPolicy(Qt::NoFocus);
 }
 
 }  // namespace shell

@@ -1,5 +1,6 @@
 #include "shell/Program.h"
 
+#include "shell/JotterAccess.h"
 #include "shell/ScreenDirectory.h"
 
 namespace shell {
@@ -8,6 +9,7 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
     : m_platform(platform ? std::move(platform) : std::make_unique<forms::QtPlatform>()),
       m_screens(std::make_unique<forms::Screens>(*m_platform, m_pictures)) {
     defineScreens(*m_screens);
+    m_jotterAccess = std::make_unique<JotterAccess>(*m_screens);
 }
 
 Program::~Program() = default;

@@ -9,6 +9,8 @@
 
 namespace shell {
 
+class JotterAccess;
+
 class Program {
   public:
     // The real desktop, unless a test hands in its own platform.
@@ -26,6 +28,7 @@ class Program {
     std::unique_ptr<forms::Platform> m_platform;
     forms::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
+    std::unique_ptr<JotterAccess> m_jotterAccess;
 };
 
 }  // namespace shell

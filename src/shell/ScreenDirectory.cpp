@@ -6,6 +6,8 @@
 #include "molecules/MoleculesScreen.h"
 #include "glossary/BridgeProblemScreen.h"
 #include "glossary/VocabScreen.h"
+#include "jotter/JotterScreen.h"
+#include "safety/SafetyScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/FrontScreen.h"
 #include "shell/MenuScreen.h"
@@ -32,6 +34,8 @@ void defineScreens(forms::Screens& screens) {
             return std::make_unique<MenuScreen>(s, menu);
         });
     }
+    screens.define(QStringLiteral("safety"), factory<safety::SafetyScreen>());
+    screens.define(QStringLiteral("notepad"), factory<jotter::JotterScreen>());
     screens.define(QStringLiteral("molecules"), factory<molecules::MoleculesScreen>());
     screens.define(QString::fromLatin1(glossary::VocabScreen::kScreenName),
                    factory<glossary::VocabScreen>());

@@ -44,6 +44,7 @@ TitleScreen::TitleScreen(Screens& screens)
     Label2.setLook({.font = arial(8.25f), .fore = kTitleBlue, .align = Align::Centre});
     Label2.setCaption(QString::fromUtf8(kPublisherLine));
     for (CommandButton* button : {&Command1, &Command2}) {
+        button->setTakesFocus(true);
         button->setBackColour(kTitleGrey);
         button->setFont(tahoma(8.25f));
     }

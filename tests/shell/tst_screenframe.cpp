@@ -24,8 +24,9 @@ class FramedScreen : public Screen {
         if (exitInPanel) strip = &add<Panel>(QStringLiteral("framestatus"), {945, 7515, 9480, 780});
         for (const QString& name : controls) {
             if (name.startsWith(QLatin1String("cmd"))) {
-                add<CommandButton>(name, {100, 100, 1000, 300},
-                                   name == QLatin1String("cmdexit") ? strip : nullptr);
+                auto& button = add<CommandButton>(name, {100, 100, 1000, 300},
+                                                  name == QLatin1String("cmdexit") ? strip : nullptr);
+                button.setTakesFocus(true);  // as a designer's button is, until the frame says not
             } else if (name == QLatin1String("Image1[]")) {
                 auto& images = addArray<PictureBox>(QStringLiteral("Image1"));
                 images.add(0, {0, -240, 12000, 8730});

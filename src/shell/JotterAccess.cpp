@@ -1,0 +1,133 @@
+#include "shell/JotterAccess.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "forms/Panel.h"
+#include "forms/PictureBox.h"
+#include "forms/Screen.h"
+#include "forms/Screens.h"
+#include "forms/Shape.h"
+
+namespace shell {
+
+using forms::Screen;
+
+namespace {
+
+const QString kJotter = QStringLiteral("notepad");
+
+bool isJotterKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_J && modifiers == Qt::ControlModifier) ||
+           (key.key() == Qt::Key_F2 && modifiers == Qt::NoModifier);
+}
+
+}  // namespace
+
+JotterAccess::JotterAccess(forms::Screens& screens)
+    : m_screens(screens), m_hold(screens.platform()) {
+    m_hold.setInterval(kHoldMs);
+    m_hold.onTimer = [this] { holdElapsed(); };
+    qApp->installEventFilter(this);
+}
+
+JotterAccess::~JotterAccess() {
+    qApp->removeEventFilter(this);
+}
+
+bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            if (!isJotterKey(key) || !screenOf(watched)) return false;
+            if (!key.isAutoRepeat()) openJotter();
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            Screen* screen = screenOf(watched);
+            if (!screen) return false;
+            const auto& request = static_cast<const QContextMenuEvent&>(*event);
+            const QPoint at =
+                static_cast<QWidget*>(watched)->mapTo(screen->window(), request.pos());
+            if (!offersMenuAt(*screen, at)) return false;
+            cancelHold();
+            offerMenu(*screen, request.globalPos());
+            return true;
+        }
+        case QEvent::MouseButtonPress: {
+            cancelHold();
+            const auto& press = static_cast<const QMouseEvent&>(*event);
+            Screen* screen = screenOf(watched);
+            if (!screen || press.buttons() != Qt::LeftButton) return false;
+            const QPoint at =
+                static_cast<QWidget*>(watched)->mapTo(screen->window(), press.position().toPoint());
+            if (offersMenuAt(*screen, at)) startHold(*screen, press.globalPosition().toPoint());
+            return false;
+        }
+        case QEvent::MouseMove: {
+            if (!m_hold.isEnabled()) return false;
+            const auto& move = static_cast<const QMouseEvent&>(*event);
+            if ((move.globalPosition().toPoint() - m_holdAt).manhattanLength() >
+                QApplication::startDragDistance())
+                cancelHold();
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            cancelHold();
+            return false;
+        default:
+            return false;
+    }
+}
+
+Screen* JotterAccess::screenOf(QObject* watched) const {
+    if (!watched->isWidgetType()) return nullptr;
+    const QWidget* top = static_cast<QWidget*>(watched)->window();
+    for (const QString& name : m_screens.loadedNames()) {
+        Screen* screen = m_screens.loaded(name);
+        if (screen->window() == top) return screen;
+    }
+    return nullptr;
+}
+
+bool JotterAccess::offersMenuAt(const Screen& screen, QPoint clientPx) const {
+    if (screen.name() == kJotter) return false;
+    const forms::Control* control = screen.controlAt(clientPx);
+    return !control || dynamic_cast<const forms::PictureBox*>(control) ||
+           dynamic_cast<const forms::Panel*>(control) || dynamic_cast<const forms::Shape*>(control);
+}
+
+void JotterAccess::startHold(const Screen& screen, QPoint globalPx) {
+    m_holdScreen = screen.name();
+    m_holdAt = globalPx;
+    m_hold.setEnabled(true);
+}
+
+void JotterAccess::cancelHold() {
+    m_hold.setEnabled(false);
+}
+
+void JotterAccess::holdElapsed() {
+    cancelHold();
+    Screen* screen = m_screens.loaded(m_holdScreen);
+    if (screen && screen->isVisible()) offerMenu(*screen, m_holdAt);
+}
+
+void JotterAccess::offerMenu(Screen& screen, QPoint globalPx) {
+    // Owned by the screen's window, so it goes with the screen should that unload meanwhile.
+    auto* menu = new QMenu(screen.window());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* open = menu->addAction(QStringLiteral("Jotter\tCtrl+J"));
+    connect(open, &QAction::triggered, this, [this] { openJotter(); });
+    menu->popup(globalPx);
+}
+
+void JotterAccess::openJotter() {
+    if (!m_screens.hasEnded()) m_screens.show(kJotter);
+}
+
+}  // namespace shell

@@ -1,0 +1,49 @@
+// Opening the Jotter from any screen while teaching: a key, or a menu on the screen's backdrop.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include "forms/Timer.h"
+
+namespace forms {
+class Screen;
+class Screens;
+}  // namespace forms
+
+namespace shell {
+
+// Watches every screen of the program from the application's event stream, so that no screen
+// gives up an event slot or a place in its design for it:
+// - Ctrl+J or F2 on any screen opens the Jotter (or brings it forward);
+// - a right click, or a press held still (a whiteboard pen's right click), on a screen's own
+//   background or on a picture or plain panel offers a one-entry menu "Jotter".
+// Labels, buttons and lists keep the pointer to themselves, and the Jotter's own surface, where
+// the right button moves the point that lines start from, offers no menu.
+class JotterAccess : public QObject {
+  public:
+    static constexpr int kHoldMs = 800;
+
+    explicit JotterAccess(forms::Screens& screens);
+    ~JotterAccess() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    forms::Screen* screenOf(QObject* watched) const;
+    bool offersMenuAt(const forms::Screen& screen, QPoint clientPx) const;
+    void startHold(const forms::Screen& screen, QPoint globalPx);
+    void cancelHold();
+    void holdElapsed();
+    void offerMenu(forms::Screen& screen, QPoint globalPx);
+    void openJotter();
+
+    forms::Screens& m_screens;
+    forms::Timer m_hold;
+    QString m_holdScreen;
+    QPoint m_holdAt;
+};
+
+}  // namespace shell
