@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "forms/Screens.h"
+#include "labelling/AcidsAlkalisScreen.h"
+#include "labelling/ApparatusScreen.h"
 #include "shell/BackdropScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/TitleScreen.h"
@@ -28,6 +30,8 @@ class PlainFramedScreen : public forms::Screen {
 void defineScreens(forms::Screens& screens) {
     screens.define(QStringLiteral("Titlefrm"), factory<TitleScreen>());
     screens.define(QStringLiteral("Grey"), factory<BackdropScreen>());
+    screens.define(QStringLiteral("equipment"), factory<labelling::ApparatusScreen>());
+    screens.define(QStringLiteral("acidsandalkalis"), factory<labelling::AcidsAlkalisScreen>());
     screens.define(QStringLiteral("intro0"), [](forms::Screens& s) {
         return std::make_unique<PlainFramedScreen>(s, QStringLiteral("intro0"));
     });
