@@ -55,6 +55,8 @@ LabellingBoard::LabellingBoard(Screens& screens, QString name, const BoardDesign
                              .border = true,
                              .align = Align::Centre};
     const int count = static_cast<int>(design.items.size());
+    Q_ASSERT_X(design.groups.empty() || std::ssize(design.groups) == count, "LabellingBoard",
+               "one group per item");
     for (int i = 0; i < count; ++i) {
         const BoardItem& item = design.items[i];
         Label& target = Label1.add(i, item.target);

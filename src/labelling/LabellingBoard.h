@@ -27,8 +27,6 @@ class LabellingBoard : public forms::Screen {
     // Frame, the screen's own set-up, then the board's.
     void load() final;
 
-    int itemCount() const { return m_count; }
-
     // " 7 out of 10 correct": each number with one leading space when it is not negative.
     static QString scoreMessage(int score, int count, const QString& suffix);
 
