@@ -205,15 +205,19 @@ bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath
     if (!picture) return false;
     const QSize size = box.rect().toPixels().size();
     if (picture->size() != size && !size.isEmpty()) {
-        // Kept in proportion and centred; the margin left over is see-through.
-        const QImage scaled = picture->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        QImage fitted(size, QImage::Format_ARGB32_Premultiplied);
-        fitted.fill(Qt::transparent);
-        QPainter painter(&fitted);
-        painter.drawImage((size.width() - scaled.width()) / 2,
-                          (size.height() - scaled.height()) / 2, scaled);
-        painter.end();
-        picture = fitted;
+        QImage scaled = picture->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (scaled.size() == size) {
+            picture = std::move(scaled);
+        } else {
+            // Kept in proportion and centred; the margin left over is see-through.
+            QImage fitted(size, QImage::Format_ARGB32_Premultiplied);
+            fitted.fill(Qt::transparent);
+            QPainter painter(&fitted);
+            painter.drawImage((size.width() - scaled.width()) / 2,
+                              (size.height() - scaled.height()) / 2, scaled);
+            painter.end();
+            picture = std::move(fitted);
+        }
     }
     box.setPicture(*picture);
     return true;
