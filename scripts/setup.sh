@@ -9,7 +9,7 @@ kindrel_fail() {
 KINDREL_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    fonts-wine fonts-liberation2
+    fonts-wine fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils xdotool
     desktop-file-utils appstream dpkg-dev
 )

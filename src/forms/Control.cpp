@@ -117,19 +117,27 @@ void Control::copyLookFrom(const Control& other) {
     setTabStop(other.m_tabStop);
 }
 
+MouseEvent Control::twipEvent(int button, QPointF pos) const {
+    // Measured from the control's own corner in twips, not from the pixel its widget was rounded
+    // to: a label dragged by its centre would otherwise wobble by a pixel from move to move.
+    const QPoint origin = m_widget ? m_widget->pos() : QPoint();
+    return {button, toTwips(pos.x() + origin.x()) - m_rect.left,
+            toTwips(pos.y() + origin.y()) - m_rect.top};
+}
+
 void Control::dispatchPress(int button, QPointF pos) {
     m_pressedButton = button;
-    if (onMouseDown) onMouseDown({button, toTwips(pos.x()), toTwips(pos.y())});
+    if (onMouseDown) onMouseDown(twipEvent(button, pos));
 }
 
 void Control::dispatchMove(int buttons, QPointF pos) {
-    if (onMouseMove) onMouseMove({buttons, toTwips(pos.x()), toTwips(pos.y())});
+    if (onMouseMove) onMouseMove(twipEvent(buttons, pos));
 }
 
 void Control::dispatchRelease(int button, QPointF pos, bool inside) {
     const bool click = button == kLeftButton && m_pressedButton == kLeftButton && inside;
     m_pressedButton = kNoButton;
-    if (onMouseUp) onMouseUp({button, toTwips(pos.x()), toTwips(pos.y())});
+    if (onMouseUp) onMouseUp(twipEvent(button, pos));
     // The handlers above may have unloaded the screen; the widget is still alive until the event
     // loop turns, so finishing the click is safe.
     if (click && onClick) onClick();

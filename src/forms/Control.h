@@ -87,6 +87,7 @@ class Control {
   private:
     friend class ControlWidget;
     void applyGeometry();
+    MouseEvent twipEvent(int button, QPointF pos) const;
     void dispatchPress(int button, QPointF pos);
     void dispatchMove(int buttons, QPointF pos);
     void dispatchRelease(int button, QPointF pos, bool inside);
