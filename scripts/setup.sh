@@ -10,14 +10,18 @@ KINDREL_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-wine fonts-liberation2 fonts-dejavu-core
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev
 )
+# Only for scripts/bench.sh and scripts/sanitize.sh, which install them when they run.
+KINDREL_BENCH_PACKAGES=(libbenchmark-dev)
+KINDREL_SANITIZE_PACKAGES=(valgrind)
 
+# Installs what is missing of KINDREL_PACKAGES and of any packages named as arguments.
 kindrel_install_packages() {
     local missing=()
     local pkg
-    for pkg in "${KINDREL_PACKAGES[@]}"; do
+    for pkg in "${KINDREL_PACKAGES[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
