@@ -10,6 +10,7 @@
 #include <QImageIOPlugin>
 #include <QImageReader>
 #include <QPluginLoader>
+#include <algorithm>
 #include <memory>
 
 #include "forms/WmfReader.h"
@@ -135,7 +136,8 @@ std::optional<QImage> Pictures::load(const QString& designPath) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    std::optional<QImage> image = decode(file.read(kMaxFileBytes));
+    // Asking for the most a file may hold would allocate that much for every picture read.
+    std::optional<QImage> image = decode(file.read(std::min(file.size(), kMaxFileBytes)));
     if (!image) {
         m_cache.remove(path);
         return std::nullopt;
