@@ -10,7 +10,7 @@ KINDREL_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-wine fonts-liberation2 fonts-dejavu-core
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev
 )
 
