@@ -11,7 +11,7 @@ KINDREL_PACKAGES=(
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-wine fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils xdotool imagemagick
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 # Only for scripts/bench.sh and scripts/sanitize.sh, which install them when they run.
 KINDREL_BENCH_PACKAGES=(libbenchmark-dev)

@@ -27,7 +27,7 @@ class Pictures {
 
     // Largest picture accepted, in pixels per side; a school projector needs nothing near it.
     static constexpr int kMaxSide = 8192;
-    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    static constexpr qint64 kMaxFileBytes = qint64{64} * 1024 * 1024;
 
   private:
     QStringList searchRoots() const;

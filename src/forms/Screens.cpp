@@ -17,9 +17,7 @@ Screens::~Screens() {
     m_unloaded.clear();
 }
 
-void Screens::define(const QString& name, Factory factory) {
-    m_factories.insert(name, std::move(factory));
-}
+void Screens::define(const QString& name, const Factory& factory) { m_factories.insert(name, factory); }
 
 QStringList Screens::definedNames() const {
     QStringList names = m_factories.keys();

@@ -28,7 +28,7 @@ class Screens {
     Platform& platform() const { return m_platform; }
     Pictures& pictures() const { return m_pictures; }
 
-    void define(const QString& name, Factory factory);
+    void define(const QString& name, const Factory& factory);
     bool isDefined(const QString& name) const { return m_factories.contains(name); }
     // Every defined screen, in alphabetical order.
     QStringList definedNames() const;

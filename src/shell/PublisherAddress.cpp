@@ -13,7 +13,7 @@ QString shownAddress(const QString& address) {
 }
 
 QString openedAddress(const QString& address) {
-    const QString trimmed = address.trimmed();
+    QString trimmed = address.trimmed();
     if (trimmed.contains(kSchemeMark)) return trimmed;
     return QStringLiteral("https://") + trimmed;
 }

@@ -49,7 +49,7 @@ export exe
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$exe" & pid=$!
     found=""
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         found=$(xwininfo -root -tree 2>/dev/null | grep "kindrel" | grep -E "364x438" | head -1 || true)
         [ -n "$found" ] && break
         sleep 0.1

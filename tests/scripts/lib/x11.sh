@@ -11,7 +11,7 @@ fail() {
 
 # Polls until the command succeeds; the program answers events in its own time.
 until_ok() {
-    local tries=100
+    local tries=300
     while ! "$@" >/dev/null 2>&1; do
         tries=$((tries - 1))
         [ "$tries" -gt 0 ] || return 1
