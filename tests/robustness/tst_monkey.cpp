@@ -200,6 +200,10 @@ void MonkeyTest::randomWorkOnEveryScreen() {
                 for (const QString& name : visibleScreens(run.screens)) seen.insert(name);
                 const QString what = monkey.step(run);
                 QVERIFY2(liveWidgets() <= widgetBound, failure(step, what).constData());
+                // A program that runs on with nothing on view can no longer be ended.
+                QVERIFY2(
+                    run.ended || !visibleScreens(run.screens).isEmpty(),
+                    failure(step, what + QStringLiteral(": nothing left on view")).constData());
             }
             for (const QString& name : run.screens.definedNames())
                 loads += run.screens.loadCount(name);
