@@ -50,7 +50,7 @@ QByteArray enormousMetafile(QByteArray wmf) {
     qToLittleEndian<quint16>(1, wmf.data() + 14);
     // The header's checksum covers the words before it.
     quint16 sum = 0;
-    for (int i = 0; i < 10; ++i) sum ^= qFromLittleEndian<quint16>(wmf.constData() + 2 * i);
+    for (qsizetype i = 0; i < 10; ++i) sum ^= qFromLittleEndian<quint16>(wmf.constData() + 2 * i);
     qToLittleEndian<quint16>(sum, wmf.data() + 20);
     return wmf;
 }

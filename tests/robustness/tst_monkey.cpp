@@ -67,7 +67,7 @@ class Monkey {
     QString step(Run& run) {
         const QStringList onView = visibleScreens(run.screens);
         if (onView.isEmpty()) return QStringLiteral("nothing on view");
-        const QString name = onView[pick(onView.size())];
+        const QString& name = onView[pick(onView.size())];
         forms::Screen* screen = run.screens.loaded(name);
         const int roll = pick(100);
         QString what;

@@ -19,7 +19,8 @@ const QString kApparatus = QStringLiteral("equipment");
 constexpr int kApparatusItems = 10;
 
 // Clicks a control of a screen that is on view.
-std::function<bool(forms::Screens&)> click(QString screenName, QString control, int index = -1) {
+std::function<bool(forms::Screens&)> click(const QString& screenName, const QString& control,
+                                           int index = -1) {
     return [=](forms::Screens& screens) {
         forms::Screen* screen = screens.loaded(screenName);
         if (!screen || !screen->isVisible()) return false;
