@@ -13,11 +13,15 @@ KINDREL_PACKAGES=(
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev file
 )
+# Only for scripts/bench.sh and scripts/sanitize.sh, which install them when they run.
+KINDREL_BENCH_PACKAGES=(libbenchmark-dev)
+KINDREL_SANITIZE_PACKAGES=(valgrind)
 
+# Installs what is missing of KINDREL_PACKAGES and of any packages named as arguments.
 kindrel_install_packages() {
     local missing=()
     local pkg
-    for pkg in "${KINDREL_PACKAGES[@]}"; do
+    for pkg in "${KINDREL_PACKAGES[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi

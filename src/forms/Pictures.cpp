@@ -6,7 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageIOHandler>
+#include <QImageIOPlugin>
 #include <QImageReader>
+#include <QPluginLoader>
+#include <algorithm>
+#include <memory>
 
 #include "forms/WmfReader.h"
 
@@ -28,6 +33,20 @@ namespace {
 
 // Some writers pad a JPEG after its end-of-image marker.
 constexpr qsizetype kJpegTrailerSlack = 64;
+
+// Qt's image reader loads every image format plugin on first use (TIFF, WebP, MNG and the
+// libraries behind them): milliseconds and a megabyte before the title screen shows its picture.
+// The pictures are JPEG files, so their plugin is loaded alone and asked directly.
+QImageIOPlugin* jpegPlugin() {
+    static QImageIOPlugin* const plugin = []() -> QImageIOPlugin* {
+        for (const QString& folder : QCoreApplication::libraryPaths()) {
+            QPluginLoader loader(folder + QStringLiteral("/imageformats/qjpeg"));
+            if (auto* found = qobject_cast<QImageIOPlugin*>(loader.instance())) return found;
+        }
+        return nullptr;
+    }();
+    return plugin;
+}
 
 // Finds one path component in a folder: the exact name first, then any letter case.
 QString matchEntry(const QDir& dir, const QString& component) {
@@ -87,13 +106,17 @@ std::optional<QImage> Pictures::decode(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize declared = reader.size();
+    std::unique_ptr<QImageIOHandler> jpeg;
+    if (QImageIOPlugin* plugin = bytes.startsWith("\xFF\xD8") ? jpegPlugin() : nullptr)
+        jpeg.reset(plugin->create(&buffer, "jpeg"));
+    QImageReader reader;
+    if (!jpeg) reader.setDevice(&buffer);
+    const QSize declared = jpeg ? jpeg->option(QImageIOHandler::Size).toSize() : reader.size();
     if (!declared.isValid() || declared.width() > kMaxSide || declared.height() > kMaxSide) {
         return std::nullopt;
     }
     QImage image;
-    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    if (!(jpeg ? jpeg->read(&image) : reader.read(&image)) || image.isNull()) return std::nullopt;
     // Drawn many times (a dragged label repaints the picture under it): keep it in a fast format.
     const QImage::Format fast =
         image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
@@ -113,7 +136,8 @@ std::optional<QImage> Pictures::load(const QString& designPath) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    std::optional<QImage> image = decode(file.read(kMaxFileBytes));
+    // Asking for the most a file may hold would allocate that much for every picture read.
+    std::optional<QImage> image = decode(file.read(std::min(file.size(), kMaxFileBytes)));
     if (!image) {
         m_cache.remove(path);
         return std::nullopt;

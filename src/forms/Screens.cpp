@@ -19,6 +19,12 @@ Screens::~Screens() {
 
 void Screens::define(const QString& name, const Factory& factory) { m_factories.insert(name, factory); }
 
+QStringList Screens::definedNames() const {
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
+}
+
 Screen& Screens::load(const QString& name) {
     if (Screen* screen = loaded(name)) return *screen;
     const auto factory = m_factories.constFind(name);

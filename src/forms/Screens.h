@@ -30,6 +30,8 @@ class Screens {
 
     void define(const QString& name, const Factory& factory);
     bool isDefined(const QString& name) const { return m_factories.contains(name); }
+    // Every defined screen, in alphabetical order.
+    QStringList definedNames() const;
 
     // A reference: the screen is created and its load handler run when it is not loaded.
     Screen& load(const QString& name);

@@ -3,21 +3,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ProgramPictures.h"
 #include "forms/Pictures.h"
 #include "forms/Twips.h"
 #include "forms/WmfReader.h"
 
 using forms::Pictures;
 
+using testing_support::buildDir;
+using testing_support::ProgramPicture;
+using testing_support::programPictures;
+
 namespace {
-
-QString buildDir() {
-    return qEnvironmentVariable("KINDREL_BUILD_DIR");
-}
-
-QSize pixels(float widthTwips, float heightTwips) {
-    return {forms::toPixels(widthTwips), forms::toPixels(heightTwips)};
-}
 
 const QRgb kScreenBlue = qRgb(49, 135, 215);
 
@@ -34,44 +31,11 @@ class TestPictureFiles : public QObject {
   private Q_SLOTS:
     void initTestCase() { QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set"); }
 
-    // The paths exactly as the screens write them, and the size each place was drawn for.
     void decodesAtItsSize_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
-        const QSize button = pixels(1785, 495);
-        const QSize molecule(320, 300);
-        const QSize apparatus = pixels(2460, 1860);
-        const QSize glossary(364, 160);
-        QTest::newRow("title") << "opening\\kal2h000.jpg" << pixels(4800, 3600);
-        QTest::newRow("exit") << "Images\\exit.jpg" << button;
-        QTest::newRow("next") << "Images\\next.jpg" << button;
-        QTest::newRow("answer") << "Images\\answer.jpg" << button;
-        QTest::newRow("check") << "images\\check.jpg" << button;
-        QTest::newRow("jotter") << "images\\jotter.jpg" << button;
-        QTest::newRow("scramble") << "images\\scramble.jpg" << button;
-        QTest::newRow("board") << "IMAGES\\BOARD.WMF" << QSize(100, 72);
-        QTest::newRow("tick") << "images\\tick.jpg" << QSize(40, 40);
-        QTest::newRow("cross") << "images\\cross.jpg" << QSize(40, 40);
-        QTest::newRow("front background") << "Images\\kal2he24.jpg" << QSize(800, 600);
-        QTest::newRow("logo") << "Images\\logo2.jpg" << pixels(1500, 2085);
-        for (const char* atom : {"Catom", "Hatom", "Oatom", "Natom", "Clatom"}) {
-            QTest::newRow(atom) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(atom))
-                                << pixels(1200, 1200);
-        }
-        for (const char* key :
-             {"CO2", "H2", "H2O", "CH4", "NH3", "HCl", "N2", "O2", "CCl4", "CO"}) {
-            QTest::newRow(key) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(key))
-                               << molecule;
-        }
-        for (const char* name : {"bunsensm", "tripodsm", "funnelsm", "thermosm", "testtubesm",
-                                 "beakersm", "flasksm", "pipettesm", "measuresm", "spatulasm"}) {
-            QTest::newRow(name) << QStringLiteral("Images\\%1.jpg").arg(QLatin1String(name))
-                                << apparatus;
-        }
-        QTest::newRow("lab") << "Images\\lab.jpg" << pixels(12000, 8730);
-        QTest::newRow("airfoil") << "Images\\airfoil.jpg" << glossary;
-        QTest::newRow("julia") << "Images\\julia1.jpg" << glossary;
-        QTest::newRow("bridges") << "Images\\kbridge.jpg" << glossary;
+        for (const ProgramPicture& picture : programPictures())
+            QTest::newRow(qPrintable(picture.name)) << picture.path << picture.size;
     }
     void decodesAtItsSize() {
         QFETCH(QString, path);

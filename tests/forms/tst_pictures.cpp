@@ -1,5 +1,6 @@
 // Picture lookup (letter case, backslashes, folders) and decoding of broken files.
 #include <QDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include "TestProgram.h"
@@ -16,6 +17,8 @@ class PicturesTest : public QObject {
     void brokenFilesFailCleanly_data();
     void brokenFilesFailCleanly();
     void changedFileIsReadAgain();
+    void jpegDecodesAsQtReadsIt();
+    void jpegTooLargeToAllocateFails();
 };
 
 void PicturesTest::lookupIgnoresLetterCase_data() {
@@ -96,6 +99,46 @@ void PicturesTest::changedFileIsReadAgain() {
     QCOMPARE(program.pictures.load(QStringLiteral("Images\\logo2.jpg"))->size(), QSize(20, 30));
     program.removeFile(QStringLiteral("Images/logo2.jpg"));
     QVERIFY(!program.pictures.load(QStringLiteral("Images\\logo2.jpg")).has_value());
+}
+
+namespace {
+
+QByteArray jpegOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
+}  // namespace
+
+// JPEG files go straight to their plugin; the pixels must be those Qt's own reader gives.
+void PicturesTest::jpegDecodesAsQtReadsIt() {
+    QImage colour(97, 61, QImage::Format_RGB32);
+    for (int y = 0; y < colour.height(); ++y)
+        for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 2, y * 4, 255 - x));
+    QImage grey = colour.convertToFormat(QImage::Format_Grayscale8);
+    for (const QImage& original : {colour, grey}) {
+        const QByteArray bytes = jpegOf(original);
+        const std::optional<QImage> decoded = forms::Pictures::decode(bytes);
+        QVERIFY(decoded.has_value());
+        QCOMPARE(decoded->format(), QImage::Format_RGB32);
+        QCOMPARE(*decoded, QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+// Within the side limit, yet four times what Qt lets one picture allocate: refused, not tried.
+void PicturesTest::jpegTooLargeToAllocateFails() {
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::darkCyan);
+    QByteArray bytes = jpegOf(small);
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    QVERIFY(frame > 0);
+    qToBigEndian<quint16>(8000, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(8000, bytes.data() + frame + 7);
+    QVERIFY(8000 <= forms::Pictures::kMaxSide);
+    QVERIFY(!forms::Pictures::decode(bytes).has_value());
 }
 
 QTEST_MAIN(PicturesTest)

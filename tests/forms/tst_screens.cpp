@@ -85,6 +85,8 @@ void ScreensTest::referenceLoadsOnceUntilUnloaded() {
     screens.show(QStringLiteral("probe"));
     QCOMPARE(ProbeScreen::loads, 1);
     QVERIFY(first.isVisible());
+    QCOMPARE(screens.definedNames(),
+             (QStringList{QStringLiteral("other"), QStringLiteral("probe")}));
 
     screens.load(QStringLiteral("other"));
     screens.unload(QStringLiteral("probe"));

@@ -4,40 +4,13 @@
 # "Exit". Reads window titles and pixel colours on the way. Works with or without the pictures.
 set -euo pipefail
 program="$1"
+export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+export KINDREL_CHECK=smoke_menus
 cd "$(dirname "$program")"
 unset QT_QPA_PLATFORM
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -s <<'SCRIPT'
 set -euo pipefail
-fail() { echo "smoke_menus: $*"; xwininfo -root -tree | grep -E '"(Corvane| )"' || true; exit 1; }
-
-# Polls until the command succeeds; the program answers events in its own time.
-until_ok() {
-    local tries=100
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-
-# The one visible window with this exact title: prints "id x y width height".
-window() {
-    local ids
-    ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) || return 1
-    [ "$(echo "$ids" | wc -l)" -eq 1 ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$ids")"
-    echo "$WINDOW $X $Y $WIDTH $HEIGHT"
-}
-has_window() { window "$1" >/dev/null; }
-no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-
-pixel() {  # x y on the screen -> "r,g,b"
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 2p |
-        sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-is_black() { [ "$(pixel "$1" "$2")" = "0,0,0" ]; }
-is_not_black() { [ "$(pixel "$1" "$2")" != "0,0,0" ]; }
-click() { xdotool mousemove "$1" "$2" click 1; }
+source "$KINDREL_X11"
 
 ./kindrel & pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "ProgramPictures.h"
 #include "forms/Font.h"
 #include "shell/ScreenDirectory.h"
 
@@ -56,6 +57,24 @@ void TestProgram::addShellPictures() {
     addPicture(QStringLiteral("Images/kal2he24.jpg"), {800, 600}, QColor(49, 135, 215));
     addPicture(QStringLiteral("Images/logo2.jpg"), {100, 139}, Qt::white);
     addPicture(QStringLiteral("opening/kal2h000.jpg"), {320, 240}, Qt::yellow);
+}
+
+bool TestProgram::addProgramPictures() {
+    const forms::Pictures built({buildDir()});
+    const QDir root(buildDir());
+    bool all = true;
+    for (const ProgramPicture& picture : programPictures()) {
+        const QString source = built.resolve(picture.path);
+        if (source.isEmpty()) {
+            all = false;
+            continue;
+        }
+        const QString target = path(root.relativeFilePath(source));
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        all = QFile::copy(source, target) && all;
+    }
+    return all;
 }
 
 }  // namespace testing_support

@@ -31,6 +31,9 @@ class TestProgram {
     void removeFile(const QString& relativePath);
     // Every picture the shell's screens read, at the sizes they are drawn for.
     void addShellPictures();
+    // Copies every picture the program reads from the build folder, under their names on disk;
+    // false when one of them is not there.
+    bool addProgramPictures();
     QString path(const QString& relativePath) const;
 };
 

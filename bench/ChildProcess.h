@@ -1,0 +1,18 @@
+// Runs one of the bench programs as a process of its own and measures it from outside.
+#pragma once
+
+#include <string>
+
+namespace bench {
+
+struct ProcessRun {
+    bool ok = false;          // exited with status 0
+    double firstFrameMs = 0;  // from fork to the first frame reported (0 when none was)
+    double wholeMs = 0;       // from fork to exit
+    double peakMiB = 0;       // largest resident set, from the kernel's accounting
+};
+
+// Starts program (a path) with the offscreen platform in workingDir and waits for it.
+ProcessRun runProcess(const std::string& program, const std::string& workingDir);
+
+}  // namespace bench

@@ -1,0 +1,122 @@
+// Whole processes measured from outside: start-up to the first frame, and peak memory, each set
+// against a bare Qt window.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "Benchmarks.h"
+#include "ChildProcess.h"
+#include "Figures.h"
+
+namespace bench {
+
+namespace {
+
+constexpr int kStartUpPairs = 30;
+constexpr int kTourRuns = 5;
+constexpr double kStartUpTarget = 1.3;
+constexpr double kMemoryTarget = 1.5;
+
+std::string program(const char* name) {
+    return benchDir() + "/" + name;
+}
+
+std::string ratioText(const char* floorName, double floor, const char* unit, double ratio) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s %.2f %s, ratio %.2f", floorName, floor, unit, ratio);
+    return text;
+}
+
+struct Medians {
+    double frame = 0, whole = 0, peak = 0;
+};
+
+// Runs a program count times (after one unmeasured run that warms the file cache).
+bool runMany(const std::string& path, int count, std::vector<ProcessRun>& runs) {
+    runProcess(path, buildDir());
+    for (int i = 0; i < count; ++i) {
+        runs.push_back(runProcess(path, buildDir()));
+        if (!runs.back().ok) return false;
+    }
+    return true;
+}
+
+Medians mediansOf(const std::vector<ProcessRun>& runs) {
+    std::vector<double> frame, whole, peak;
+    for (const ProcessRun& run : runs) {
+        frame.push_back(run.firstFrameMs);
+        whole.push_back(run.wholeMs);
+        peak.push_back(run.peakMiB);
+    }
+    return {median(frame), median(whole), median(peak)};
+}
+
+void startUp(benchmark::State& state) {
+    std::vector<ProcessRun> kindrel, floor;
+    for (auto _ : state) {
+        runProcess(program("kindrel_firstframe"), buildDir());
+        runProcess(program("bare_window"), buildDir());
+        // In turn, so that whatever else the machine is doing weighs on both alike.
+        for (int i = 0; i < kStartUpPairs; ++i) {
+            kindrel.push_back(runProcess(program("kindrel_firstframe"), buildDir()));
+            floor.push_back(runProcess(program("bare_window"), buildDir()));
+            if (!kindrel.back().ok || !floor.back().ok || kindrel.back().firstFrameMs == 0 ||
+                floor.back().firstFrameMs == 0) {
+                state.SkipWithError("a start-up run failed or showed no frame");
+                return;
+            }
+        }
+        state.SetIterationTime(mediansOf(kindrel).frame / 1000);
+    }
+    const Medians k = mediansOf(kindrel), f = mediansOf(floor);
+    state.counters["frame_ms"] = k.frame;
+    state.counters["floor_frame_ms"] = f.frame;
+    state.counters["whole_ms"] = k.whole;
+    state.counters["floor_whole_ms"] = f.whole;
+    state.counters["peak_MiB"] = k.peak;
+    state.counters["floor_peak_MiB"] = f.peak;
+    const double frameRatio = k.frame / f.frame, wholeRatio = k.whole / f.whole;
+    record({"start-up to the title's first frame", k.frame, "ms", "<= 1.3 x floor",
+            frameRatio <= kStartUpTarget, ratioText("bare window", f.frame, "ms", frameRatio)});
+    record({"start-up, first frame and exit", k.whole, "ms", "<= 1.3 x floor",
+            wholeRatio <= kStartUpTarget, ratioText("bare window", f.whole, "ms", wholeRatio)});
+    record({"peak memory, title screen only", k.peak, "MiB", "", false,
+            ratioText("bare window", f.peak, "MiB", k.peak / f.peak)});
+}
+
+void tourMemory(benchmark::State& state) {
+    std::vector<ProcessRun> tour, floor;
+    for (auto _ : state) {
+        if (!runMany(program("kindrel_tour"), kTourRuns, tour) ||
+            !runMany(program("bare_window"), kTourRuns, floor)) {
+            state.SkipWithError("a tour or a bare window failed");
+            return;
+        }
+        state.SetIterationTime(mediansOf(tour).whole / 1000);
+    }
+    const Medians t = mediansOf(tour), f = mediansOf(floor);
+    state.counters["peak_MiB"] = t.peak;
+    state.counters["floor_peak_MiB"] = f.peak;
+    const double ratio = t.peak / f.peak;
+    record({"peak memory, lesson and every screen", t.peak, "MiB", "<= 1.5 x floor",
+            ratio <= kMemoryTarget, ratioText("bare window", f.peak, "MiB", ratio)});
+}
+
+}  // namespace
+
+void registerStartUp() {
+    benchmark::RegisterBenchmark("process/start-up vs bare window", startUp)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+void registerMemory() {
+    benchmark::RegisterBenchmark("process/peak memory of a tour vs bare window", tourMemory)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace bench

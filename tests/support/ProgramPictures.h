@@ -1,0 +1,21 @@
+// Every picture file the program reads: its path as the screens write it and its drawn size.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <vector>
+
+namespace testing_support {
+
+struct ProgramPicture {
+    QString name;  // a short name for test rows
+    QString path;  // exactly as the screens write it, backslash and letter case included
+    QSize size;    // pixels, the size its place on the screen was drawn for
+};
+
+const std::vector<ProgramPicture>& programPictures();
+
+// The build folder that holds the made pictures (from KINDREL_BUILD_DIR, set by ctest).
+QString buildDir();
+
+}  // namespace testing_support
