@@ -9,6 +9,8 @@
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
 #include <QImageReader>
+#include <algorithm>
+#include <vector>
 #include <QPluginLoader>
 #include <algorithm>
 #include <memory>
@@ -131,8 +133,11 @@ std::optional<QImage> Pictures::load(const QString& designPath) {
     if (info.size() <= 0 || info.size() > kMaxFileBytes) return std::nullopt;
     const qint64 modified = info.lastModified().toMSecsSinceEpoch();
 
-    if (auto it = m_cache.constFind(path); it != m_cache.constEnd()) {
-        if (it->size == info.size() && it->modified == modified) return it->image;
+    if (auto it = m_cache.find(path); it != m_cache.end()) {
+        if (it->size == info.size() && it->modified == modified) {
+            it->lastUse = ++m_useClock;
+            return it->image;
+        }
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
@@ -142,8 +147,35 @@ std::optional<QImage> Pictures::load(const QString& designPath) {
         m_cache.remove(path);
         return std::nullopt;
     }
-    m_cache.insert(path, Cached{info.size(), modified, *image});
+    m_cache.insert(path, Cached{info.size(), modified, *image, ++m_useClock});
+    trimCache(path);
     return image;
+}
+
+qint64 Pictures::idleCacheBytes() const {
+    qint64 bytes = 0;
+    for (const Cached& cached : m_cache)
+        if (cached.image.isDetached()) bytes += cached.image.sizeInBytes();
+    return bytes;
+}
+
+void Pictures::trimCache(const QString& newest) {
+    // A picture some control still shows shares its pixels with the cache and costs nothing
+    // extra; only the ones held by the cache alone count against the budget. The picture just
+    // read is counted as if its caller had let it go already, and is kept.
+    std::vector<std::pair<quint64, QString>> idle;
+    qint64 idleBytes = m_cache.value(newest).image.sizeInBytes();
+    for (auto it = m_cache.cbegin(); it != m_cache.cend(); ++it) {
+        if (it.key() == newest || !it->image.isDetached()) continue;
+        idle.emplace_back(it->lastUse, it.key());
+        idleBytes += it->image.sizeInBytes();
+    }
+    std::sort(idle.begin(), idle.end());
+    for (const auto& [lastUse, path] : idle) {
+        if (idleBytes <= kIdleCacheBytes) break;
+        idleBytes -= m_cache.value(path).image.sizeInBytes();
+        m_cache.remove(path);
+    }
 }
 
 }  // namespace forms

@@ -32,13 +32,25 @@ class Pictures {
   private:
     QStringList searchRoots() const;
 
+    // Pictures that no screen shows any more are kept only up to this many bytes, the most
+    // recently used first: enough for the shared ones a lesson comes back to.
+public:
+    // Bytes of decoded pictures the cache holds that nothing else shows.
+    qint64 idleCacheBytes() const;
+
+private:
+    static constexpr qint64 kIdleCacheBytes = qint64{2} * 1024 * 1024;
+    void trimCache(const QString& newest);
+
     struct Cached {
         qint64 size = 0;
         qint64 modified = 0;
         QImage image;
+        quint64 lastUse = 0;
     };
     QStringList m_roots;
     QHash<QString, Cached> m_cache;
+    quint64 m_useClock = 0;
 };
 
 }  // namespace forms
