@@ -15,7 +15,9 @@ rm -rf "$KINDREL_SHOTS"
 mkdir -p "$KINDREL_SHOTS"
 cd "$build"
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -s <<'SCRIPT'
+# -noreset: an X server resets when its last client leaves, and a program started just then
+# (the second run below) can find it refusing connections.
+exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s <<'SCRIPT'
 set -euo pipefail
 source "$KINDREL_X11"
 

@@ -46,7 +46,7 @@ cd "$data_dir"
 unset QT_QPA_PLATFORM
 exe="$root/usr/bin/kindrel"
 export exe
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     "$exe" & pid=$!
     found=""
     for _ in $(seq 1 300); do

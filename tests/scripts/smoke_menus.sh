@@ -8,7 +8,7 @@ export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
 export KINDREL_CHECK=smoke_menus
 cd "$(dirname "$program")"
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -s <<'SCRIPT'
+exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s <<'SCRIPT'
 set -euo pipefail
 source "$KINDREL_X11"
 

@@ -5,7 +5,7 @@ set -euo pipefail
 program="$1"
 cd "$(dirname "$program")"
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     ./kindrel & pid=$!
     for _ in $(seq 1 300); do
         id=$(xwininfo -root -tree 2>/dev/null | grep "kindrel" | grep -E "364x438" | head -1 || true)
