@@ -2,6 +2,7 @@
 # Builds the Debian package, unpacks it into a throw-away root, validates its desktop entry and
 # metadata, and starts the installed program from the entry's working directory.
 set -euo pipefail
+export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
 build_dir="$(cd "$(dirname "$1")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -44,18 +45,10 @@ KINDREL_BUILD_DIR="$data_dir" QT_QPA_PLATFORM=offscreen "$build_dir/tests/tst_pi
 # size (364 x 438 px) instead of falling back to the house frame.
 cd "$data_dir"
 unset QT_QPA_PLATFORM
-exe="$root/usr/bin/kindrel"
-export exe
+export exe="$root/usr/bin/kindrel"
+export KINDREL_CHECK=package
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
-    "$exe" & pid=$!
-    found=""
-    for _ in $(seq 1 300); do
-        found=$(xwininfo -root -tree 2>/dev/null | grep "kindrel" | grep -E "364x438" | head -1 || true)
-        [ -n "$found" ] && break
-        sleep 0.1
-    done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    [ -n "$found" ] || { echo "package: installed program did not show its title at design size"; exit 1; }
+    source "$KINDREL_X11"
+    title_comes_up "$exe" || fail "installed program did not show its title at design size"
 '
 echo "package: $(basename "$deb") installs and starts"

@@ -28,6 +28,21 @@ window() {
     echo "$WINDOW $X $Y $WIDTH $HEIGHT"
 }
 has_window() { window "$1" >/dev/null; }
+# The title screen is on view at its design size (client 5460 x 6570 twips = 364 x 438 px), as
+# it is only when its picture was found.
+title_at_design_size() {
+    local _ w h
+    read -r _ _ _ w h < <(window " ") && [ "$w x $h" = "364 x 438" ]
+}
+# Starts a program, waits for its title screen at design size, and ends it again.
+title_comes_up() {
+    "$@" &
+    local pid=$! ok=0
+    until_ok title_at_design_size && ok=1
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    [ "$ok" -eq 1 ]
+}
 no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 pixel() {  # x y on the screen -> "r,g,b"
