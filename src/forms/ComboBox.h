@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
+#include <utility>
 
 #include "forms/Colour.h"
 #include "forms/Control.h"
@@ -11,6 +13,9 @@ class QComboBox;
 
 namespace forms {
 
+// A screen may hold many lists of which one is on view at a time (the glossary has 21), and a Qt
+// combo box with its text field, completer and pop-up is heavy: the Qt widget is built when the
+// list is first shown, and until then the control keeps its entries and look itself.
 class ComboBox : public Control {
   public:
     ComboBox(Screen& screen, Container& container, QString name, int index);
@@ -30,14 +35,23 @@ class ComboBox : public Control {
     int chosenIndex() const { return m_chosen; }
     QString chosenItem() const;
 
-    QComboBox* comboBox() const { return m_combo; }
+    // The Qt widget, built now if the list has not been shown yet.
+    QComboBox* comboBox();
+    bool isBuilt() const { return m_combo != nullptr; }
 
   protected:
     void rectChanged() override;
 
   private:
+    void build();
+
     QComboBox* m_combo = nullptr;
     int m_chosen = -1;
+    // What the list holds and looks like until its widget is built.
+    QStringList m_items;
+    QString m_text;
+    std::optional<FontSpec> m_font;
+    std::optional<std::pair<Colour, Colour>> m_colours;
 };
 
 }  // namespace forms
