@@ -8,6 +8,7 @@
 #include "Benchmarks.h"
 #include "Figures.h"
 #include "forms/Font.h"
+#include "forms/Memory.h"
 
 namespace bench {
 
@@ -24,6 +25,7 @@ std::string benchDir() {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    forms::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();

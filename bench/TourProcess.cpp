@@ -3,10 +3,12 @@
 
 #include "Lesson.h"
 #include "forms/Font.h"
+#include "forms/Memory.h"
 #include "forms/Screens.h"
 #include "shell/Program.h"
 
 int main(int argc, char** argv) {
+    forms::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();

@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "forms/Font.h"
+#include "forms/Memory.h"
 #include "shell/Program.h"
 
 int main(int argc, char** argv) {
+    forms::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kindrel"));
     QApplication::setApplicationDisplayName(QString());
