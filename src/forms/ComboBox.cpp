@@ -1,141 +1,149 @@
 #include "forms/ComboBox.h"
 
-#include <QComboBox>
-#include <QEvent>
-#include <QLineEdit>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
+#include "forms/Bevel.h"
+#include "forms/DropDownList.h"
+#include "forms/Platform.h"
 #include "forms/Screen.h"
+#include "forms/Screens.h"
 
 namespace forms {
 
-namespace {
-
-// Builds its list the first time it is shown.
-class ComboHolder final : public QWidget {
+// The closed field: its own widget, since a press on it opens the list rather than clicking.
+class ComboField final : public QWidget {
   public:
-    ComboHolder(QWidget* parent, std::function<void()> build)
-        : QWidget(parent), m_build(std::move(build)) {}
+    ComboField(ComboBox& combo, QWidget* parent) : QWidget(parent), m_combo(combo) {}
 
   protected:
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::Show && m_build) std::exchange(m_build, nullptr)();
-        return QWidget::event(e);
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        m_combo.paint(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        event->accept();
+        setFocus(Qt::MouseFocusReason);
+        if (event->button() == Qt::LeftButton) m_combo.dropDown();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool alt = event->modifiers() & Qt::AltModifier;
+        // The field is not for typing; the list opens from the keyboard as desktop lists do.
+        if (event->key() == Qt::Key_F4 || (alt && event->key() == Qt::Key_Down))
+            m_combo.dropDown();
+        else
+            QWidget::keyPressEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QWidget::focusOutEvent(event);
+        update();
     }
 
   private:
-    std::function<void()> m_build;
+    ComboBox& m_combo;
 };
 
-void applyColours(QComboBox& combo, Colour fore, Colour back) {
-    QPalette palette = combo.palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        palette.setColor(role, QColor(back));
-    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        palette.setColor(role, QColor(fore));
-    combo.setPalette(palette);
-    combo.lineEdit()->setPalette(palette);
-}
-
-}  // namespace
-
 ComboBox::ComboBox(Screen& screen, Container& container, QString name, int index)
-    : Control(screen, container, std::move(name), index) {
-    auto* holder = new ComboHolder(container.surface(), [this] { build(); });
-    attachWidget(holder);
-    holder->setFocusPolicy(Qt::NoFocus);
+    : Control(screen, container, std::move(name), index), m_font(tahoma(8.25f).toQFont()) {
+    attachWidget(new ComboField(*this, container.surface()));
+    widget()->setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
 }
 
-void ComboBox::build() {
-    if (m_combo) return;
-    m_combo = new QComboBox(widget());
-    m_combo->setEditable(true);
-    // Typed text is never added to the list.
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setMaxVisibleItems(16);
-    m_combo->setFocusPolicy(Qt::StrongFocus);
-    m_combo->setGeometry(QRect(QPoint(0, 0), rect().toPixels().size()));
-    if (m_font) m_combo->setFont(m_font->toQFont());
-    if (m_colours) applyColours(*m_combo, m_colours->first, m_colours->second);
-    m_combo->addItems(std::exchange(m_items, {}));
-    m_combo->setEditText(std::exchange(m_text, {}));
-    QObject::connect(m_combo, qOverload<int>(&QComboBox::activated), [this](int i) {
-        m_chosen = i;
-        if (onClick) onClick();
-    });
-    // Shown by its holder; the first show of the holder has already passed it by.
-    m_combo->show();
-}
-
-QComboBox* ComboBox::comboBox() {
-    build();
-    return m_combo;
-}
-
-void ComboBox::rectChanged() {
-    if (m_combo) m_combo->setGeometry(QRect(QPoint(0, 0), rect().toPixels().size()));
+ComboBox::~ComboBox() {
+    // The open list belongs to the field's widget, which outlives this object by a moment.
+    if (m_list) {
+        m_list->onClosed = nullptr;
+        delete m_list.data();
+    }
 }
 
 void ComboBox::addItem(const QString& item) {
-    if (!m_combo) {
-        m_items << item;
-        return;
-    }
-    const QString text = m_combo->currentText();
-    m_combo->addItem(item);
-    m_combo->setEditText(text);
+    m_items << item;
 }
 
 void ComboBox::clear() {
+    m_items.clear();
     m_chosen = -1;
-    if (m_combo)
-        m_combo->clear();
-    else
-        m_items.clear();
-}
-
-QStringList ComboBox::items() const {
-    if (!m_combo) return m_items;
-    QStringList result;
-    for (int i = 0; i < m_combo->count(); ++i) result << m_combo->itemText(i);
-    return result;
-}
-
-int ComboBox::count() const {
-    return m_combo ? m_combo->count() : static_cast<int>(m_items.size());
-}
-
-QString ComboBox::text() const {
-    return m_combo ? m_combo->currentText() : m_text;
 }
 
 void ComboBox::setText(const QString& text) {
-    if (m_combo)
-        m_combo->setEditText(text);
-    else
-        m_text = text;
+    m_text = text;
+    repaint();
 }
 
 void ComboBox::setFont(const FontSpec& font) {
-    m_font = font;
-    if (m_combo) m_combo->setFont(font.toQFont());
+    m_font = font.toQFont();
+    repaint();
 }
 
 void ComboBox::setColours(Colour fore, Colour back) {
-    m_colours = std::pair{fore, back};
-    if (m_combo) applyColours(*m_combo, fore, back);
+    m_fore = fore;
+    m_back = back;
+    repaint();
+}
+
+void ComboBox::dropDown() {
+    if (m_list || m_items.isEmpty() || !isEnabled()) return;
+    QWidget* field = widget();
+    m_list =
+        new DropDownList(field, m_items, {m_font, QColor(m_fore), QColor(m_back)}, kMaxVisibleRows);
+    m_list->onClosed = [this](int chosen) { listClosed(chosen); };
+    const QSizeF display = screen().screens().platform().displaySize();
+    const QRect displayPixels(0, 0, toPixels(static_cast<float>(display.width())),
+                              toPixels(static_cast<float>(display.height())));
+    m_list->open(QRect(field->mapToGlobal(QPoint(0, 0)), field->size()), displayPixels);
+    repaint();
+}
+
+bool ComboBox::isDroppedDown() const {
+    return !m_list.isNull();
+}
+
+DropDownList* ComboBox::list() const {
+    return m_list.data();
+}
+
+void ComboBox::listClosed(int chosen) {
+    m_list = nullptr;
+    repaint();
+    if (chosen >= 0) choose(chosen);
 }
 
 void ComboBox::choose(int i) {
     if (i < 0 || i >= count()) return;
-    build();
-    m_combo->setCurrentIndex(i);
-    Q_EMIT m_combo->activated(i);
+    m_chosen = i;
+    if (onClick) onClick();
 }
 
-QString ComboBox::chosenItem() const {
-    if (m_chosen < 0) return {};
-    return m_combo ? m_combo->itemText(m_chosen) : m_items.value(m_chosen);
+void ComboBox::paint(QPainter& painter) {
+    const QRect area(QPoint(0, 0), widget()->size());
+    const QColor face(kButtonFace);
+    painter.fillRect(area, QColor(m_back));
+    drawSunkenEdge(painter, area, face);
+    const QRect inside = area.adjusted(2, 2, -2, -2);
+    const int buttonWidth = std::min(inside.height(), DropDownList::kMinScrollBarWidth);
+    const QRect button(inside.right() - buttonWidth + 1, inside.top(), buttonWidth,
+                       inside.height());
+    painter.fillRect(button, face);
+    drawRaisedEdge(painter, button, face);
+    drawArrow(painter, button.translated(isDroppedDown() ? 1 : 0, isDroppedDown() ? 1 : 0), false,
+              isEnabled() ? QColor(kBlack) : face.darker(170));
+
+    const QRect text = inside.adjusted(2, 0, -buttonWidth - 2, 0);
+    painter.setFont(m_font);
+    painter.setPen(isEnabled() ? QColor(m_fore) : face.darker(170));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(m_text, Qt::ElideRight, text.width()));
+    if (widget()->hasFocus()) {
+        painter.setPen(QPen(QColor(m_fore), 1, Qt::DotLine));
+        painter.drawRect(text.adjusted(-1, 1, 0, -2));
+    }
 }
 
 }  // namespace forms

@@ -1,57 +1,64 @@
-// An editable drop-down list: choosing an entry is its click; typing into its text does nothing.
+// A drop-down list with a text field: pressing the field opens the list, and choosing an entry
+// is the control's click. The field shows its text; typing into it does nothing.
 #pragma once
 
+#include <QFont>
+#include <QPointer>
 #include <QStringList>
-#include <optional>
-#include <utility>
 
 #include "forms/Colour.h"
 #include "forms/Control.h"
 #include "forms/Font.h"
 
-class QComboBox;
-
 namespace forms {
 
-// A screen may hold many lists of which one is on view at a time (the glossary has 21), and a Qt
-// combo box with its text field, completer and pop-up is heavy: the Qt widget is built when the
-// list is first shown, and until then the control keeps its entries and look itself.
+class DropDownList;
+
 class ComboBox : public Control {
   public:
     ComboBox(Screen& screen, Container& container, QString name, int index);
+    ~ComboBox() override;
 
     void addItem(const QString& item);
     void clear();
-    QStringList items() const;
-    int count() const;
-    QString text() const;
+    const QStringList& items() const { return m_items; }
+    int count() const { return static_cast<int>(m_items.size()); }
+    const QString& text() const { return m_text; }
     void setText(const QString& text);
+    const QFont& font() const { return m_font; }
     void setFont(const FontSpec& font);
+    Colour foreColour() const { return m_fore; }
+    Colour backColour() const { return m_back; }
     void setColours(Colour fore, Colour back);
+
+    // Opens the list as a press on the field does; nothing happens for an empty list.
+    void dropDown();
+    bool isDroppedDown() const;
+    // The open list, or null.
+    DropDownList* list() const;
 
     // Chooses entry i as a click in the open list would; the click handler runs.
     void choose(int i);
     // The entry last chosen (the click handler reads it); -1 before any choice.
     int chosenIndex() const { return m_chosen; }
-    QString chosenItem() const;
+    QString chosenItem() const { return m_items.value(m_chosen); }
 
-    // The Qt widget, built now if the list has not been shown yet.
-    QComboBox* comboBox();
-    bool isBuilt() const { return m_combo != nullptr; }
+    static constexpr int kMaxVisibleRows = 16;
 
   protected:
-    void rectChanged() override;
+    void paint(QPainter& painter) override;
 
   private:
-    void build();
+    friend class ComboField;
+    void listClosed(int chosen);
 
-    QComboBox* m_combo = nullptr;
-    int m_chosen = -1;
-    // What the list holds and looks like until its widget is built.
     QStringList m_items;
     QString m_text;
-    std::optional<FontSpec> m_font;
-    std::optional<std::pair<Colour, Colour>> m_colours;
+    QFont m_font;
+    Colour m_fore = kBlack;
+    Colour m_back = kWhite;
+    int m_chosen = -1;
+    QPointer<DropDownList> m_list;
 };
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "forms/Bevel.h"
 #include "forms/Pictures.h"
 #include "forms/Screen.h"
 
@@ -75,17 +76,7 @@ void CommandButton::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     const QColor face(m_back);
     painter.fillRect(area, face);
-    // A raised bevel: light top-left, dark bottom-right, as desktop buttons are drawn.
-    painter.setPen(face.lighter(150));
-    painter.drawLine(area.topLeft(), area.topRight());
-    painter.drawLine(area.topLeft(), area.bottomLeft());
-    painter.setPen(QColor(kBlack));
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawLine(area.topRight(), area.bottomRight());
-    painter.setPen(face.darker(150));
-    painter.drawLine(area.bottomLeft() + QPoint(1, -1), area.bottomRight() + QPoint(-1, -1));
-    painter.drawLine(area.topRight() + QPoint(-1, 1), area.bottomRight() + QPoint(-1, -1));
-
+    drawRaisedEdge(painter, area, face);
     if (!m_picture.isNull()) {
         const QPoint at((area.width() - m_picture.width()) / 2,
                         (area.height() - m_picture.height()) / 2);

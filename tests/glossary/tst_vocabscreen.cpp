@@ -1,13 +1,12 @@
 // The glossary screen: its states after opening, tile clicks and choices, the picture terms, the
 // problem button and its screen, the hand pointer, and leaving and reopening.
-#include <QComboBox>
-#include <QLineEdit>
 #include <QtTest>
 
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
+#include "forms/DropDownList.h"
 #include "forms/Label.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
@@ -60,6 +59,7 @@ class VocabScreenTest : public QObject {
     void pictureTermThenPlainTerm();
     void problemButtonOnlyForItsTerm();
     void missingPictureStillShowsTheTerm();
+    void aTermIsChosenFromTheOpenListWithThePointer();
     void typingIntoAListDoesNothing();
     void problemButtonHighlightRule();
     void handPointerOnTheTilesOnly();
@@ -133,11 +133,13 @@ void VocabScreenTest::openShowsOnlyTheInstructionTilesAndExit() {
 
     for (int group = 1; group <= kGroupCount; ++group) {
         QVERIFY(vocab.tile(group).widget()->isVisible());
-        ComboBox& list = vocab.termList(group);
+        const ComboBox& list = vocab.termList(group);
         QVERIFY(!list.isVisible());
         QCOMPARE(list.text(), kSelect);
         QCOMPARE(list.items(), catalogueTerms(group));
-        QCOMPARE(list.comboBox()->palette().color(QPalette::Base), QColor(shell::ScreenBlue));
+        QCOMPARE(list.backColour(), shell::ScreenBlue);
+        QCOMPARE(list.foreColour(), kWhite);
+        QCOMPARE(list.font().family(), QStringLiteral("Tahoma"));
     }
     QCOMPARE(vocab.tile(10).caption(), QStringLiteral("J    K"));
     QVERIFY(!discussion().isVisible());
@@ -255,15 +257,33 @@ void VocabScreenTest::missingPictureStillShowsTheTerm() {
     QVERIFY(problemButton().isVisible());
 }
 
+void VocabScreenTest::aTermIsChosenFromTheOpenListWithThePointer() {
+    open();
+    clickTile(15);
+    ComboBox& list = m_vocab->termList(15);
+    QTest::mouseClick(list.widget(), Qt::LeftButton, {}, QPoint(20, 10));
+    DropDownList* dropped = list.list();
+    QVERIFY(dropped);
+    // "P" has 44 terms: the list scrolls, 16 rows at a time.
+    QCOMPARE(dropped->rows().visibleRows(), ComboBox::kMaxVisibleRows);
+    QTest::keyClick(dropped, Qt::Key_End);
+    const int last = dropped->rows().visibleRows() - 1;
+    QTest::mouseClick(dropped, Qt::LeftButton, {}, dropped->rowRect(last).center());
+    QVERIFY(!list.isDroppedDown());
+    QVERIFY(discussion().isVisible());
+    QCOMPARE(termCaption().caption(), catalogueTerms(15).last());
+    QCOMPARE(list.text(), kSelect);
+}
+
 void VocabScreenTest::typingIntoAListDoesNothing() {
     open();
     clickTile(1);
-    QLineEdit* edit = m_vocab->termList(1).comboBox()->lineEdit();
-    edit->selectAll();
-    QTest::keyClicks(edit, QStringLiteral("Abacus"));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClicks(edit, QStringLiteral("Ang"));
-    QTest::keyClick(edit, Qt::Key_Enter);
+    QWidget* field = m_vocab->termList(1).widget();
+    QTest::keyClicks(field, QStringLiteral("Abacus"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClicks(field, QStringLiteral("Ang"));
+    QTest::keyClick(field, Qt::Key_Enter);
+    QCOMPARE(m_vocab->termList(1).text(), kSelect);
     QVERIFY(!discussion().isVisible());
     QVERIFY(termCaption().caption().isEmpty());
     QCOMPARE(m_vocab->termList(1).items(), catalogueTerms(1));
