@@ -35,6 +35,11 @@ class ComboField final : public QWidget {
         else
             QWidget::keyPressEvent(event);
     }
+    // An open list is a window of its own: it would stay on view when the field is hidden.
+    void hideEvent(QHideEvent* event) override {
+        QWidget::hideEvent(event);
+        if (m_combo.m_list) m_combo.m_list->close();
+    }
     void focusInEvent(QFocusEvent* event) override {
         QWidget::focusInEvent(event);
         update();

@@ -67,6 +67,7 @@ class ComboBoxTest : public QObject {
     void theListOpensAboveWhereTheDisplayEndsBelow();
     void anEmptyOrDisabledListStaysShut();
     void unloadingTheScreenWithTheListOpenIsSafe();
+    void hidingTheFieldClosesItsList();
 
   private:
     DropDownList& open(ComboBox& list);
@@ -254,6 +255,19 @@ void ComboBoxTest::unloadingTheScreenWithTheListOpenIsSafe() {
     m_program->screens.collectUnloaded();
     QVERIFY(list.isNull());
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
+}
+
+void ComboBoxTest::hidingTheFieldClosesItsList() {
+    ComboBox& combo = m_screen->longList;
+    QPointer<DropDownList> list = &open(combo);
+    combo.setVisible(false);
+    QVERIFY(!combo.isDroppedDown());
+    QVERIFY(list.isNull() || !list->isVisible());
+    combo.setVisible(true);
+    open(combo);
+    m_screen->hide();
+    QVERIFY(!combo.isDroppedDown());
+    QCOMPARE(m_screen->clicked, QStringList());
 }
 
 QTEST_MAIN(ComboBoxTest)
