@@ -7,9 +7,15 @@
 #include "forms/Platform.h"
 #include "forms/Screens.h"
 
-namespace shell {
+namespace program {
 
+}  // namespace program
+
+namespace shell {
 class JotterAccess;
+}
+
+namespace program {
 
 class Program {
   public:
@@ -28,7 +34,7 @@ class Program {
     std::unique_ptr<forms::Platform> m_platform;
     forms::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
-    std::unique_ptr<JotterAccess> m_jotterAccess;
+    std::unique_ptr<shell::JotterAccess> m_jotterAccess;
 };
 
-}  // namespace shell
+}  // namespace program

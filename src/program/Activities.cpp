@@ -1,0 +1,90 @@
+#include "program/Activities.h"
+
+#include "glossary/VocabScreen.h"
+#include "labelling/AcidsAlkalisScreen.h"
+#include "labelling/ApparatusScreen.h"
+#include "molecules/MoleculesScreen.h"
+#include "safety/SafetyScreen.h"
+
+namespace program {
+
+namespace {
+
+// A screen with a class and a design of its own, which names itself.
+template <class T>
+ScreenMaker designed() {
+    return [](forms::Screens& screens, const shell::ActivityId&) {
+        return std::make_unique<T>(screens);
+    };
+}
+
+std::vector<Activity> makeActivities() {
+    return {
+        {1, 0, "Chemical Symbols", "", {}},
+        {1, 1, "Hangman", "", {}},
+        {1, 2, "Measures", "", {}},
+        {1, 3, "Substituting into Formulae", "", {}},
+        {1, 4, "Mixed Up Words", "", {}},
+
+        {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
+         designed<molecules::MoleculesScreen>()},
+        {2, 1, "Metals and Non-metals", "", {}},
+        {2, 2, "Elements and Compounds", "", {}},
+        {2, 3, "Acids and Alkalis", "", {}},
+        {2, 4, "Bunsen Burner", "", {}},
+
+        {3, 0, "Speed of Reactions", "", {}},
+        {3, 1, "pH", "", {}},
+        {3, 2, "Hazard Symbols", "", {}},
+        {3, 3, "Reactivity Sequence", "", {}},
+        {3, 4, "Atomic Mass", "", {}},
+
+        {4, 0, "Melting Points", "", {}},
+        {4, 1, "Changing State", "", {}},
+        {4, 2, "Metals and Acids", "", {}},
+        {4, 3, "Acids and Alkalis", "acidsandalkalis", designed<labelling::AcidsAlkalisScreen>()},
+        {4, 4, "Fair Experiments", "", {}},
+        {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
+         designed<glossary::VocabScreen>()},
+
+        {5, 0, "Laboratory Apparatus", "equipment", designed<labelling::ApparatusScreen>()},
+        {5, 1, "Solids, Liquids and Gases", "", {}},
+        {5, 2, "Chemical Equations", "", {}},
+        {5, 3, "Four in a Row", "", {}},
+        {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
+         designed<safety::SafetyScreen>()},
+    };
+}
+
+std::array<shell::MenuDesign, 5> makeMenus() {
+    std::array<shell::MenuDesign, 5> built{};
+    for (size_t m = 0; m < built.size(); ++m) {
+        const shell::MenuLayout& layout = shell::kMenuLayouts[m];
+        built[m] = {layout.number, layout.title, layout.entryWidth, {}, layout.hasSixthEntry,
+                    {"", ""}};
+        for (shell::MenuEntry& entry : built[m].entries) entry = {"", ""};
+    }
+    for (const Activity& activity : activities()) {
+        shell::MenuDesign& menu = built[static_cast<size_t>(activity.menu - 1)];
+        const shell::MenuEntry entry{activity.caption, activity.make ? activity.screen : ""};
+        if (activity.entry < static_cast<int>(menu.entries.size()))
+            menu.entries[static_cast<size_t>(activity.entry)] = entry;
+        else
+            menu.sixthEntry = entry;
+    }
+    return built;
+}
+
+}  // namespace
+
+const std::vector<Activity>& activities() {
+    static const std::vector<Activity> rows = makeActivities();
+    return rows;
+}
+
+const std::array<shell::MenuDesign, 5>& menus() {
+    static const std::array<shell::MenuDesign, 5> built = makeMenus();
+    return built;
+}
+
+}  // namespace program
