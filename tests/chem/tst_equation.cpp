@@ -107,6 +107,9 @@ void EquationTest::smallestBalancing_data() {
     // Two independent ways to balance: the smallest total wins.
     QTest::newRow("water and peroxide")
         << QStringList{"H2", "O2"} << QStringList{"H2O", "H2O2"} << 6 << QList<int>{3, 2, 2, 1};
+    // 1, 3, 1, 2 comes first in reading order, but 3, 1, 1, 1 is smaller.
+    QTest::newRow("smallest, not first")
+        << QStringList{"O", "O3"} << QStringList{"O2", "O4"} << 6 << QList<int>{3, 1, 1, 1};
     QTest::newRow("cannot balance") << QStringList{"H2"} << QStringList{"O2"} << 6 << QList<int>{};
     QTest::newRow("bound 0") << QStringList{"H2"} << QStringList{"H2"} << 0 << QList<int>{};
     QTest::newRow("bound 1") << QStringList{"H2"} << QStringList{"H2"} << 1 << QList<int>{1, 1};
@@ -127,8 +130,8 @@ void EquationTest::chemicalEquations_data() {
     QTest::addColumn<QStringList>("reactants");
     QTest::addColumn<QStringList>("products");
     QTest::addColumn<QList<int>>("answer");
-    const auto row = [](const char* name, QStringList reactants, QStringList products,
-                        QList<int> answer) {
+    const auto row = [](const char* name, const QStringList& reactants, const QStringList& products,
+                        const QList<int>& answer) {
         QTest::newRow(name) << reactants << products << answer;
     };
     row("H2 + O2 -> H2O", {"H2", "O2"}, {"H2O"}, {2, 1, 2});
