@@ -1,8 +1,9 @@
 #include "program/Activities.h"
 
 #include "glossary/VocabScreen.h"
-#include "labelling/AcidsAlkalisScreen.h"
-#include "labelling/ApparatusScreen.h"
+#include "labelling/ApparatusBoard.h"
+#include "labelling/LabellingBoard.h"
+#include "labelling/NeutralisationBoard.h"
 #include "molecules/MoleculesScreen.h"
 #include "safety/SafetyScreen.h"
 
@@ -15,6 +16,13 @@ template <class T>
 ScreenMaker designed() {
     return [](forms::Screens& screens, const shell::ActivityId&) {
         return std::make_unique<T>(screens);
+    };
+}
+
+// A board built from its table alone.
+ScreenMaker board(const labelling::BoardDesign& design) {
+    return [&design](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<labelling::LabellingBoard>(screens, id, design);
     };
 }
 
@@ -42,12 +50,12 @@ std::vector<Activity> makeActivities() {
         {4, 0, "Melting Points", "", {}},
         {4, 1, "Changing State", "", {}},
         {4, 2, "Metals and Acids", "", {}},
-        {4, 3, "Acids and Alkalis", "acidsandalkalis", designed<labelling::AcidsAlkalisScreen>()},
+        {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
         {4, 4, "Fair Experiments", "", {}},
         {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
          designed<glossary::VocabScreen>()},
 
-        {5, 0, "Laboratory Apparatus", "equipment", designed<labelling::ApparatusScreen>()},
+        {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
         {5, 1, "Solids, Liquids and Gases", "", {}},
         {5, 2, "Chemical Equations", "", {}},
         {5, 3, "Four in a Row", "", {}},
