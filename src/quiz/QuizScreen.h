@@ -30,10 +30,12 @@ class QuizScreen : public shell::ActivityScreen {
     int currentIndex() const { return m_index; }
     const QuizLayout& layout() const { return m_layout; }
 
-  protected:
-    // Hooks for quizzes whose items are generated or shown in a way of their own.
+    // Hooks for quizzes whose items are generated or shown in a way of their own. Public so that
+    // every quiz's content can be put through the same checks.
     virtual int itemCount() const { return static_cast<int>(m_rows.size()); }
     virtual QuizItem makeItem(int index);
+
+  protected:
     // Puts the item's texts on screen, answer and reason hidden.
     virtual void showItem(const QuizItem& item);
 
