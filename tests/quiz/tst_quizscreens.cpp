@@ -152,6 +152,33 @@ class QuizScreensTest : public QObject {
         QVERIFY(menu.isVisible());
     }
 
+    // A presentation remote's one forward button walks the starter: reveal, next, reveal...; back
+    // hides the answer again; Escape is exit.
+    void remoteKeysWalkTheQuiz_data() { everyQuiz_data(); }
+    void remoteKeysWalkTheQuiz() {
+        QFETCH(QString, screen);
+        auto& quiz = m_program->screens.show<QuizScreen>(screen);
+        QWidget* window = quiz.window();
+        const QString first = quiz.current().question;
+        QTest::keyClick(window, Qt::Key_PageDown);
+        QVERIFY(quiz.answerShown());
+        QCOMPARE(quiz.current().question, first);
+        QTest::keyClick(window, Qt::Key_Left);
+        QVERIFY(!quiz.answerShown());
+        QTest::keyClick(window, Qt::Key_Space);
+        QVERIFY(quiz.answerShown());
+        QTest::keyClick(window, Qt::Key_Right);
+        QVERIFY(!quiz.answerShown());
+        QVERIFY(quiz.current().question != first);
+        QTest::keyClick(window, Qt::Key_PageUp);
+        QVERIFY(!quiz.answerShown());
+        // With a modifier held the keys are not the remote's.
+        QTest::keyClick(window, Qt::Key_PageDown, Qt::ControlModifier);
+        QVERIFY(!quiz.answerShown());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!m_program->screens.isLoaded(screen));
+    }
+
   private:
     std::unique_ptr<TestProgram> m_program;
 };
