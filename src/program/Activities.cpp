@@ -5,6 +5,7 @@
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
+#include "mixedup/MixedUpScreen.h"
 #include "molecules/MoleculesScreen.h"
 #include "safety/SafetyScreen.h"
 
@@ -41,7 +42,7 @@ std::vector<Activity> makeActivities() {
         {1, 1, "Hangman", "hangman", activity<hangman::HangmanScreen>()},
         {1, 2, "Measures", "", {}},
         {1, 3, "Substituting into Formulae", "", {}},
-        {1, 4, "Mixed Up Words", "", {}},
+        {1, 4, "Mixed Up Words", "mixedup", activity<mixedup::MixedUpScreen>()},
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
          designed<molecules::MoleculesScreen>()},
