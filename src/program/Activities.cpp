@@ -6,6 +6,7 @@
 #include "labelling/NeutralisationBoard.h"
 #include "molecules/MoleculesScreen.h"
 #include "safety/SafetyScreen.h"
+#include "symbols/SymbolsScreen.h"
 
 namespace program {
 
@@ -26,9 +27,17 @@ ScreenMaker board(const labelling::BoardDesign& design) {
     };
 }
 
+// An activity screen of its own class, named and captioned by its row.
+template <class T>
+ScreenMaker activity() {
+    return [](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<T>(screens, id);
+    };
+}
+
 std::vector<Activity> makeActivities() {
     return {
-        {1, 0, "Chemical Symbols", "", {}},
+        {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
         {1, 1, "Hangman", "", {}},
         {1, 2, "Measures", "", {}},
         {1, 3, "Substituting into Formulae", "", {}},
