@@ -1,5 +1,6 @@
 #include "program/Activities.h"
 
+#include "formulae/FormulaeScreen.h"
 #include "glossary/VocabScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
@@ -40,7 +41,7 @@ std::vector<Activity> makeActivities() {
         {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
         {1, 1, "Hangman", "", {}},
         {1, 2, "Measures", "", {}},
-        {1, 3, "Substituting into Formulae", "", {}},
+        {1, 3, "Substituting into Formulae", "formulae", activity<formulae::FormulaeScreen>()},
         {1, 4, "Mixed Up Words", "", {}},
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
