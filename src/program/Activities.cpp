@@ -1,12 +1,16 @@
 #include "program/Activities.h"
 
+#include <span>
+
 #include "formulae/FormulaeScreen.h"
 #include "glossary/VocabScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
 #include "molecules/MoleculesScreen.h"
+#include "quiz/QuizScreen.h"
 #include "safety/SafetyScreen.h"
+#include "speed/SpeedQuiz.h"
 #include "symbols/SymbolsScreen.h"
 
 namespace program {
@@ -36,6 +40,13 @@ ScreenMaker activity() {
     };
 }
 
+// A quiz built from its table alone.
+ScreenMaker quizFrom(std::span<const quiz::QuizRow> rows, const quiz::QuizLayout& layout = {}) {
+    return [rows, layout](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<quiz::QuizScreen>(screens, id, rows, layout);
+    };
+}
+
 std::vector<Activity> makeActivities() {
     return {
         {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
@@ -51,7 +62,7 @@ std::vector<Activity> makeActivities() {
         {2, 3, "Acids and Alkalis", "", {}},
         {2, 4, "Bunsen Burner", "", {}},
 
-        {3, 0, "Speed of Reactions", "", {}},
+        {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
         {3, 1, "pH", "", {}},
         {3, 2, "Hazard Symbols", "", {}},
         {3, 3, "Reactivity Sequence", "", {}},
