@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "atomicmass/AtomicMassScreen.h"
 #include "formulae/FormulaeScreen.h"
 #include "glossary/VocabScreen.h"
 #include "labelling/ApparatusBoard.h"
@@ -66,7 +67,7 @@ std::vector<Activity> makeActivities() {
         {3, 1, "pH", "", {}},
         {3, 2, "Hazard Symbols", "", {}},
         {3, 3, "Reactivity Sequence", "", {}},
-        {3, 4, "Atomic Mass", "", {}},
+        {3, 4, "Atomic Mass", "atomicmass", activity<atomicmass::AtomicMassScreen>()},
 
         {4, 0, "Melting Points", "", {}},
         {4, 1, "Changing State", "", {}},
