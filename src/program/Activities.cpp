@@ -8,6 +8,7 @@
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
+#include "meltingpoints/MeltingPointsScreen.h"
 #include "molecules/MoleculesScreen.h"
 #include "quiz/QuizScreen.h"
 #include "safety/SafetyScreen.h"
@@ -69,7 +70,7 @@ std::vector<Activity> makeActivities() {
         {3, 3, "Reactivity Sequence", "", {}},
         {3, 4, "Atomic Mass", "atomicmass", activity<atomicmass::AtomicMassScreen>()},
 
-        {4, 0, "Melting Points", "", {}},
+        {4, 0, "Melting Points", "meltingpoints", activity<meltingpoints::MeltingPointsScreen>()},
         {4, 1, "Changing State", "", {}},
         {4, 2, "Metals and Acids", "", {}},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
