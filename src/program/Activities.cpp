@@ -1,5 +1,6 @@
 #include "program/Activities.h"
 
+#include "equations/EquationsScreen.h"
 #include "glossary/VocabScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
@@ -16,6 +17,14 @@ template <class T>
 ScreenMaker designed() {
     return [](forms::Screens& screens, const shell::ActivityId&) {
         return std::make_unique<T>(screens);
+    };
+}
+
+// A screen class of the kit's own shape, named and captioned by its row.
+template <class T>
+ScreenMaker activity() {
+    return [](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<T>(screens, id);
     };
 }
 
@@ -57,7 +66,7 @@ std::vector<Activity> makeActivities() {
 
         {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
         {5, 1, "Solids, Liquids and Gases", "", {}},
-        {5, 2, "Chemical Equations", "", {}},
+        {5, 2, "Chemical Equations", "equations", activity<equations::EquationsScreen>()},
         {5, 3, "Four in a Row", "", {}},
         {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
          designed<safety::SafetyScreen>()},
