@@ -1,6 +1,7 @@
 #include "program/Activities.h"
 
 #include "equations/EquationsScreen.h"
+#include "fourinarow/FourInARowScreen.h"
 #include "glossary/VocabScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
@@ -67,7 +68,7 @@ std::vector<Activity> makeActivities() {
         {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
         {5, 1, "Solids, Liquids and Gases", "", {}},
         {5, 2, "Chemical Equations", "equations", activity<equations::EquationsScreen>()},
-        {5, 3, "Four in a Row", "", {}},
+        {5, 3, "Four in a Row", "fourinarow", activity<fourinarow::FourInARowScreen>()},
         {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
          designed<safety::SafetyScreen>()},
     };
