@@ -234,6 +234,19 @@ void EquationsScreen::reveal() {
     lblanswer.setVisible(true);
 }
 
+bool EquationsScreen::stepForward() {
+    if (lblanswer.isVisible())
+        next();
+    else
+        reveal();
+    return true;
+}
+
+bool EquationsScreen::stepBack() {
+    lblanswer.setVisible(false);
+    return true;
+}
+
 void EquationsScreen::hideVerdict() {
     imgtick->setVisible(false);
     imgcross->setVisible(false);

@@ -34,6 +34,9 @@ class EquationsScreen : public shell::ActivityScreen {
     void next();
     void check();
     void reveal();
+    // A presentation remote: forward shows the answer, or with it on show moves on; back hides it.
+    bool stepForward() override;
+    bool stepBack() override;
     // Shows one equation of the table afresh, every number 1.
     void showEquation(int index);
 

@@ -107,6 +107,18 @@ void FourInARowScreen::reveal() {
     if (m_stage != Stage::Over) lblanswer.setVisible(true);
 }
 
+bool FourInARowScreen::stepForward() {
+    if (m_stage == Stage::Over || lblanswer.isVisible()) return false;
+    reveal();
+    return true;
+}
+
+bool FourInARowScreen::stepBack() {
+    if (m_stage == Stage::Over || !lblanswer.isVisible()) return false;
+    lblanswer.setVisible(false);
+    return true;
+}
+
 void FourInARowScreen::correct() {
     if (m_stage != Stage::Asking) return;
     m_stage = Stage::Dropping;

@@ -36,6 +36,10 @@ class FourInARowScreen : public shell::ActivityScreen {
     void correct();
     void wrong();
     void reveal();
+    // A presentation remote shows and hides the answer; only the teacher's Correct or Wrong moves
+    // the game on.
+    bool stepForward() override;
+    bool stepBack() override;
     // Another question for the same team.
     void nextQuestion();
     // The team that answered right drops its counter; false when nothing dropped.

@@ -64,6 +64,7 @@ class EquationsScreenTest : public QObject {
     void answerShowsNumbersThatBalance_data();
     void answerShowsNumbersThatBalance();
     void everyCheckMessageFits();
+    void remoteKeysRevealThenMoveOn();
 
   private:
     Label& number(int term) const {
@@ -330,6 +331,23 @@ void EquationsScreenTest::everyCheckMessageFits() {
                 QVERIFY2(captionFits(line, font, {0, 0, place.width, 600}), qPrintable(line));
         }
     }
+}
+
+void EquationsScreenTest::remoteKeysRevealThenMoveOn() {
+    QWidget* window = m_screen->window();
+    const int first = m_screen->equationIndex();
+    clickNumbers({3});
+    QTest::keyClick(window, Qt::Key_PageDown);
+    QVERIFY(label("lblanswer").isVisible());
+    QCOMPARE(m_screen->equationIndex(), first);
+    QCOMPARE(number(0).caption(), QStringLiteral("3"));
+    QTest::keyClick(window, Qt::Key_PageUp);
+    QVERIFY(!label("lblanswer").isVisible());
+    QTest::keyClick(window, Qt::Key_Space);
+    QTest::keyClick(window, Qt::Key_Space);
+    QVERIFY(m_screen->equationIndex() != first);
+    QVERIFY(!label("lblanswer").isVisible());
+    QCOMPARE(number(0).caption(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(EquationsScreenTest)

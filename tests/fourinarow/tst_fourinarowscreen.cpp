@@ -45,6 +45,7 @@ class FourInARowScreenTest : public QObject {
     void newGameClearsAndTheOtherTeamStarts();
     void nextAsksTheSameTeamAnother();
     void bothTeamsGetEveryKindOfQuestion();
+    void remoteKeysOnlyShowAndHideTheAnswer();
     void questionsFit_data();
     void questionsFit();
 
@@ -260,6 +261,20 @@ void FourInARowScreenTest::bothTeamsGetEveryKindOfQuestion() {
     }
     QCOMPARE(kinds[0].size(), TurnQuestions::kPoolCount);
     QCOMPARE(kinds[1].size(), TurnQuestions::kPoolCount);
+}
+
+void FourInARowScreenTest::remoteKeysOnlyShowAndHideTheAnswer() {
+    QWidget* window = m_screen->window();
+    const QString asked = m_screen->question().question;
+    QTest::keyClick(window, Qt::Key_PageDown);
+    QVERIFY(label("lblanswer").isVisible());
+    QTest::keyClick(window, Qt::Key_PageDown);
+    QVERIFY(label("lblanswer").isVisible());
+    QCOMPARE(m_screen->question().question, asked);
+    QCOMPARE(m_screen->turn(), Team::Red);
+    QCOMPARE(m_screen->stage(), Stage::Asking);
+    QTest::keyClick(window, Qt::Key_Left);
+    QVERIFY(!label("lblanswer").isVisible());
 }
 
 void FourInARowScreenTest::questionsFit_data() {
