@@ -3,7 +3,9 @@
 #include <span>
 
 #include "atomicmass/AtomicMassScreen.h"
+#include "equations/EquationsScreen.h"
 #include "formulae/FormulaeScreen.h"
+#include "fourinarow/FourInARowScreen.h"
 #include "glossary/VocabScreen.h"
 #include "hangman/HangmanScreen.h"
 #include "labelling/ApparatusBoard.h"
@@ -82,8 +84,8 @@ std::vector<Activity> makeActivities() {
 
         {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
         {5, 1, "Solids, Liquids and Gases", "", {}},
-        {5, 2, "Chemical Equations", "", {}},
-        {5, 3, "Four in a Row", "", {}},
+        {5, 2, "Chemical Equations", "equations", activity<equations::EquationsScreen>()},
+        {5, 3, "Four in a Row", "fourinarow", activity<fourinarow::FourInARowScreen>()},
         {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
          designed<safety::SafetyScreen>()},
     };
