@@ -1,11 +1,16 @@
 #include "program/Activities.h"
 
+#include "acidoralkali/EverydayPhBoard.h"
+#include "elementscompounds/ElementsBoard.h"
+#include "fairtests/FairTestsBoard.h"
 #include "glossary/VocabScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
+#include "metalsnonmetals/MetalsBoard.h"
 #include "molecules/MoleculesScreen.h"
 #include "safety/SafetyScreen.h"
+#include "states/StatesBoard.h"
 
 namespace program {
 
@@ -36,9 +41,10 @@ std::vector<Activity> makeActivities() {
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
          designed<molecules::MoleculesScreen>()},
-        {2, 1, "Metals and Non-metals", "", {}},
-        {2, 2, "Elements and Compounds", "", {}},
-        {2, 3, "Acids and Alkalis", "", {}},
+        {2, 1, "Metals and Non-metals", "metals", board(metalsnonmetals::kMetalsBoard)},
+        {2, 2, "Elements and Compounds", "elements", board(elementscompounds::kElementsBoard)},
+        // Everyday substances sorted by pH, not menu 4's word equations.
+        {2, 3, "Acids and Alkalis", "everydayph", board(acidoralkali::kEverydayPhBoard)},
         {2, 4, "Bunsen Burner", "", {}},
 
         {3, 0, "Speed of Reactions", "", {}},
@@ -51,12 +57,12 @@ std::vector<Activity> makeActivities() {
         {4, 1, "Changing State", "", {}},
         {4, 2, "Metals and Acids", "", {}},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
-        {4, 4, "Fair Experiments", "", {}},
+        {4, 4, "Fair Experiments", "fairtests", board(fairtests::kFairTestsBoard)},
         {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
          designed<glossary::VocabScreen>()},
 
         {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
-        {5, 1, "Solids, Liquids and Gases", "", {}},
+        {5, 1, "Solids, Liquids and Gases", "states", board(states::kStatesBoard)},
         {5, 2, "Chemical Equations", "", {}},
         {5, 3, "Four in a Row", "", {}},
         {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
