@@ -19,7 +19,7 @@ inline constexpr labelling::SortingLayout kFairTestsLayout{
     .homeLeft = 240,
     .homeTop = 5370,
     .homeColumnPitch = 3885,
-    .homeRowPitch = 750,
+    .homeRowPitch = 840,
     .homesPerRow = 3,
 };
 
