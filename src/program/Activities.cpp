@@ -4,10 +4,12 @@
 #include "elementscompounds/ElementsBoard.h"
 #include "fairtests/FairTestsBoard.h"
 #include "glossary/VocabScreen.h"
+#include "hangman/HangmanScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
 #include "metalsnonmetals/MetalsBoard.h"
+#include "mixedup/MixedUpScreen.h"
 #include "molecules/MoleculesScreen.h"
 #include "safety/SafetyScreen.h"
 #include "states/StatesBoard.h"
@@ -24,6 +26,14 @@ ScreenMaker designed() {
     };
 }
 
+// A screen class of the kit's kind, named and captioned by its row.
+template <class T>
+ScreenMaker activity() {
+    return [](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<T>(screens, id);
+    };
+}
+
 // A board built from its table alone.
 ScreenMaker board(const labelling::BoardDesign& design) {
     return [&design](forms::Screens& screens, const shell::ActivityId& id) {
@@ -34,10 +44,10 @@ ScreenMaker board(const labelling::BoardDesign& design) {
 std::vector<Activity> makeActivities() {
     return {
         {1, 0, "Chemical Symbols", "", {}},
-        {1, 1, "Hangman", "", {}},
+        {1, 1, "Hangman", "hangman", activity<hangman::HangmanScreen>()},
         {1, 2, "Measures", "", {}},
         {1, 3, "Substituting into Formulae", "", {}},
-        {1, 4, "Mixed Up Words", "", {}},
+        {1, 4, "Mixed Up Words", "mixedup", activity<mixedup::MixedUpScreen>()},
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
          designed<molecules::MoleculesScreen>()},

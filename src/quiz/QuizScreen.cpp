@@ -90,6 +90,19 @@ void QuizScreen::hideAnswer() {
     lblreason.setVisible(false);
 }
 
+bool QuizScreen::stepForward() {
+    if (answerShown())
+        next();
+    else
+        reveal();
+    return true;
+}
+
+bool QuizScreen::stepBack() {
+    hideAnswer();
+    return true;
+}
+
 bool QuizScreen::answerShown() const {
     return lblanswer.isVisible();
 }

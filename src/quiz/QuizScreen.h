@@ -25,6 +25,9 @@ class QuizScreen : public shell::ActivityScreen {
     void hideAnswer();
 
     bool answerShown() const;
+
+    bool stepForward() override;
+    bool stepBack() override;
     const QuizItem& current() const { return m_current; }
     // The deck index of the item on show; -1 before the first draw.
     int currentIndex() const { return m_index; }
