@@ -130,6 +130,14 @@ void HangmanScreen::reveal() {
     lblclue.setVisible(true);
 }
 
+bool HangmanScreen::stepForward() {
+    if (m_game.over())
+        next();
+    else
+        reveal();
+    return true;
+}
+
 void HangmanScreen::showLetterUsed(QChar letter) {
     if (Label* button = lblletter.at(indexOf(letter))) button->setForeColour(kUsedLetter);
 }

@@ -37,6 +37,9 @@ class HangmanScreen : public shell::ActivityScreen {
     void guess(QChar letter);
     void next();
     void reveal();
+    // Forward gives the word away, or once the game is over moves on. There is no back: a word
+    // given away cannot be taken back into play.
+    bool stepForward() override;
 
     const HangmanGame& game() const { return m_game; }
     // The word list's index of the word in play; -1 before the first draw.

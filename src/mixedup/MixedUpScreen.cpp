@@ -105,6 +105,20 @@ void MixedUpScreen::reveal() {
     lblclue.setVisible(true);
 }
 
+bool MixedUpScreen::stepForward() {
+    if (answerShown())
+        next();
+    else
+        reveal();
+    return true;
+}
+
+bool MixedUpScreen::stepBack() {
+    lblanswer.setVisible(false);
+    lblclue.setVisible(false);
+    return true;
+}
+
 bool MixedUpScreen::answerShown() const {
     return lblanswer.isVisible();
 }

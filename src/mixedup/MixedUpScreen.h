@@ -32,6 +32,8 @@ class MixedUpScreen : public shell::ActivityScreen {
     // The letters as the tiles show them, left to right.
     QString tileOrder() const;
     bool answerShown() const;
+    bool stepForward() override;
+    bool stepBack() override;
     static forms::TwipRect tilePlace(int position, int length);
 
   protected:

@@ -1,18 +1,26 @@
 #include "program/Activities.h"
 
+#include <span>
+
 #include "acidoralkali/EverydayPhBoard.h"
+#include "atomicmass/AtomicMassScreen.h"
 #include "elementscompounds/ElementsBoard.h"
 #include "fairtests/FairTestsBoard.h"
+#include "formulae/FormulaeScreen.h"
 #include "glossary/VocabScreen.h"
 #include "hangman/HangmanScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
+#include "meltingpoints/MeltingPointsScreen.h"
 #include "metalsnonmetals/MetalsBoard.h"
 #include "mixedup/MixedUpScreen.h"
 #include "molecules/MoleculesScreen.h"
+#include "quiz/QuizScreen.h"
 #include "safety/SafetyScreen.h"
+#include "speed/SpeedQuiz.h"
 #include "states/StatesBoard.h"
+#include "symbols/SymbolsScreen.h"
 
 namespace program {
 
@@ -41,12 +49,19 @@ ScreenMaker board(const labelling::BoardDesign& design) {
     };
 }
 
+// A quiz built from its table alone.
+ScreenMaker quizFrom(std::span<const quiz::QuizRow> rows, const quiz::QuizLayout& layout = {}) {
+    return [rows, layout](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<quiz::QuizScreen>(screens, id, rows, layout);
+    };
+}
+
 std::vector<Activity> makeActivities() {
     return {
-        {1, 0, "Chemical Symbols", "", {}},
+        {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
         {1, 1, "Hangman", "hangman", activity<hangman::HangmanScreen>()},
         {1, 2, "Measures", "", {}},
-        {1, 3, "Substituting into Formulae", "", {}},
+        {1, 3, "Substituting into Formulae", "formulae", activity<formulae::FormulaeScreen>()},
         {1, 4, "Mixed Up Words", "mixedup", activity<mixedup::MixedUpScreen>()},
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
@@ -57,13 +72,13 @@ std::vector<Activity> makeActivities() {
         {2, 3, "Acids and Alkalis", "everydayph", board(acidoralkali::kEverydayPhBoard)},
         {2, 4, "Bunsen Burner", "", {}},
 
-        {3, 0, "Speed of Reactions", "", {}},
+        {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
         {3, 1, "pH", "", {}},
         {3, 2, "Hazard Symbols", "", {}},
         {3, 3, "Reactivity Sequence", "", {}},
-        {3, 4, "Atomic Mass", "", {}},
+        {3, 4, "Atomic Mass", "atomicmass", activity<atomicmass::AtomicMassScreen>()},
 
-        {4, 0, "Melting Points", "", {}},
+        {4, 0, "Melting Points", "meltingpoints", activity<meltingpoints::MeltingPointsScreen>()},
         {4, 1, "Changing State", "", {}},
         {4, 2, "Metals and Acids", "", {}},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},

@@ -64,6 +64,12 @@ void QuizScreen::next() {
     showItem(m_current);
 }
 
+void QuizScreen::remakeCurrent() {
+    if (m_index < 0) return;
+    m_current = makeItem(m_index);
+    showItem(m_current);
+}
+
 void QuizScreen::showItem(const QuizItem& item) {
     lblanswer.setVisible(false);
     lblreason.setVisible(false);
