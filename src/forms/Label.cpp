@@ -112,7 +112,8 @@ void Label::paint(QPainter& painter) {
     if (m_caption.isEmpty()) return;
     painter.setFont(m_font);
     painter.setPen(QColor(m_look.fore));
-    painter.drawText(textArea, alignmentFlags(m_look.align) | Qt::AlignTop | Qt::TextWordWrap,
+    const int vertical = m_look.centreVertically ? Qt::AlignVCenter : Qt::AlignTop;
+    painter.drawText(textArea, alignmentFlags(m_look.align) | vertical | Qt::TextWordWrap,
                      m_caption);
 }
 

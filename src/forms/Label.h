@@ -20,6 +20,8 @@ struct LabelLook {
     bool autoSize = false;
     // With auto-size: keep the width and grow downwards instead of growing sideways.
     bool wordWrap = false;
+    // The text stands in the middle of the label's height rather than at its top.
+    bool centreVertically = false;
 
     bool operator==(const LabelLook&) const = default;
 };

@@ -64,7 +64,9 @@ LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
       Label4(addArray<Label>(QStringLiteral("Label4"))),
       m_design(design),
       m_hover(*this) {
-    const LabelLook itemLook = shell::boxedLook(design.font);
+    LabelLook itemLook = shell::boxedLook(design.font);
+    // The further boards' labels may wrap onto two lines; a one-line name then sits mid-box.
+    itemLook.centreVertically = design.houseButtons;
     const int count = static_cast<int>(design.items.size());
     Q_ASSERT_X(design.groups.empty() || std::ssize(design.groups) == count, "LabellingBoard",
                "one group per item");
@@ -81,7 +83,9 @@ LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
     }
     for (int k = 0; k < 3; ++k) {
         Label& button = Label3.add(k, kButtons[k].rect);
-        button.setLook(shell::boxedLook(tahoma(15.75f, true)));
+        LabelLook buttonLook = shell::boxedLook(tahoma(15.75f, true));
+        buttonLook.centreVertically = design.houseButtons;
+        button.setLook(buttonLook);
         button.setCaption(QString::fromUtf8(kButtons[k].caption));
         // A board in the house frame leaves its exit to the house button.
         button.setVisible(k == kStartAgain || (k == kExit && !design.houseButtons));
