@@ -1,10 +1,17 @@
 #include "program/Activities.h"
 
+#include "bunsen/BunsenBoard.h"
+#include "changingstate/ChangingStateBoard.h"
 #include "glossary/VocabScreen.h"
+#include "hazards/HazardsBoard.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
+#include "measures/MeasuresBoard.h"
+#include "metalsacids/MetalsAcidsBoard.h"
 #include "molecules/MoleculesScreen.h"
+#include "ph/PhBoard.h"
+#include "reactivity/ReactivityBoard.h"
 #include "safety/SafetyScreen.h"
 
 namespace program {
@@ -30,7 +37,7 @@ std::vector<Activity> makeActivities() {
     return {
         {1, 0, "Chemical Symbols", "", {}},
         {1, 1, "Hangman", "", {}},
-        {1, 2, "Measures", "", {}},
+        {1, 2, "Measures", "measures", board(measures::kMeasuresBoard)},
         {1, 3, "Substituting into Formulae", "", {}},
         {1, 4, "Mixed Up Words", "", {}},
 
@@ -39,17 +46,17 @@ std::vector<Activity> makeActivities() {
         {2, 1, "Metals and Non-metals", "", {}},
         {2, 2, "Elements and Compounds", "", {}},
         {2, 3, "Acids and Alkalis", "", {}},
-        {2, 4, "Bunsen Burner", "", {}},
+        {2, 4, "Bunsen Burner", "bunsen", board(bunsen::kBunsenBoard)},
 
         {3, 0, "Speed of Reactions", "", {}},
-        {3, 1, "pH", "", {}},
-        {3, 2, "Hazard Symbols", "", {}},
-        {3, 3, "Reactivity Sequence", "", {}},
+        {3, 1, "pH", "ph", board(ph::kPhBoard)},
+        {3, 2, "Hazard Symbols", "hazards", board(hazards::kHazardsBoard)},
+        {3, 3, "Reactivity Sequence", "reactivity", board(reactivity::kReactivityBoard)},
         {3, 4, "Atomic Mass", "", {}},
 
         {4, 0, "Melting Points", "", {}},
-        {4, 1, "Changing State", "", {}},
-        {4, 2, "Metals and Acids", "", {}},
+        {4, 1, "Changing State", "changingstate", board(changingstate::kChangingStateBoard)},
+        {4, 2, "Metals and Acids", "metalsacids", board(metalsacids::kMetalsAcidsBoard)},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
         {4, 4, "Fair Experiments", "", {}},
         {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
