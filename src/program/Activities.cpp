@@ -1,18 +1,35 @@
 #include "program/Activities.h"
 
+#include <span>
+
+#include "acidoralkali/EverydayPhBoard.h"
+#include "atomicmass/AtomicMassScreen.h"
 #include "bunsen/BunsenBoard.h"
 #include "changingstate/ChangingStateBoard.h"
+#include "elementscompounds/ElementsBoard.h"
+#include "equations/EquationsScreen.h"
+#include "fairtests/FairTestsBoard.h"
+#include "formulae/FormulaeScreen.h"
+#include "fourinarow/FourInARowScreen.h"
 #include "glossary/VocabScreen.h"
+#include "hangman/HangmanScreen.h"
 #include "hazards/HazardsBoard.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
 #include "measures/MeasuresBoard.h"
+#include "meltingpoints/MeltingPointsScreen.h"
 #include "metalsacids/MetalsAcidsBoard.h"
+#include "metalsnonmetals/MetalsBoard.h"
+#include "mixedup/MixedUpScreen.h"
 #include "molecules/MoleculesScreen.h"
 #include "ph/PhBoard.h"
+#include "quiz/QuizScreen.h"
 #include "reactivity/ReactivityBoard.h"
 #include "safety/SafetyScreen.h"
+#include "speed/SpeedQuiz.h"
+#include "states/StatesBoard.h"
+#include "symbols/SymbolsScreen.h"
 
 namespace program {
 
@@ -26,6 +43,14 @@ ScreenMaker designed() {
     };
 }
 
+// A screen class of the kit's kind, named and captioned by its row.
+template <class T>
+ScreenMaker activity() {
+    return [](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<T>(screens, id);
+    };
+}
+
 // A board built from its table alone.
 ScreenMaker board(const labelling::BoardDesign& design) {
     return [&design](forms::Screens& screens, const shell::ActivityId& id) {
@@ -33,39 +58,47 @@ ScreenMaker board(const labelling::BoardDesign& design) {
     };
 }
 
+// A quiz built from its table alone.
+ScreenMaker quizFrom(std::span<const quiz::QuizRow> rows, const quiz::QuizLayout& layout = {}) {
+    return [rows, layout](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<quiz::QuizScreen>(screens, id, rows, layout);
+    };
+}
+
 std::vector<Activity> makeActivities() {
     return {
-        {1, 0, "Chemical Symbols", "", {}},
-        {1, 1, "Hangman", "", {}},
+        {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
+        {1, 1, "Hangman", "hangman", activity<hangman::HangmanScreen>()},
         {1, 2, "Measures", "measures", board(measures::kMeasuresBoard)},
-        {1, 3, "Substituting into Formulae", "", {}},
-        {1, 4, "Mixed Up Words", "", {}},
+        {1, 3, "Substituting into Formulae", "formulae", activity<formulae::FormulaeScreen>()},
+        {1, 4, "Mixed Up Words", "mixedup", activity<mixedup::MixedUpScreen>()},
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
          designed<molecules::MoleculesScreen>()},
-        {2, 1, "Metals and Non-metals", "", {}},
-        {2, 2, "Elements and Compounds", "", {}},
-        {2, 3, "Acids and Alkalis", "", {}},
+        {2, 1, "Metals and Non-metals", "metals", board(metalsnonmetals::kMetalsBoard)},
+        {2, 2, "Elements and Compounds", "elements", board(elementscompounds::kElementsBoard)},
+        // Everyday substances sorted by pH, not menu 4's word equations.
+        {2, 3, "Acids and Alkalis", "everydayph", board(acidoralkali::kEverydayPhBoard)},
         {2, 4, "Bunsen Burner", "bunsen", board(bunsen::kBunsenBoard)},
 
-        {3, 0, "Speed of Reactions", "", {}},
+        {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
         {3, 1, "pH", "ph", board(ph::kPhBoard)},
         {3, 2, "Hazard Symbols", "hazards", board(hazards::kHazardsBoard)},
         {3, 3, "Reactivity Sequence", "reactivity", board(reactivity::kReactivityBoard)},
-        {3, 4, "Atomic Mass", "", {}},
+        {3, 4, "Atomic Mass", "atomicmass", activity<atomicmass::AtomicMassScreen>()},
 
-        {4, 0, "Melting Points", "", {}},
+        {4, 0, "Melting Points", "meltingpoints", activity<meltingpoints::MeltingPointsScreen>()},
         {4, 1, "Changing State", "changingstate", board(changingstate::kChangingStateBoard)},
         {4, 2, "Metals and Acids", "metalsacids", board(metalsacids::kMetalsAcidsBoard)},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
-        {4, 4, "Fair Experiments", "", {}},
+        {4, 4, "Fair Experiments", "fairtests", board(fairtests::kFairTestsBoard)},
         {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
          designed<glossary::VocabScreen>()},
 
         {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
-        {5, 1, "Solids, Liquids and Gases", "", {}},
-        {5, 2, "Chemical Equations", "", {}},
-        {5, 3, "Four in a Row", "", {}},
+        {5, 1, "Solids, Liquids and Gases", "states", board(states::kStatesBoard)},
+        {5, 2, "Chemical Equations", "equations", activity<equations::EquationsScreen>()},
+        {5, 3, "Four in a Row", "fourinarow", activity<fourinarow::FourInARowScreen>()},
         {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
          designed<safety::SafetyScreen>()},
     };

@@ -64,6 +64,12 @@ void QuizScreen::next() {
     showItem(m_current);
 }
 
+void QuizScreen::remakeCurrent() {
+    if (m_index < 0) return;
+    m_current = makeItem(m_index);
+    showItem(m_current);
+}
+
 void QuizScreen::showItem(const QuizItem& item) {
     lblanswer.setVisible(false);
     lblreason.setVisible(false);
@@ -88,6 +94,19 @@ void QuizScreen::reveal() {
 void QuizScreen::hideAnswer() {
     lblanswer.setVisible(false);
     lblreason.setVisible(false);
+}
+
+bool QuizScreen::stepForward() {
+    if (answerShown())
+        next();
+    else
+        reveal();
+    return true;
+}
+
+bool QuizScreen::stepBack() {
+    hideAnswer();
+    return true;
 }
 
 bool QuizScreen::answerShown() const {

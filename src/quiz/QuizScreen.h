@@ -25,6 +25,9 @@ class QuizScreen : public shell::ActivityScreen {
     void hideAnswer();
 
     bool answerShown() const;
+
+    bool stepForward() override;
+    bool stepBack() override;
     const QuizItem& current() const { return m_current; }
     // The deck index of the item on show; -1 before the first draw.
     int currentIndex() const { return m_index; }
@@ -42,6 +45,9 @@ class QuizScreen : public shell::ActivityScreen {
     void setUp() override;
     // Draws afresh from a deck of this many items (after a quiz changes what it asks).
     void resetDeck();
+    // Makes and shows the item on show again, answer hidden, leaving the deck where it is (after
+    // a quiz changes how it shows its items).
+    void remakeCurrent();
 
     forms::Label& lblquestion;
     forms::Label& lblanswer;

@@ -64,6 +64,7 @@ ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const Act
         imgcross->setAutoSize(true);
     }
 
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return keyPressed(key, modifiers); };
     if (cmdexit) cmdexit->onClick = [this] { exitActivity(); };
     if (cmdjotter) {
         cmdjotter->onClick = [this] {
@@ -89,6 +90,24 @@ void ActivityScreen::load() {
         }
     }
     setUp();
+}
+
+bool ActivityScreen::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (key) {
+        case Qt::Key_Escape:
+            exitActivity();
+            return true;
+        case Qt::Key_PageDown:
+        case Qt::Key_Right:
+        case Qt::Key_Space:
+            return stepForward();
+        case Qt::Key_PageUp:
+        case Qt::Key_Left:
+            return stepBack();
+        default:
+            return false;
+    }
 }
 
 void ActivityScreen::exitActivity() {

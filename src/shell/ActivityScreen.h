@@ -52,6 +52,12 @@ class ActivityScreen : public forms::Screen {
     // Unloads the activity; its menu, never unloaded, is in view again.
     void exitActivity();
 
+    // A presentation remote's forward and back, which the keys PageDown, Right and Space and
+    // PageUp and Left also give: forward reveals the answer, or with it on show moves on; back
+    // hides it again. False where the activity has no such step.
+    virtual bool stepForward() { return false; }
+    virtual bool stepBack() { return false; }
+
   protected:
     ActivityScreen(forms::Screens& screens, const ActivityId& id, const ActivityFrame& frame);
 
@@ -69,6 +75,7 @@ class ActivityScreen : public forms::Screen {
     forms::PictureBox* imgcross = nullptr;
 
   private:
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
     forms::CommandButton* addButton(bool wanted, const char* name, const forms::TwipRect& rect);
 
     QString m_caption;

@@ -1,6 +1,9 @@
 // The chemistry words of the word games, each with the clue the class is given.
 #pragma once
 
+#include <algorithm>
+#include <string_view>
+
 namespace words {
 
 struct WordClue {
@@ -45,5 +48,13 @@ inline constexpr WordClue kWordList[] = {
     {"CHLORINE", "a green poisonous gas used to treat water"},
     {"POTASSIUM", "a very reactive metal stored under oil"},
 };
+
+// The letters of the longest word, which the games make room for.
+constexpr int longestWord() {
+    std::size_t longest = 0;
+    for (const WordClue& entry : kWordList)
+        longest = std::max(longest, std::string_view(entry.word).size());
+    return static_cast<int>(longest);
+}
 
 }  // namespace words
