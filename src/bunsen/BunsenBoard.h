@@ -53,7 +53,7 @@ inline const labelling::BoardDesign kBunsenBoard{
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {1995, 7440, 7920, 465},
-                shell::textLook(forms::tahoma(20.25f), forms::Align::Centre),
+                shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre),
                 "Drag each label to its box.",
                 false},
     .back = shell::DeepBlue,

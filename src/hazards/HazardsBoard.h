@@ -63,7 +63,7 @@ inline const labelling::BoardDesign kHazardsBoard{
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {1995, 7230, 7920, 615},
-                shell::textLook(forms::tahoma(20.25f), forms::Align::Centre),
+                shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre),
                 "What does each symbol warn of?",
                 false},
     .back = shell::DeepBlue,

@@ -46,7 +46,7 @@ inline const labelling::BoardDesign kMeasuresBoard{
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {240, 6360, 7920, 615},
-                shell::textLook(forms::tahoma(20.25f), forms::Align::Centre),
+                shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre),
                 "Drag each label under its instrument.",
                 false},
     .back = shell::DeepBlue,

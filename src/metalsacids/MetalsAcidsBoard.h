@@ -78,7 +78,7 @@ inline const labelling::BoardDesign kMetalsAcidsBoard{
     // Label5 to Label7 are the rows' texts and arrows.
     .message = {"Label11",
                 {1995, 7320, 7920, 585},
-                shell::textLook(forms::tahoma(20.25f), forms::Align::Centre),
+                shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre),
                 "Drag each name into its blank.",
                 false},
     .back = shell::DeepBlue,

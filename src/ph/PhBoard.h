@@ -60,7 +60,7 @@ inline const labelling::BoardDesign kPhBoard{
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {1995, 6000, 7920, 615},
-                shell::textLook(forms::tahoma(20.25f), forms::Align::Centre),
+                shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre),
                 "Drag each solution to its pH.",
                 false},
     .back = shell::DeepBlue,

@@ -53,7 +53,7 @@ inline const labelling::BoardText kTexts[] = {
      -1,
      "\u25B2",
      {kArrowCentre - 300, rowTop(1), 600, kHeadHeight},
-     shell::textLook(labelling::arrowFont(24), forms::Align::Centre)},
+     shell::textLook(labelling::arrowFont(18), forms::Align::Centre)},
 };
 
 // The arrow's shaft: a 4-pixel bar, drawn as a rectangle whose two 2-pixel sides meet.
@@ -71,7 +71,7 @@ inline const labelling::BoardDesign kReactivityBoard{
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {240, 7140, 7920, 615},
-                shell::textLook(forms::tahoma(20.25f), forms::Align::Centre),
+                shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre),
                 "Put the metals in order of reactivity.",
                 false},
     .back = shell::DeepBlue,
