@@ -84,6 +84,9 @@ struct BoardDesign {
     std::span<const BoardOutline> outlines = {};
     std::span<const EquationRow> equations = {};
     forms::FontSpec equationFont = forms::tahoma(18);
+    // Where every row's arrow stands: rows whose right-hand side is the longer need it further
+    // left.
+    float equationArrowLeft = kEquationArrowLeft;
     std::span<const BoardPage> pages = {};
     // Where a page's question shows.
     forms::TwipRect pageQuestion = {};

@@ -125,7 +125,9 @@ void LabellingBoard::addDesignControls() {
             m_pictures->add(slot, m_design.pictures[static_cast<size_t>(slot)].place).toBack();
         }
     }
-    if (!m_design.equations.empty()) addEquationRows(*this, m_design.equations, m_design.equationFont);
+    if (!m_design.equations.empty())
+        addEquationRows(*this, m_design.equations, m_design.equationFont,
+                        m_design.equationArrowLeft);
     for (const BoardText& text : m_design.texts) {
         const QString name = QString::fromLatin1(text.name);
         Label& label = text.index < 0 ? add<Label>(name, text.place)

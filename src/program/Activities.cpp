@@ -4,6 +4,8 @@
 
 #include "acidoralkali/EverydayPhBoard.h"
 #include "atomicmass/AtomicMassScreen.h"
+#include "bunsen/BunsenBoard.h"
+#include "changingstate/ChangingStateBoard.h"
 #include "elementscompounds/ElementsBoard.h"
 #include "equations/EquationsScreen.h"
 #include "fairtests/FairTestsBoard.h"
@@ -11,14 +13,19 @@
 #include "fourinarow/FourInARowScreen.h"
 #include "glossary/VocabScreen.h"
 #include "hangman/HangmanScreen.h"
+#include "hazards/HazardsBoard.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
+#include "measures/MeasuresBoard.h"
 #include "meltingpoints/MeltingPointsScreen.h"
+#include "metalsacids/MetalsAcidsBoard.h"
 #include "metalsnonmetals/MetalsBoard.h"
 #include "mixedup/MixedUpScreen.h"
 #include "molecules/MoleculesScreen.h"
+#include "ph/PhBoard.h"
 #include "quiz/QuizScreen.h"
+#include "reactivity/ReactivityBoard.h"
 #include "safety/SafetyScreen.h"
 #include "speed/SpeedQuiz.h"
 #include "states/StatesBoard.h"
@@ -62,7 +69,7 @@ std::vector<Activity> makeActivities() {
     return {
         {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
         {1, 1, "Hangman", "hangman", activity<hangman::HangmanScreen>()},
-        {1, 2, "Measures", "", {}},
+        {1, 2, "Measures", "measures", board(measures::kMeasuresBoard)},
         {1, 3, "Substituting into Formulae", "formulae", activity<formulae::FormulaeScreen>()},
         {1, 4, "Mixed Up Words", "mixedup", activity<mixedup::MixedUpScreen>()},
 
@@ -72,17 +79,17 @@ std::vector<Activity> makeActivities() {
         {2, 2, "Elements and Compounds", "elements", board(elementscompounds::kElementsBoard)},
         // Everyday substances sorted by pH, not menu 4's word equations.
         {2, 3, "Acids and Alkalis", "everydayph", board(acidoralkali::kEverydayPhBoard)},
-        {2, 4, "Bunsen Burner", "", {}},
+        {2, 4, "Bunsen Burner", "bunsen", board(bunsen::kBunsenBoard)},
 
         {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
-        {3, 1, "pH", "", {}},
-        {3, 2, "Hazard Symbols", "", {}},
-        {3, 3, "Reactivity Sequence", "", {}},
+        {3, 1, "pH", "ph", board(ph::kPhBoard)},
+        {3, 2, "Hazard Symbols", "hazards", board(hazards::kHazardsBoard)},
+        {3, 3, "Reactivity Sequence", "reactivity", board(reactivity::kReactivityBoard)},
         {3, 4, "Atomic Mass", "atomicmass", activity<atomicmass::AtomicMassScreen>()},
 
         {4, 0, "Melting Points", "meltingpoints", activity<meltingpoints::MeltingPointsScreen>()},
-        {4, 1, "Changing State", "", {}},
-        {4, 2, "Metals and Acids", "", {}},
+        {4, 1, "Changing State", "changingstate", board(changingstate::kChangingStateBoard)},
+        {4, 2, "Metals and Acids", "metalsacids", board(metalsacids::kMetalsAcidsBoard)},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
         {4, 4, "Fair Experiments", "fairtests", board(fairtests::kFairTestsBoard)},
         {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
