@@ -1,7 +1,7 @@
 // The screen lifecycle and the toolkit's controls: arrays, lookup, mouse delivery, auto-size.
-#include <QFontMetricsF>
 #include <QtTest>
 
+#include "CaptionCheck.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/ControlArray.h"
@@ -201,9 +201,9 @@ void ScreensTest::autoSizeKeepsLeftAndTopAndFollowsText() {
     label.setCaption(QStringLiteral("Carbon dioxide"));
     QCOMPARE(label.left(), 600.0f);
     QCOMPARE(label.top(), 600.0f);
-    const QFontMetricsF metrics(tahoma(21.75f, true).toQFont());
-    QCOMPARE(label.width(),
-             toTwips(std::ceil(metrics.horizontalAdvance(QStringLiteral("Carbon dioxide")))));
+    // Wide enough for the whole name on one line, which is more than its advances add up to.
+    const QString cut = testing_support::captionCut(label);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
     const float wide = label.width();
     label.setCaption(QStringLiteral("CO"));
     QVERIFY(label.width() < wide / 3);
