@@ -51,8 +51,12 @@ class Screens {
     }
 
     // Discards the screen with all its state; the next reference loads it afresh. The program
-    // ends when no screen is left loaded.
+    // ends when no screen is left loaded, or when the last one on view goes.
     void unload(const QString& name);
+    // Whether a loaded screen is on view.
+    bool anyOnView() const;
+    // A screen has gone from view (hidden or unloaded): the program ends when it was the last.
+    void leftView();
 
     // Ends the program at once: every screen goes, and no further handler runs.
     void endProgram();

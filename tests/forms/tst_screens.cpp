@@ -54,6 +54,7 @@ class ScreensTest : public QObject {
     void init();
     void referenceLoadsOnceUntilUnloaded();
     void lastUnloadEndsTheProgram();
+    void lastScreenOnViewGoingEndsTheProgram();
     void endProgramDiscardsEveryScreen();
     void copiesTakeTheLookOfElementZero();
     void lookupTreatsArraysAsAbsent();
@@ -88,7 +89,7 @@ void ScreensTest::referenceLoadsOnceUntilUnloaded() {
     QCOMPARE(screens.definedNames(),
              (QStringList{QStringLiteral("other"), QStringLiteral("probe")}));
 
-    screens.load(QStringLiteral("other"));
+    screens.show(QStringLiteral("other"));
     screens.unload(QStringLiteral("probe"));
     QVERIFY(!screens.isLoaded(QStringLiteral("probe")));
     screens.collectUnloaded();
@@ -111,6 +112,37 @@ void ScreensTest::lastUnloadEndsTheProgram() {
     screens.unload(QStringLiteral("other"));
     QCOMPARE(m_program->programEnds, 1);
     QVERIFY(screens.hasEnded());
+}
+
+// Hidden screens left loaded could never be brought back: the program ends with the last one on
+// view, however it goes, and not while one screen gives way to the next.
+void ScreensTest::lastScreenOnViewGoingEndsTheProgram() {
+    const QString probe = QStringLiteral("probe");
+    const QString other = QStringLiteral("other");
+    Screens& screens = m_program->screens;
+    screens.load(other);
+    screens.show(probe);
+    screens.show(other);
+    screens.loaded(other)->hide();
+    QCOMPARE(m_program->programEnds, 0);  // probe is still on view
+    screens.show(other);
+    screens.unload(probe);  // a move: the next screen is on view before the last goes
+    QCOMPARE(m_program->programEnds, 0);
+    screens.load(probe);
+    screens.unload(probe);  // never on view: nothing changes
+    QCOMPARE(m_program->programEnds, 0);
+
+    screens.load(probe);
+    screens.unload(other);
+    QCOMPARE(m_program->programEnds, 1);
+    QVERIFY(screens.loadedNames().isEmpty());
+
+    init();
+    Screens& again = m_program->screens;
+    again.load(other);
+    again.show(probe).hide();
+    QCOMPARE(m_program->programEnds, 1);
+    QVERIFY(again.loadedNames().isEmpty());
 }
 
 void ScreensTest::endProgramDiscardsEveryScreen() {
