@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <stdexcept>
 
 #include "forms/Screen.h"
 
@@ -17,7 +18,9 @@ Screens::~Screens() {
     m_unloaded.clear();
 }
 
-void Screens::define(const QString& name, const Factory& factory) { m_factories.insert(name, factory); }
+void Screens::define(const QString& name, const Factory& factory) {
+    m_factories.insert(name, factory);
+}
 
 QStringList Screens::definedNames() const {
     QStringList names = m_factories.keys();
@@ -28,7 +31,10 @@ QStringList Screens::definedNames() const {
 Screen& Screens::load(const QString& name) {
     if (Screen* screen = loaded(name)) return *screen;
     const auto factory = m_factories.constFind(name);
-    Q_ASSERT_X(factory != m_factories.constEnd(), "Screens::load", qPrintable(name));
+    // A name nobody defined is a fault in the program, never in a lesson: it must not pass
+    // unnoticed in a release build.
+    if (factory == m_factories.constEnd())
+        throw std::logic_error("no screen is defined as \"" + name.toStdString() + '"');
     std::unique_ptr<Screen> created = (*factory)(*this);
     Screen& screen = *created;
     // Registered before its load handler runs, so that the handler may refer to it.

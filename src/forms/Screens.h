@@ -34,6 +34,7 @@ class Screens {
     QStringList definedNames() const;
 
     // A reference: the screen is created and its load handler run when it is not loaded.
+    // Throws std::logic_error for a name that was never defined.
     Screen& load(const QString& name);
     template <class T>
     T& load(const QString& name) {

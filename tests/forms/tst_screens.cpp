@@ -1,5 +1,6 @@
 // The screen lifecycle and the toolkit's controls: arrays, lookup, mouse delivery, auto-size.
 #include <QtTest>
+#include <stdexcept>
 
 #include "CaptionCheck.h"
 #include "Mouse.h"
@@ -55,6 +56,8 @@ class ScreensTest : public QObject {
     void referenceLoadsOnceUntilUnloaded();
     void lastUnloadEndsTheProgram();
     void lastScreenOnViewGoingEndsTheProgram();
+    void undefinedNameIsAnErrorInEveryBuild();
+    void elementNeverLoadedIsAnError();
     void endProgramDiscardsEveryScreen();
     void copiesTakeTheLookOfElementZero();
     void lookupTreatsArraysAsAbsent();
@@ -143,6 +146,28 @@ void ScreensTest::lastScreenOnViewGoingEndsTheProgram() {
     again.show(probe).hide();
     QCOMPARE(m_program->programEnds, 1);
     QVERIFY(again.loadedNames().isEmpty());
+}
+
+void ScreensTest::undefinedNameIsAnErrorInEveryBuild() {
+    Screens& screens = m_program->screens;
+    screens.show(QStringLiteral("probe"));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, screens.load(QStringLiteral("nowhere")));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, screens.show(QStringLiteral("nowhere")));
+    QCOMPARE(screens.loadedNames(), QStringList{QStringLiteral("probe")});
+    QCOMPARE(screens.loadCount(QStringLiteral("nowhere")), 0);
+    QCOMPARE(m_program->programEnds, 0);
+}
+
+void ScreensTest::elementNeverLoadedIsAnError() {
+    auto& probe = m_program->screens.load<ProbeScreen>(QStringLiteral("probe"));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, probe.tabs[4]);
+    QVERIFY(probe.tabs.at(4) == nullptr);
+    probe.tabs.load(4);
+    QCOMPARE(probe.tabs[4].index(), 4);
+    // Nothing to copy from: an array with no element cannot load one.
+    ControlArray<Label>& empty = probe.addArray<Label>(QStringLiteral("Label9"));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, empty.load(1));
+    QCOMPARE(empty.count(), 0);
 }
 
 void ScreensTest::endProgramDiscardsEveryScreen() {
