@@ -19,7 +19,7 @@
 #include "forms/Label.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
-#include "shell/Program.h"
+#include "program/Program.h"
 
 using testing_support::LessonStep;
 using testing_support::Mouse;
@@ -46,8 +46,8 @@ double msBetween(Clock::time_point a, Clock::time_point b) {
 }
 
 // A program as main() makes it, except that its end does not quit this process.
-std::unique_ptr<shell::Program> freshProgram() {
-    auto program = std::make_unique<shell::Program>();
+std::unique_ptr<program::Program> freshProgram() {
+    auto program = std::make_unique<program::Program>();
     program->screens().onProgramEnd = [] {};
     return program;
 }

@@ -11,7 +11,7 @@
 #include "forms/Memory.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
-#include "shell/Program.h"
+#include "program/Program.h"
 
 namespace {
 
@@ -49,13 +49,13 @@ int main(int argc, char** argv) {
     forms::registerHouseFonts();
     bool allWell = true;
     {
-        shell::Program lesson;
+        program::Program lesson;
         lesson.screens().onProgramEnd = [] {};
         for (const testing_support::LessonStep& step : testing_support::typicalLesson())
             allWell = step.act(lesson.screens()) && allWell;
     }
     {
-        shell::Program tour;
+        program::Program tour;
         tour.screens().onProgramEnd = [] {};
         allWell =
             testing_support::openAndCloseEach(tour.screens(), tour.screens().definedNames()) &&

@@ -1,9 +1,11 @@
-// kindrel_assets SVG_DIR OUT_DIR: writes every picture the program reads into OUT_DIR/Images
-// and OUT_DIR/opening.
+// kindrel_assets MANIFEST SVG_DIR OUT_DIR: writes every picture of the manifest under OUT_DIR.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <cstdio>
+#include <functional>
 
 #include "Backgrounds.h"
 #include "Board.h"
@@ -12,50 +14,64 @@
 #include "MathPictures.h"
 #include "Molecules.h"
 #include "forms/Font.h"
+#include "forms/PictureManifest.h"
 
 using namespace assets;
 
 namespace {
 
-struct SvgPicture {
-    const char* file;  // under the output folder
-    const char* source;
-    int width;
-    int height;
-    QColor background;
-};
-
-// Pixel sizes are the places the screens give them (15 twips to the pixel).
-const SvgPicture kSvgPictures[] = {
-    {"opening/kal2h000.jpg", "title.svg", 320, 240, Qt::white},
-    {"Images/logo2.jpg", "logo.svg", 100, 139, kDeepBlue},
-    {"Images/bunsensm.jpg", "bunsen.svg", 164, 124, Qt::white},
-    {"Images/tripodsm.jpg", "tripod.svg", 164, 124, Qt::white},
-    {"Images/funnelsm.jpg", "funnel.svg", 164, 124, Qt::white},
-    {"Images/thermosm.jpg", "thermometer.svg", 164, 124, Qt::white},
-    {"Images/testtubesm.jpg", "testtube.svg", 164, 124, Qt::white},
-    {"Images/beakersm.jpg", "beaker.svg", 164, 124, Qt::white},
-    {"Images/flasksm.jpg", "flask.svg", 164, 124, Qt::white},
-    {"Images/pipettesm.jpg", "pipette.svg", 164, 124, Qt::white},
-    {"Images/measuresm.jpg", "measure.svg", 164, 124, Qt::white},
-    {"Images/spatulasm.jpg", "spatula.svg", 164, 124, Qt::white},
-    {"Images/lab.jpg", "lab.svg", 800, 582, Qt::white},
-    {"Images/kbridge.jpg", "kbridge.svg", 364, 160, Qt::white},
-};
+// The pictures drawn by code, by the names the manifest gives them.
+using Drawing = std::function<std::optional<QImage>()>;
+QHash<QString, Drawing> drawings() {
+    QHash<QString, Drawing> all;
+    const struct {
+        const char* name;
+        const char* word;
+        ButtonIcon icon;
+    } buttons[] = {{"exit", "Exit", ButtonIcon::Exit},       {"next", "Next", ButtonIcon::Next},
+                   {"answer", "Answer", ButtonIcon::Answer}, {"check", "Check", ButtonIcon::Check},
+                   {"jotter", "Jotter", ButtonIcon::Jotter},
+                   {"scramble", "Scramble", ButtonIcon::Scramble}};
+    for (const auto& button : buttons) {
+        all.insert(QStringLiteral("button-") + QLatin1String(button.name),
+                   [button] { return drawButton(QString::fromLatin1(button.word), button.icon); });
+    }
+    all.insert(QStringLiteral("tick"), [] { return drawTick(); });
+    all.insert(QStringLiteral("cross"), [] { return drawCross(); });
+    all.insert(QStringLiteral("front-background"), [] { return drawFrontBackground(); });
+    const struct {
+        const char* name;
+        Element element;
+    } atoms[] = {{"C", Element::C}, {"H", Element::H}, {"O", Element::O}, {"N", Element::N},
+                 {"Cl", Element::Cl}};
+    for (const auto& atom : atoms)
+        all.insert(QStringLiteral("atom-") + QLatin1String(atom.name),
+                   [atom] { return drawAtom(atom.element); });
+    for (const char* key : {"CO2", "H2", "H2O", "CH4", "NH3", "HCl", "N2", "O2", "CCl4", "CO"})
+        all.insert(QStringLiteral("molecule-") + QLatin1String(key),
+                   [key] { return drawMolecule(QString::fromLatin1(key)); });
+    all.insert(QStringLiteral("julia"), [] { return drawJuliaSet(); });
+    all.insert(QStringLiteral("airfoil"), [] { return drawJoukowskiAirfoil(); });
+    return all;
+}
 
 struct Writer {
     QDir out;
     int failures = 0;
 
     void jpeg(const QString& file, const QImage& image) {
-        if (image.isNull() || !saveJpeg(image, out.filePath(file))) fail(file);
+        if (!QDir().mkpath(QFileInfo(out.filePath(file)).path()) || image.isNull() ||
+            !saveJpeg(image, out.filePath(file)))
+            fail(file, "could not write it");
     }
     void bytes(const QString& file, const QByteArray& data) {
         QFile f(out.filePath(file));
-        if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size()) fail(file);
+        if (!QDir().mkpath(QFileInfo(out.filePath(file)).path()) ||
+            !f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+            fail(file, "could not write it");
     }
-    void fail(const QString& file) {
-        std::fprintf(stderr, "kindrel_assets: could not make %s\n", qPrintable(file));
+    void fail(const QString& file, const char* why) {
+        std::fprintf(stderr, "kindrel_assets: %s: %s\n", qPrintable(file), why);
         ++failures;
     }
 };
@@ -65,67 +81,52 @@ struct Writer {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: kindrel_assets SVG_DIR OUT_DIR\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: kindrel_assets MANIFEST SVG_DIR OUT_DIR\n");
         return 2;
     }
     forms::registerHouseFonts();
-    const QDir svgDir(QString::fromLocal8Bit(argv[1]));
-    Writer w{QDir(QString::fromLocal8Bit(argv[2]))};
-    if (!w.out.mkpath(QStringLiteral("Images")) || !w.out.mkpath(QStringLiteral("opening"))) {
-        std::fprintf(stderr, "kindrel_assets: cannot create the picture folders\n");
+    const std::optional<forms::PictureManifest> manifest =
+        forms::readPictureManifest(QString::fromLocal8Bit(argv[1]));
+    if (!manifest || !manifest->errors.isEmpty()) {
+        std::fprintf(stderr, "kindrel_assets: cannot read the manifest %s\n", argv[1]);
+        if (manifest) {
+            for (const QString& error : manifest->errors)
+                std::fprintf(stderr, "  %s\n", qPrintable(error));
+        }
         return 1;
     }
+    const QDir svgDir(QString::fromLocal8Bit(argv[2]));
+    Writer w{QDir(QString::fromLocal8Bit(argv[3]))};
+    const QHash<QString, Drawing> drawn = drawings();
 
-    for (const SvgPicture& picture : kSvgPictures) {
-        const QString file = QString::fromLatin1(picture.file);
-        const auto image = renderSvg(svgDir.filePath(QString::fromLatin1(picture.source)),
-                                     picture.width, picture.height, picture.background);
+    for (const forms::ManifestPicture& picture : manifest->pictures) {
+        const QString file = picture.filePath();
+        if (file.endsWith(QLatin1String(".WMF"), Qt::CaseInsensitive)) {
+            // The board is a metafile, drawn as vectors wherever it is shown.
+            w.bytes(file, boardMetafile());
+            continue;
+        }
+        std::optional<QImage> image;
+        if (picture.isSvg()) {
+            image = renderSvg(svgDir.filePath(picture.sourceName()), picture.size.width(),
+                              picture.size.height(), picture.background);
+        } else if (const auto drawing = drawn.constFind(picture.sourceName());
+                   drawing != drawn.constEnd()) {
+            image = (*drawing)();
+        } else {
+            w.fail(file, "no drawing of that name");
+            continue;
+        }
         if (!image) {
-            w.fail(file);
+            w.fail(file, "its source could not be drawn");
+            continue;
+        }
+        if (image->size() != picture.size) {
+            w.fail(file, "drawn at another size than the manifest gives");
             continue;
         }
         w.jpeg(file, *image);
     }
-
-    w.jpeg(QStringLiteral("Images/exit.jpg"), drawButton(QStringLiteral("Exit"), ButtonIcon::Exit));
-    w.jpeg(QStringLiteral("Images/next.jpg"), drawButton(QStringLiteral("Next"), ButtonIcon::Next));
-    w.jpeg(QStringLiteral("Images/answer.jpg"),
-           drawButton(QStringLiteral("Answer"), ButtonIcon::Answer));
-    w.jpeg(QStringLiteral("Images/check.jpg"),
-           drawButton(QStringLiteral("Check"), ButtonIcon::Check));
-    w.jpeg(QStringLiteral("Images/jotter.jpg"),
-           drawButton(QStringLiteral("Jotter"), ButtonIcon::Jotter));
-    w.jpeg(QStringLiteral("Images/scramble.jpg"),
-           drawButton(QStringLiteral("Scramble"), ButtonIcon::Scramble));
-    w.jpeg(QStringLiteral("Images/tick.jpg"), drawTick());
-    w.jpeg(QStringLiteral("Images/cross.jpg"), drawCross());
-    w.bytes(QStringLiteral("Images/BOARD.WMF"), boardMetafile());
-    w.jpeg(QStringLiteral("Images/kal2he24.jpg"), drawFrontBackground());
-
-    const struct {
-        const char* file;
-        Element element;
-    } atoms[] = {{"Catom", Element::C},
-                 {"Hatom", Element::H},
-                 {"Oatom", Element::O},
-                 {"Natom", Element::N},
-                 {"Clatom", Element::Cl}};
-    for (const auto& atom : atoms) {
-        w.jpeg(QStringLiteral("Images/%1.jpg").arg(QLatin1String(atom.file)),
-               drawAtom(atom.element));
-    }
-    for (const char* key : {"CO2", "H2", "H2O", "CH4", "NH3", "HCl", "N2", "O2", "CCl4", "CO"}) {
-        const QString file = QStringLiteral("Images/%1.jpg").arg(QLatin1String(key));
-        const auto image = drawMolecule(QString::fromLatin1(key));
-        if (!image) {
-            w.fail(file);
-            continue;
-        }
-        w.jpeg(file, *image);
-    }
-
-    w.jpeg(QStringLiteral("Images/julia1.jpg"), drawJuliaSet());
-    w.jpeg(QStringLiteral("Images/airfoil.jpg"), drawJoukowskiAirfoil());
     return w.failures == 0 ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 
 #include "forms/Font.h"
 #include "forms/Memory.h"
-#include "shell/Program.h"
+#include "program/Program.h"
 
 int main(int argc, char** argv) {
     forms::returnLargeBlocksToTheSystem();
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();
 
-    shell::Program program;
+    program::Program program;
     program.start();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "forms/Screens.h"
 #include "jotter/Palette.h"
 #include "shell/HouseStyle.h"
+#include "shell/ScreenNames.h"
 
 namespace jotter {
 
@@ -50,7 +51,7 @@ void styleButton(CommandButton& button, const char* caption, Colour face) {
 }  // namespace
 
 JotterScreen::JotterScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("notepad")),
+    : Screen(screens, QString::fromLatin1(shell::kJotterScreen)),
       Frame_landscape(add<Panel>(QStringLiteral("Frame_landscape"), {0, 2910, 9920, 750})),
       Command1(addButton(*this, "Command1", {60, 180, 930, 480}, Frame_landscape)),
       Command2(addButton(*this, "Command2", {1120, 180, 930, 480}, Frame_landscape)),

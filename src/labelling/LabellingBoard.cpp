@@ -3,12 +3,14 @@
 #include <QPainter>
 #include <vector>
 
+#include "forms/CommandButton.h"
 #include "forms/PictureBox.h"
 #include "forms/Pictures.h"
 #include "forms/Screens.h"
+#include "forms/Shape.h"
 #include "labelling/SnapRules.h"
+#include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
-#include "shell/ScreenFrame.h"
 
 namespace labelling {
 
@@ -19,12 +21,11 @@ namespace {
 struct ButtonDesign {
     const char* caption;
     TwipRect rect;
-    bool visible;
 };
 constexpr ButtonDesign kButtons[] = {
-    {"Exit", {10560, 7920, 1245, 495}, true},
-    {"Start Again", {3360, 7920, 2565, 495}, true},
-    {"Check Score", {6000, 7920, 2565, 495}, false},
+    {"Exit", {10560, 7920, 1245, 495}},
+    {"Start Again", {3360, 7920, 2565, 495}},
+    {"Check Score", {6000, 7920, 2565, 495}},
 };
 
 QString numberText(int number) {
@@ -35,63 +36,69 @@ bool isAt(const Label& label, const Label& box) {
     return label.left() == box.left() && label.top() == box.top();
 }
 
+shell::ActivityFrame boardFrame(const BoardDesign& design) {
+    return {.back = design.back,
+            .title = design.houseButtons,
+            .houseExit = design.houseButtons,
+            .jotter = design.houseButtons,
+            .next = design.pages.size() > 1};
+}
+
+QString itemText(const BoardDesign& design, int page, int i) {
+    if (design.pages.empty()) return QString::fromUtf8(design.items[static_cast<size_t>(i)].text);
+    return QString::fromUtf8(design.pages[static_cast<size_t>(page)].texts[static_cast<size_t>(i)]);
+}
+
 }  // namespace
 
 QString LabellingBoard::scoreMessage(int score, int count, const QString& suffix) {
     return numberText(score) + QStringLiteral(" out of") + numberText(count) + suffix;
 }
 
-LabellingBoard::LabellingBoard(Screens& screens, QString name, const BoardDesign& design)
-    : Screen(screens, std::move(name)),
+LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
+                               const BoardDesign& design)
+    : ActivityScreen(screens, id, boardFrame(design)),
       Label1(addArray<Label>(QStringLiteral("Label1"))),
       Label2(addArray<Label>(QStringLiteral("Label2"))),
       Label3(addArray<Label>(QStringLiteral("Label3"))),
       Label4(addArray<Label>(QStringLiteral("Label4"))),
-      m_design(design) {
-    const LabelLook itemLook{.font = design.font,
-                             .fore = shell::TitleYellow,
-                             .back = shell::TitleBlack,
-                             .opaque = true,
-                             .border = true,
-                             .align = Align::Centre};
+      m_design(design),
+      m_hover(*this) {
+    const LabelLook itemLook = shell::boxedLook(design.font);
     const int count = static_cast<int>(design.items.size());
     Q_ASSERT_X(design.groups.empty() || std::ssize(design.groups) == count, "LabellingBoard",
                "one group per item");
     for (int i = 0; i < count; ++i) {
-        const BoardItem& item = design.items[i];
+        const BoardItem& item = design.items[static_cast<size_t>(i)];
         Label& target = Label1.add(i, item.target);
         target.setLook(itemLook);
-        target.setCaption(QString::fromUtf8(item.text));
+        target.setCaption(itemText(design, 0, i));
     }
     for (int i = 0; i < count; ++i) {
-        const BoardItem& item = design.items[i];
+        const BoardItem& item = design.items[static_cast<size_t>(i)];
         Label2.add(i, {item.homeLeft, item.homeTop, item.target.width, item.target.height})
             .setLook(itemLook);
     }
     for (int k = 0; k < 3; ++k) {
         Label& button = Label3.add(k, kButtons[k].rect);
-        button.setLook({.font = tahoma(15.75f, true),
-                        .fore = shell::TitleYellow,
-                        .back = shell::TitleBlack,
-                        .opaque = true,
-                        .border = true,
-                        .align = Align::Centre});
+        button.setLook(shell::boxedLook(tahoma(15.75f, true)));
         button.setCaption(QString::fromUtf8(kButtons[k].caption));
-        button.setVisible(kButtons[k].visible);
+        // A board in the house frame leaves its exit to the house button.
+        button.setVisible(k == kStartAgain || (k == kExit && !design.houseButtons));
     }
     // Home boxes are placed at load, where the name labels stand.
     for (int i = 0; i < count; ++i) {
-        const TwipRect& target = design.items[i].target;
-        Label4.add(i, {0, 0, target.width, target.height})
-            .setLook({.font = design.font, .border = true});
+        const TwipRect& target = design.items[static_cast<size_t>(i)].target;
+        Label4.add(i, {0, 0, target.width, target.height}).setLook({.font = design.font, .border = true});
     }
+    addDesignControls();
 
     Label2.onMouseMove = [this](int i, const MouseEvent& event) { drag(i, event); };
     Label2.onMouseUp = [this](int i, const MouseEvent&) { drop(i); };
     Label3.onClick = [this](int k) {
         switch (k) {
             case kExit:
-                this->screens().unload(this->name());
+                exitActivity();
                 break;
             case kStartAgain:
                 startAgain();
@@ -101,27 +108,60 @@ LabellingBoard::LabellingBoard(Screens& screens, QString name, const BoardDesign
                 break;
         }
     };
-    Label3.onMouseMove = [this](int k, const MouseEvent&) { Label3[k].setOpaque(true); };
-    onMouseMove = [this](const MouseEvent&) {
-        for (int k = 0; k < 3; ++k) Label3[k].setOpaque(false);
-    };
+    m_hover.add(Label3, 0, 3);
+    if (cmdgo) cmdgo->onClick = [this] { showPage(m_page + 1); };
 }
 
-void LabellingBoard::load() {
-    shell::ApplyScreenFrame(*this);
-    setUpScreen();
+// The board's own pictures, texts and outlines, in the order the design gives them.
+void LabellingBoard::addDesignControls() {
+    if (!m_design.pictures.empty()) {
+        m_pictures = &addArray<PictureBox>(QStringLiteral("Image1"));
+        for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot) {
+            // Beneath every label, whatever size the picture turns out to be.
+            m_pictures->add(slot, m_design.pictures[static_cast<size_t>(slot)].place).toBack();
+        }
+    }
+    if (!m_design.equations.empty()) addEquationRows(*this, m_design.equations, m_design.equationFont);
+    for (const BoardText& text : m_design.texts) {
+        const QString name = QString::fromLatin1(text.name);
+        Label& label = text.index < 0 ? add<Label>(name, text.place)
+                                      : (findArray(name) ? *array<Label>(name)
+                                                         : addArray<Label>(name))
+                                            .add(text.index, text.place);
+        label.setLook(text.look);
+        label.setCaption(QString::fromUtf8(text.text));
+    }
+    for (const BoardOutline& outline : m_design.outlines) {
+        Shape& shape = add<Shape>(QString::fromLatin1(outline.name), outline.place);
+        shape.setKind(Shape::Kind::Rectangle);
+        shape.setLine(outline.colour, outline.widthPx);
+    }
+    if (!m_design.pages.empty()) {
+        m_question = &add<Label>(QStringLiteral("lblquestion"), m_design.pageQuestion);
+        m_question->setLook(shell::questionLook(18));
+        m_question->setCaption(QString::fromUtf8(m_design.pages.front().question));
+    }
+    if (m_design.message.name) {
+        m_message = &add<Label>(QString::fromLatin1(m_design.message.name), m_design.message.place);
+        m_message->setLook(m_design.message.look);
+        if (m_design.message.text) m_message->setCaption(QString::fromUtf8(m_design.message.text));
+        m_message->setVisible(!m_design.message.hiddenUntilScored);
+    }
+}
+
+void LabellingBoard::setUp() {
+    // A missing picture leaves its box empty; the board works without it.
+    for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot)
+        loadPictureToFit((*m_pictures)[slot],
+                         QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file));
     setUpBoard();
-}
-
-void LabellingBoard::sizeHomeBox(int i) {
-    Label4[i].setWidth(Label2[i].width());
-    Label4[i].setHeight(Label2[i].height());
 }
 
 void LabellingBoard::setUpBoard() {
     m_count = static_cast<int>(m_design.items.size());
     for (int i = 0; i < m_count; ++i) {
-        sizeHomeBox(i);
+        Label4[i].setWidth(Label2[i].width());
+        Label4[i].setHeight(Label2[i].height());
         Label1[i].setVisible(false);
     }
     for (int i = 0; i < m_count; ++i) {
@@ -134,6 +174,14 @@ void LabellingBoard::setUpBoard() {
     // Above everything the screen has added, so a label on a box or a picture can be picked up
     // again. Nothing restacks them afterwards, picking one up included.
     for (int i = 0; i < m_count; ++i) Label2[i].toFront();
+}
+
+void LabellingBoard::showPage(int page) {
+    m_page = page % pageCount();
+    for (int i = 0; i < m_count; ++i) Label2[i].setCaption(itemText(m_design, m_page, i));
+    if (m_question)
+        m_question->setCaption(QString::fromUtf8(m_design.pages[static_cast<size_t>(m_page)].question));
+    startAgain();
 }
 
 void LabellingBoard::drag(int i, const MouseEvent& event) {
@@ -172,13 +220,15 @@ int LabellingBoard::placedPairs() const {
 
 bool LabellingBoard::belongsOn(int label, int box) const {
     if (m_design.groups.empty()) return label == box;
-    return m_design.groups[label] == m_design.groups[box];
+    return m_design.groups[static_cast<size_t>(label)] == m_design.groups[static_cast<size_t>(box)];
 }
 
+// A box earns at most one mark, however many right labels are piled on it: on a one-to-one board
+// that is its own label; on a sorting board, any label of its column.
 int LabellingBoard::score() const {
     int correct = 0;
-    for (int j = 0; j < m_count; ++j) {
-        for (int k = 0; k < m_count; ++k) {
+    for (int k = 0; k < m_count; ++k) {
+        for (int j = 0; j < m_count; ++j) {
             if (belongsOn(j, k) && isAt(Label2[j], Label1[k])) {
                 ++correct;
                 break;
@@ -189,13 +239,18 @@ int LabellingBoard::score() const {
 }
 
 void LabellingBoard::checkScore() {
-    Label& message = messageLabel();
-    message.setCaption(scoreMessage(score(), m_count, QString::fromUtf8(m_design.scoreSuffix)));
-    if (revealsMessage()) message.setVisible(true);
+    if (!m_message) return;
+    m_message->setCaption(scoreMessage(score(), m_count, QString::fromUtf8(m_design.scoreSuffix)));
+    if (m_design.message.hiddenUntilScored) m_message->setVisible(true);
 }
 
 void LabellingBoard::startAgain() {
-    resetMessage();
+    if (m_message) {
+        if (m_design.message.hiddenUntilScored)
+            m_message->setVisible(false);
+        else
+            m_message->setCaption(QString::fromUtf8(m_design.message.text));
+    }
     for (int i = 0; i < m_count; ++i) Label2[i].move(Label4[i].left(), Label4[i].top());
     Label3[kCheckScore].setVisible(false);
 }

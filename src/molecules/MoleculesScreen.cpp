@@ -8,6 +8,7 @@
 #include "quiz/RandomDraw.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenFrame.h"
+#include "shell/ScreenNames.h"
 
 namespace molecules {
 
@@ -15,7 +16,7 @@ using namespace forms;
 
 namespace {
 
-constexpr auto kMenu = "menu2";
+constexpr int kMenu = 2;
 
 // The answer labels by index.
 constexpr int kClassification = 0;
@@ -38,7 +39,7 @@ const LabelLook kAtomCaptionLook{.font = tahoma(12, true), .fore = kYellow, .ali
 }  // namespace
 
 MoleculesScreen::MoleculesScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("molecules")),
+    : Screen(screens, QString::fromLatin1(kScreenName)),
       Label20(add<Label>(QStringLiteral("Label20"), {240, 1920, 11400, 555})),
       Label3(add<Label>(QStringLiteral("Label3"), {240, 3360, 6135, 1245})),
       Label4(add<Label>(QStringLiteral("Label4"), {240, 5040, 3930, 525})),
@@ -134,7 +135,8 @@ void MoleculesScreen::reveal() {
 
 void MoleculesScreen::exit() {
     // The menus may not all be built yet; without menu 2 the screen still closes.
-    if (screens().isDefined(QLatin1String(kMenu))) screens().show(QLatin1String(kMenu));
+    const QString menu = shell::menuScreenName(kMenu);
+    if (screens().isDefined(menu)) screens().show(menu);
     screens().unload(name());
 }
 

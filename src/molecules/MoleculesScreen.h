@@ -16,6 +16,8 @@ namespace molecules {
 
 class MoleculesScreen : public forms::Screen {
   public:
+    static constexpr char kScreenName[] = "molecules";
+
     explicit MoleculesScreen(forms::Screens& screens);
     void load() override;
 

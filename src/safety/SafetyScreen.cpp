@@ -17,7 +17,7 @@ constexpr int kTaskShownMs = 5000;
 }  // namespace
 
 SafetyScreen::SafetyScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("safety")),
+    : Screen(screens, QString::fromLatin1(kScreenName)),
       Image1(addArray<PictureBox>(QStringLiteral("Image1"))),
       Frame1(add<Panel>(QStringLiteral("Frame1"), {0, -120, 4335, 1215})),
       Label1(add<Label>(QStringLiteral("Label1"), {120, 240, 4035, 975}, &Frame1)),

@@ -14,6 +14,8 @@ namespace safety {
 
 class SafetyScreen : public forms::Screen {
   public:
+    static constexpr char kScreenName[] = "safety";
+
     explicit SafetyScreen(forms::Screens& screens);
     void load() override;
 

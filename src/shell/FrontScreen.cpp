@@ -26,7 +26,8 @@ FrontScreen::FrontScreen(Screens& screens)
       Label2(addArray<Label>(QStringLiteral("Label2"))),
       Image2(add<PictureBox>(QStringLiteral("Image2"), {180, 5700, 1500, 2085})),
       Label3(add<Label>(QStringLiteral("Label3"), {7680, 8160, 3990, 315})),
-      Command1(add<CommandButton>(QStringLiteral("Command1"), {60, 7950, 1785, 495})) {
+      Command1(add<CommandButton>(QStringLiteral("Command1"), {60, 7950, 1785, 495})),
+      m_hover(*this) {
     setCaption(QStringLiteral("Corvane"));
 
     Label1.setLook({.font = tahoma(27.75f, true),
@@ -52,9 +53,15 @@ FrontScreen::FrontScreen(Screens& screens)
     Label3.setLook({.font = tahoma(9.75f), .fore = TitleYellow, .align = Align::Right});
     Label3.setCaption(QString::fromUtf8(kOwnershipLine));
 
-    Label1.onMouseMove = [this](const MouseEvent&) { Label1.setOpaque(true); };
-    Label2.onMouseMove = [this](int index, const MouseEvent&) { Label2[index].setOpaque(true); };
-    onMouseMove = [this](const MouseEvent&) { clearHighlights(); };
+    // Only a pass over the background clears a highlight; the web address stays opaque.
+    m_hover.add(Label1);
+    m_hover.add(Label2, 0, kMenuTabCount);
+    Label2.onMouseMove = [this, tabs = Label2.onMouseMove](int index, const MouseEvent& event) {
+        if (index == kWebAddress)
+            Label2[index].setOpaque(true);
+        else
+            tabs(index, event);
+    };
     Label2.onClick = [this](int index) { tabClicked(index); };
     Command1.onClick = [this] { exitClicked(); };
 }
@@ -71,7 +78,7 @@ void FrontScreen::load() {
 
 void FrontScreen::tabClicked(int index) {
     if (index >= 0 && index < kMenuTabCount)
-        screens().show(menuScreenName(kMenus[index].number));
+        screens().show(menuScreenName(kMenuLayouts[index].number));
     else if (index == kWebAddress)
         // Whether the browser came up makes no difference: the screen goes either way.
         platform().openUrl(openedAddress(QString::fromUtf8(kPublisherUrl)));
@@ -85,12 +92,6 @@ void FrontScreen::exitClicked() {
         first->setCaption(QStringLiteral("Cancel"));
     screens().show(QStringLiteral("Titlefrm"));
     screens().unload(name());
-}
-
-// Only a pass over the background clears a highlight; the web address stays opaque.
-void FrontScreen::clearHighlights() {
-    Label1.setOpaque(false);
-    clearMenuTabs(Label2);
 }
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "forms/Screen.h"
+#include "shell/HoverRule.h"
 
 namespace forms {
 class CommandButton;
@@ -19,13 +20,13 @@ class FrontScreen : public forms::Screen {
   private:
     void tabClicked(int index);
     void exitClicked();
-    void clearHighlights();
 
     forms::Label& Label1;
     forms::ControlArray<forms::Label>& Label2;
     forms::PictureBox& Image2;
     forms::Label& Label3;
     forms::CommandButton& Command1;
+    HoverRule m_hover;
 };
 
 }  // namespace shell

@@ -11,6 +11,7 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "forms/Shape.h"
+#include "shell/ScreenNames.h"
 
 namespace shell {
 
@@ -18,7 +19,7 @@ using forms::Screen;
 
 namespace {
 
-const QString kJotter = QStringLiteral("notepad");
+const QString kJotter = QString::fromLatin1(kJotterScreen);
 
 bool isJotterKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;

@@ -15,7 +15,6 @@ namespace {
 constexpr int kEntryCount = 5;
 constexpr int kSixth = 5;
 constexpr float kEntryStep = 750;
-const QString kFrontScreen = QStringLiteral("intro0");
 }  // namespace
 
 MenuScreen::MenuScreen(Screens& screens, const MenuDesign& design)
@@ -24,7 +23,8 @@ MenuScreen::MenuScreen(Screens& screens, const MenuDesign& design)
       Label1(add<Label>(QStringLiteral("Label1"), {4297.5f, 120, 3405, 900})),
       Label3(addArray<Label>(QStringLiteral("Label3"))),
       Label2(addArray<Label>(QStringLiteral("Label2"))),
-      Command1(add<CommandButton>(QStringLiteral("Command1"), {60, 7950, 1785, 495})) {
+      Command1(add<CommandButton>(QStringLiteral("Command1"), {60, 7950, 1785, 495})),
+      m_hover(*this) {
     setCaption(QStringLiteral("Corvane"));
 
     Label1.setLook({.font = tahoma(36, true),
@@ -47,9 +47,9 @@ MenuScreen::MenuScreen(Screens& screens, const MenuDesign& design)
 
     addFirstMenuTab(Label2);
 
-    Label1.onMouseMove = [this](const MouseEvent&) { Label1.setOpaque(true); };
-    Label2.onMouseMove = [this](int index, const MouseEvent&) { Label2[index].setOpaque(true); };
-    onMouseMove = [this](const MouseEvent&) { clearHighlights(); };
+    // Entries stay opaque and ignore the pointer.
+    m_hover.add(Label1);
+    m_hover.add(Label2, 0, kMenuTabCount);
     Label2.onClick = [this](int index) { tabClicked(index); };
     Label3.onClick = [this](int index) { entryClicked(index); };
     Command1.onClick = [this] { exitClicked(); };
@@ -60,7 +60,7 @@ void MenuScreen::load() {
     setBackColour(ScreenBlue);
     // The front screen owns the picture; reading it loads that screen, unseen, when it is not
     // loaded yet.
-    setPicture(screens().load(kFrontScreen).picture());
+    setPicture(screens().load(QString::fromLatin1(kFrontScreen)).picture());
     setUpExitButton(Command1);
 
     // Centred on the outer width, as every framed screen is laid out.
@@ -87,7 +87,7 @@ void MenuScreen::load() {
 
 void MenuScreen::tabClicked(int index) {
     if (index < 0 || index >= kMenuTabCount || index == m_design.number - 1) return;
-    screens().show(menuScreenName(kMenus[index].number));
+    screens().show(menuScreenName(kMenuLayouts[index].number));
     screens().unload(name());
 }
 
@@ -105,13 +105,8 @@ void MenuScreen::entryClicked(int index) {
 }
 
 void MenuScreen::exitClicked() {
-    screens().show(kFrontScreen);
+    screens().show(QString::fromLatin1(kFrontScreen));
     screens().unload(name());
-}
-
-void MenuScreen::clearHighlights() {
-    Label1.setOpaque(false);
-    clearMenuTabs(Label2);
 }
 
 }  // namespace shell

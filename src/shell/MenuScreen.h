@@ -2,6 +2,7 @@
 #pragma once
 
 #include "forms/Screen.h"
+#include "shell/HoverRule.h"
 #include "shell/MenuTable.h"
 
 namespace forms {
@@ -22,13 +23,13 @@ class MenuScreen : public forms::Screen {
     void tabClicked(int index);
     void entryClicked(int index);
     void exitClicked();
-    void clearHighlights();
 
     const MenuDesign& m_design;
     forms::Label& Label1;
     forms::ControlArray<forms::Label>& Label3;
     forms::ControlArray<forms::Label>& Label2;
     forms::CommandButton& Command1;
+    HoverRule m_hover;
 };
 
 }  // namespace shell

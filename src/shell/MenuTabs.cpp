@@ -22,7 +22,7 @@ Label& addFirstMenuTab(ControlArray<Label>& tabs) {
                    .back = TabBlue,
                    .border = true,
                    .align = Align::Centre});
-    first.setCaption(QString::fromLatin1(kMenus[0].title));
+    first.setCaption(QString::fromLatin1(kMenuLayouts[0].title));
     first.setVisible(false);
     return first;
 }
@@ -39,12 +39,8 @@ void loadMenuTabs(ControlArray<Label>& tabs) {
     unused.setEnabled(false);
 
     for (int i = 1; i < kMenuTabCount; ++i)
-        tabs[i].setCaption(QString::fromLatin1(kMenus[i].title));
+        tabs[i].setCaption(QString::fromLatin1(kMenuLayouts[i].title));
     for (int i = 0; i < kMenuTabCount; ++i) tabs[i].setVisible(true);
-}
-
-void clearMenuTabs(ControlArray<Label>& tabs) {
-    for (int i = 0; i < kMenuTabCount; ++i) tabs[i].setOpaque(false);
 }
 
 void setUpExitButton(CommandButton& button) {

@@ -18,8 +18,6 @@ forms::Label& addFirstMenuTab(forms::ControlArray<forms::Label>& tabs);
 // Tabs 1 to 4 as copies of element 0 below it, their captions, and the column shown; also the
 // unused hidden "WWW Links" element 5.
 void loadMenuTabs(forms::ControlArray<forms::Label>& tabs);
-// A tab stays highlighted until the pointer crosses the screen's background.
-void clearMenuTabs(forms::ControlArray<forms::Label>& tabs);
 
 // The exit button's picture and its place in the house frame's bottom-left corner.
 void setUpExitButton(forms::CommandButton& button);

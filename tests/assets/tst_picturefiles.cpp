@@ -1,5 +1,8 @@
 // Every picture the program names is built, found by the program's own lookup, and fits its place.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,7 +32,48 @@ class TestPictureFiles : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void initTestCase() { QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set"); }
+    void initTestCase() {
+        QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set");
+        const std::optional<forms::PictureManifest> manifest = testing_support::pictureManifest();
+        QVERIFY2(manifest.has_value(), "KINDREL_MANIFEST cannot be read");
+        QVERIFY2(manifest->errors.isEmpty(), qPrintable(manifest->errors.join(QLatin1Char('\n'))));
+        QVERIFY(!manifest->pictures.empty());
+    }
+
+    // Every drawing in the sources is a picture of the manifest: none is drawn and never shown.
+    void everySvgSourceIsListed() {
+        const QFileInfo manifestFile(qEnvironmentVariable("KINDREL_MANIFEST"));
+        const QDir svg(manifestFile.dir().filePath(QStringLiteral("svg")));
+        QSet<QString> listed;
+        const std::optional<forms::PictureManifest> manifest = testing_support::pictureManifest();
+        for (const forms::ManifestPicture& picture : manifest->pictures)
+            if (picture.isSvg()) listed << picture.sourceName();
+        const QStringList sources = svg.entryList({QStringLiteral("*.svg")}, QDir::Files);
+        QVERIFY(!sources.isEmpty());
+        for (const QString& source : sources) QVERIFY2(listed.contains(source), qPrintable(source));
+        for (const QString& source : listed) QVERIFY2(sources.contains(source), qPrintable(source));
+    }
+
+    void manifestRowsThatCannotBeTrusted_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("too few columns") << "Images\\a.jpg drawn:a 10";
+        QTest::newRow("size not a number") << "Images\\a.jpg drawn:a ten 10";
+        QTest::newRow("size zero") << "Images\\a.jpg drawn:a 0 10";
+        QTest::newRow("unknown kind") << "Images\\a.jpg png:a.png 10 10";
+        QTest::newRow("svg without background") << "Images\\a.jpg svg:a.svg 10 10";
+        QTest::newRow("drawing with background") << "Images\\a.jpg drawn:a 10 10 #ffffff";
+        QTest::newRow("bad colour") << "Images\\a.jpg svg:a.svg 10 10 #ggg";
+        QTest::newRow("no source name") << "Images\\a.jpg svg: 10 10 #fff";
+        QTest::newRow("listed twice, other case")
+            << "Images\\a.jpg drawn:a 10 10\nimages/A.JPG drawn:b 10 10";
+    }
+    void manifestRowsThatCannotBeTrusted() {
+        QFETCH(QString, row);
+        const forms::PictureManifest manifest =
+            forms::parsePictureManifest(QStringLiteral("# a comment\n\n") + row);
+        QCOMPARE(manifest.errors.size(), 1);
+        QVERIFY(manifest.errors.front().startsWith(QLatin1String("line ")));
+    }
 
     void decodesAtItsSize_data() {
         QTest::addColumn<QString>("path");

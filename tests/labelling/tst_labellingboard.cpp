@@ -25,16 +25,20 @@ constexpr labelling::BoardItem kSortItems[] = {
 };
 constexpr int kSortGroups[] = {0, 0, 1, 1};
 
+const labelling::BoardDesign kSortBoard{
+    .items = kSortItems,
+    .font = tahoma(11.25f, true),
+    .scoreSuffix = " right",
+    .groups = kSortGroups,
+    .message = {"Label5", {240, 7200, 7000, 500}, {.font = tahoma(12)}, "", true},
+    .houseButtons = false,
+};
+
 class SortingBoard : public LabellingBoard {
   public:
     explicit SortingBoard(Screens& screens)
-        : LabellingBoard(screens, QStringLiteral("sorting"),
-                         {kSortItems, tahoma(11.25f, true), " right", kSortGroups}),
-          Label5(add<Label>(QStringLiteral("Label5"), {240, 7200, 7000, 500})) {}
-    Label& messageLabel() override { return Label5; }
-    bool revealsMessage() const override { return true; }
-    void resetMessage() override { Label5.setCaption(QString()); }
-    Label& Label5;
+        : LabellingBoard(screens, {QStringLiteral("sorting"), QStringLiteral("Sorting")},
+                         kSortBoard) {}
 };
 
 // Records where a window and its controls were painted, in the window's pixels.
@@ -279,7 +283,7 @@ void LabellingBoardTest::sortingBoardAcceptsAnyBoxOfTheGroup() {
     QVERIFY(
         board.array<Label>(QStringLiteral("Label3"))->at(LabellingBoard::kCheckScore)->isVisible());
     mouse.click(Mouse::centreOf((*board.array<Label>(QStringLiteral("Label3")))[2]));
-    QCOMPARE(board.Label5.caption(), QStringLiteral(" 3 out of 4 right"));
+    QCOMPARE(board.find<Label>(QStringLiteral("Label5"))->caption(), QStringLiteral(" 3 out of 4 right"));
 }
 
 QTEST_MAIN(LabellingBoardTest)

@@ -12,7 +12,7 @@
 #include "molecules/MoleculeCatalogue.h"
 #include "molecules/MoleculesScreen.h"
 #include "shell/HouseStyle.h"
-#include "shell/ScreenDirectory.h"
+#include "program/ScreenDirectory.h"
 
 using namespace forms;
 using namespace molecules;
@@ -502,7 +502,7 @@ void MoleculesScreenTest::realGeneratorDrawsUniformlyAndIndependently() {
     Pictures pictures({files.folder.path()});
     Screens screens(platform, pictures);
     screens.onProgramEnd = [] {};
-    shell::defineScreens(screens);
+    program::defineScreens(screens);
     auto& screen = screens.load<MoleculesScreen>(kMolecules);
 
     std::vector<int> draws;

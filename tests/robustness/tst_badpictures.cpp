@@ -17,7 +17,7 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "forms/WmfReader.h"
-#include "shell/ScreenDirectory.h"
+#include "program/ScreenDirectory.h"
 
 using namespace testing_support;
 
@@ -67,10 +67,10 @@ long peakResidentKiB() {
 QStringList openAndCloseEveryScreen(forms::Platform& platform, forms::Pictures& pictures) {
     QStringList failed;
     forms::Screens names(platform, pictures);
-    shell::defineScreens(names);
+    program::defineScreens(names);
     for (const QString& name : names.definedNames()) {
         forms::Screens screens(platform, pictures);
-        shell::defineScreens(screens);
+        program::defineScreens(screens);
         screens.onProgramEnd = [] {};
         forms::Screen& screen = screens.show(name);
         settle();

@@ -12,7 +12,7 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "shell/JotterAccess.h"
-#include "shell/ScreenDirectory.h"
+#include "program/ScreenDirectory.h"
 
 using namespace testing_support;
 
@@ -51,7 +51,7 @@ qsizetype liveWidgets() {
 // One program at a time, as the real one is put together, on the shared fake platform.
 struct Run {
     Run(FakePlatform& platform, forms::Pictures& pictures) : screens(platform, pictures) {
-        shell::defineScreens(screens);
+        program::defineScreens(screens);
         screens.onProgramEnd = [this] { ended = true; };
         access = std::make_unique<shell::JotterAccess>(screens);
     }

@@ -9,6 +9,7 @@
 #include "shell/FrontScreen.h"
 #include "shell/HouseStyle.h"
 #include "shell/MenuScreen.h"
+#include "program/Activities.h"
 #include "shell/MenuTable.h"
 
 using namespace forms;
@@ -19,9 +20,14 @@ using testing_support::TestProgram;
 namespace {
 
 const QString kFront = QStringLiteral("intro0");
-const QStringList kActivities{QStringLiteral("molecules"),       QStringLiteral("equipment"),
-                              QStringLiteral("acidsandalkalis"), QStringLiteral("safety"),
-                              QStringLiteral("Vocab"),           QStringLiteral("notepad")};
+// Every screen a menu entry opens, and the Jotter.
+QStringList activityScreens() {
+    QStringList names{QStringLiteral("notepad")};
+    for (const program::Activity& activity : program::activities())
+        if (activity.make) names << QString::fromUtf8(activity.screen);
+    return names;
+}
+const QStringList kActivities = activityScreens();
 
 Label& tab(Screen& screen, int index) {
     return (*screen.array<Label>(QStringLiteral("Label2")))[index];
@@ -50,7 +56,7 @@ void defineStubActivities(TestProgram& program) {
 // Just the shell's screens, as before any activity is built.
 void defineShellOnly(TestProgram& program) {
     program.screens.define(kFront, [](Screens& s) { return std::make_unique<FrontScreen>(s); });
-    for (const MenuDesign& menu : kMenus) {
+    for (const MenuDesign& menu : program::menus()) {
         program.screens.define(menuScreenName(menu.number), [&menu](Screens& s) {
             return std::make_unique<MenuScreen>(s, menu);
         });
@@ -82,6 +88,7 @@ class MenusTest : public QObject {
     void switchingMenusLoadsTheFrontScreenHiddenOnce();
     void hoverRule();
     void entriesOpenOnlyTheirOwnActivity();
+    void everyEntryOpensADefinedScreen();
     void entriesWithoutAScreenDoNothing();
     void closingTheActivityGivesTheMenuBackAsItWas();
     void missingPicturesAreSkipped();
@@ -243,14 +250,16 @@ void MenusTest::hoverRule() {
     for (int i = 0; i < 5; ++i) QVERIFY(entry(menu, i)->isOpaque());
 }
 
-// Only the activities that exist open, and each only from its own entry: the two "Acids and
-// Alkalis" entries are different activities, and only menu 4's is the neutralisation one.
+// Every entry opens the screen of its row of the activities table and nothing else: the two
+// "Acids and Alkalis" entries are different activities, and only menu 4's is the neutralisation
+// one.
 void MenusTest::entriesOpenOnlyTheirOwnActivity() {
-    const std::map<std::pair<int, int>, QString> wired{
-        {{2, 0}, QStringLiteral("molecules")}, {{4, 3}, QStringLiteral("acidsandalkalis")},
-        {{4, 5}, QStringLiteral("Vocab")},     {{5, 0}, QStringLiteral("equipment")},
-        {{5, 4}, QStringLiteral("safety")},
-    };
+    std::map<std::pair<int, int>, QString> wired;
+    for (const program::Activity& activity : program::activities())
+        if (activity.make) wired[{activity.menu, activity.entry}] = QString::fromUtf8(activity.screen);
+    QCOMPARE(std::ssize(wired), std::ssize(kActivities) - 1);
+    QCOMPARE(wired.at({4, 3}), QStringLiteral("acidsandalkalis"));
+    QVERIFY(wired.find({2, 3}) == wired.end() || wired.at({2, 3}) != wired.at({4, 3}));
     int opened = 0;
     for (int number = 1; number <= 5; ++number) {
         for (int index = 0; index < 6; ++index) {
@@ -279,7 +288,24 @@ void MenusTest::entriesOpenOnlyTheirOwnActivity() {
             QVERIFY(menu.isVisible());
         }
     }
-    QCOMPARE(opened, 5);
+    QCOMPARE(opened, std::ssize(wired));
+}
+
+// The program defines a screen for every entry of the activities table, and the menus show the
+// table's captions.
+void MenusTest::everyEntryOpensADefinedScreen() {
+    TestProgram program;
+    for (const program::Activity& activity : program::activities()) {
+        const QString where = QString::fromUtf8(activity.caption);
+        QVERIFY2(activity.menu >= 1 && activity.menu <= 5, qPrintable(where));
+        const shell::MenuDesign& menu = program::menus()[static_cast<size_t>(activity.menu - 1)];
+        const shell::MenuEntry& shown = activity.entry < 5
+                                            ? menu.entries[static_cast<size_t>(activity.entry)]
+                                            : menu.sixthEntry;
+        QCOMPARE(QString::fromUtf8(shown.caption), where);
+        if (!activity.make) continue;
+        QVERIFY2(program.screens.isDefined(QString::fromUtf8(activity.screen)), qPrintable(where));
+    }
 }
 
 void MenusTest::entriesWithoutAScreenDoNothing() {

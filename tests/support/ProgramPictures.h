@@ -3,7 +3,10 @@
 
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
+
+#include "forms/PictureManifest.h"
 
 namespace testing_support {
 
@@ -13,7 +16,9 @@ struct ProgramPicture {
     QSize size;    // pixels, the size its place on the screen was drawn for
 };
 
+// Every picture of the manifest (from KINDREL_MANIFEST, set by ctest); empty when it cannot be read.
 const std::vector<ProgramPicture>& programPictures();
+std::optional<forms::PictureManifest> pictureManifest();
 
 // The build folder that holds the made pictures (from KINDREL_BUILD_DIR, set by ctest).
 QString buildDir();

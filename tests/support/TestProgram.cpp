@@ -7,7 +7,7 @@
 
 #include "ProgramPictures.h"
 #include "forms/Font.h"
-#include "shell/ScreenDirectory.h"
+#include "program/ScreenDirectory.h"
 
 namespace testing_support {
 
@@ -15,7 +15,7 @@ TestProgram::TestProgram(bool withScreens)
     : pictures({folder.path()}), screens(platform, pictures) {
     forms::registerHouseFonts();
     screens.onProgramEnd = [this] { ++programEnds; };
-    if (withScreens) shell::defineScreens(screens);
+    if (withScreens) program::defineScreens(screens);
 }
 
 TestProgram::~TestProgram() {

@@ -1,0 +1,123 @@
+#include "program/Activities.h"
+
+#include <span>
+
+#include "atomicmass/AtomicMassScreen.h"
+#include "formulae/FormulaeScreen.h"
+#include "glossary/VocabScreen.h"
+#include "hangman/HangmanScreen.h"
+#include "labelling/ApparatusBoard.h"
+#include "labelling/LabellingBoard.h"
+#include "labelling/NeutralisationBoard.h"
+#include "meltingpoints/MeltingPointsScreen.h"
+#include "mixedup/MixedUpScreen.h"
+#include "molecules/MoleculesScreen.h"
+#include "quiz/QuizScreen.h"
+#include "safety/SafetyScreen.h"
+#include "speed/SpeedQuiz.h"
+#include "symbols/SymbolsScreen.h"
+
+namespace program {
+
+namespace {
+
+// A screen with a class and a design of its own, which names itself.
+template <class T>
+ScreenMaker designed() {
+    return [](forms::Screens& screens, const shell::ActivityId&) {
+        return std::make_unique<T>(screens);
+    };
+}
+
+// A screen class of the kit's kind, named and captioned by its row.
+template <class T>
+ScreenMaker activity() {
+    return [](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<T>(screens, id);
+    };
+}
+
+// A board built from its table alone.
+ScreenMaker board(const labelling::BoardDesign& design) {
+    return [&design](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<labelling::LabellingBoard>(screens, id, design);
+    };
+}
+
+// A quiz built from its table alone.
+ScreenMaker quizFrom(std::span<const quiz::QuizRow> rows, const quiz::QuizLayout& layout = {}) {
+    return [rows, layout](forms::Screens& screens, const shell::ActivityId& id) {
+        return std::make_unique<quiz::QuizScreen>(screens, id, rows, layout);
+    };
+}
+
+std::vector<Activity> makeActivities() {
+    return {
+        {1, 0, "Chemical Symbols", "symbols", activity<symbols::SymbolsScreen>()},
+        {1, 1, "Hangman", "hangman", activity<hangman::HangmanScreen>()},
+        {1, 2, "Measures", "", {}},
+        {1, 3, "Substituting into Formulae", "formulae", activity<formulae::FormulaeScreen>()},
+        {1, 4, "Mixed Up Words", "mixedup", activity<mixedup::MixedUpScreen>()},
+
+        {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
+         designed<molecules::MoleculesScreen>()},
+        {2, 1, "Metals and Non-metals", "", {}},
+        {2, 2, "Elements and Compounds", "", {}},
+        {2, 3, "Acids and Alkalis", "", {}},
+        {2, 4, "Bunsen Burner", "", {}},
+
+        {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
+        {3, 1, "pH", "", {}},
+        {3, 2, "Hazard Symbols", "", {}},
+        {3, 3, "Reactivity Sequence", "", {}},
+        {3, 4, "Atomic Mass", "atomicmass", activity<atomicmass::AtomicMassScreen>()},
+
+        {4, 0, "Melting Points", "meltingpoints", activity<meltingpoints::MeltingPointsScreen>()},
+        {4, 1, "Changing State", "", {}},
+        {4, 2, "Metals and Acids", "", {}},
+        {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
+        {4, 4, "Fair Experiments", "", {}},
+        {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
+         designed<glossary::VocabScreen>()},
+
+        {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
+        {5, 1, "Solids, Liquids and Gases", "", {}},
+        {5, 2, "Chemical Equations", "", {}},
+        {5, 3, "Four in a Row", "", {}},
+        {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
+         designed<safety::SafetyScreen>()},
+    };
+}
+
+std::array<shell::MenuDesign, 5> makeMenus() {
+    std::array<shell::MenuDesign, 5> built{};
+    for (size_t m = 0; m < built.size(); ++m) {
+        const shell::MenuLayout& layout = shell::kMenuLayouts[m];
+        built[m] = {layout.number, layout.title, layout.entryWidth, {}, layout.hasSixthEntry,
+                    {"", ""}};
+        for (shell::MenuEntry& entry : built[m].entries) entry = {"", ""};
+    }
+    for (const Activity& activity : activities()) {
+        shell::MenuDesign& menu = built[static_cast<size_t>(activity.menu - 1)];
+        const shell::MenuEntry entry{activity.caption, activity.make ? activity.screen : ""};
+        if (activity.entry < static_cast<int>(menu.entries.size()))
+            menu.entries[static_cast<size_t>(activity.entry)] = entry;
+        else
+            menu.sixthEntry = entry;
+    }
+    return built;
+}
+
+}  // namespace
+
+const std::vector<Activity>& activities() {
+    static const std::vector<Activity> rows = makeActivities();
+    return rows;
+}
+
+const std::array<shell::MenuDesign, 5>& menus() {
+    static const std::array<shell::MenuDesign, 5> built = makeMenus();
+    return built;
+}
+
+}  // namespace program

@@ -1,0 +1,40 @@
+// The running program: the platform, the picture files and the screens, started on the title.
+#pragma once
+
+#include <memory>
+
+#include "forms/Pictures.h"
+#include "forms/Platform.h"
+#include "forms/Screens.h"
+
+namespace program {
+
+}  // namespace program
+
+namespace shell {
+class JotterAccess;
+}
+
+namespace program {
+
+class Program {
+  public:
+    // The real desktop, unless a test hands in its own platform.
+    explicit Program(std::unique_ptr<forms::Platform> platform = nullptr);
+    ~Program();
+
+    forms::Platform& platform() { return *m_platform; }
+    forms::Pictures& pictures() { return m_pictures; }
+    forms::Screens& screens() { return *m_screens; }
+
+    // Loads and shows the title screen; nothing else runs before it.
+    void start();
+
+  private:
+    std::unique_ptr<forms::Platform> m_platform;
+    forms::Pictures m_pictures;
+    std::unique_ptr<forms::Screens> m_screens;
+    std::unique_ptr<shell::JotterAccess> m_jotterAccess;
+};
+
+}  // namespace program

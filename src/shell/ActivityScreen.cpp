@@ -1,0 +1,117 @@
+#include "shell/ActivityScreen.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "forms/CommandButton.h"
+#include "forms/Label.h"
+#include "forms/PictureBox.h"
+#include "forms/Screens.h"
+#include "shell/HouseLooks.h"
+#include "shell/ScreenFrame.h"
+#include "shell/ScreenNames.h"
+
+namespace shell {
+
+using namespace forms;
+
+namespace {
+
+const FontSpec kTitleFont = tahoma(24, true);
+// Air each side of the title's caption inside its box.
+constexpr float kTitlePadding = 240;
+
+// What a house button says when its picture cannot be had, so that it is never a blank bar.
+struct ButtonWords {
+    const char* name;
+    const char* words;
+};
+constexpr ButtonWords kButtonWords[] = {
+    {"cmdexit", "Exit"},     {"cmdjotter", "Jotter"},     {"cmdgo", "Next"},
+    {"cmdsoln", "Answer"},   {"cmdcheckit", "Check"},     {"cmdscramble", "Scramble"},
+};
+
+}  // namespace
+
+ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const ActivityFrame& frame)
+    : Screen(screens, id.screen), m_caption(id.caption), m_frame(frame) {
+    setCaption(id.caption);
+    if (frame.title) {
+        lbltitle = &add<Label>(QStringLiteral("lbltitle"), {0, kTitleTop, 0, kTitleHeight});
+        lbltitle->setLook(boxedLook(kTitleFont));
+        lbltitle->setCaption(id.caption);
+        const double textPx = QFontMetricsF(kTitleFont.toQFont()).horizontalAdvance(id.caption);
+        const float width = toTwips(std::ceil(textPx)) + 2 * kTitlePadding;
+        // Centred on the outer width, as the menus centre theirs.
+        lbltitle->setRect({(FrameWidth - width) / 2, kTitleTop, width, kTitleHeight});
+    }
+    // Design places; the frame puts each where the house wants it.
+    const TwipRect column{ButtonColumnLeft, ButtonRowTop, ButtonWidth, ButtonHeight};
+    cmdexit = addButton(frame.houseExit, "cmdexit",
+                        {ExitButtonLeft, ButtonRowTop, ButtonWidth, ButtonHeight});
+    cmdgo = addButton(frame.next, "cmdgo", column);
+    cmdjotter = addButton(frame.jotter, "cmdjotter", column);
+    cmdsoln = addButton(frame.answer, "cmdsoln", column);
+    cmdcheckit = addButton(frame.check, "cmdcheckit", column);
+    // The frame gives scramble a picture but no place: it stands left of the column's foot.
+    cmdscramble = addButton(frame.scramble, "cmdscramble",
+                            {ButtonColumnLeft - ButtonWidth - 120, ButtonRowTop, ButtonWidth,
+                             ButtonHeight});
+    if (frame.marks) {
+        imgtick = &add<PictureBox>(QStringLiteral("imgtick"), {10740, 180, 600, 600});
+        imgcross = &add<PictureBox>(QStringLiteral("imgcross"), {10740, 180, 600, 600});
+        imgtick->setAutoSize(true);
+        imgcross->setAutoSize(true);
+    }
+
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return keyPressed(key, modifiers); };
+    if (cmdexit) cmdexit->onClick = [this] { exitActivity(); };
+    if (cmdjotter) {
+        cmdjotter->onClick = [this] {
+            const QString jotter = QString::fromLatin1(kJotterScreen);
+            if (this->screens().isDefined(jotter)) this->screens().show(jotter);
+        };
+    }
+}
+
+CommandButton* ActivityScreen::addButton(bool wanted, const char* name, const TwipRect& rect) {
+    if (!wanted) return nullptr;
+    return &add<CommandButton>(QString::fromLatin1(name), rect);
+}
+
+void ActivityScreen::load() {
+    ApplyScreenFrame(*this);
+    if (m_frame.back) setBackColour(*m_frame.back);
+    for (const ButtonWords& words : kButtonWords) {
+        auto* button = find<CommandButton>(QString::fromLatin1(words.name));
+        if (button && !button->hasPicture()) {
+            button->setFont(tahoma(12, true));
+            button->setCaption(QString::fromLatin1(words.words));
+        }
+    }
+    setUp();
+}
+
+bool ActivityScreen::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (key) {
+        case Qt::Key_Escape:
+            exitActivity();
+            return true;
+        case Qt::Key_PageDown:
+        case Qt::Key_Right:
+        case Qt::Key_Space:
+            return stepForward();
+        case Qt::Key_PageUp:
+        case Qt::Key_Left:
+            return stepBack();
+        default:
+            return false;
+    }
+}
+
+void ActivityScreen::exitActivity() {
+    screens().unload(name());
+}
+
+}  // namespace shell

@@ -1,0 +1,85 @@
+// The base of the further activities: framed, titled with its menu caption, with the house
+// buttons in their places and exit and Jotter wired once, here.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "forms/Screen.h"
+
+namespace forms {
+class CommandButton;
+class Label;
+class PictureBox;
+}  // namespace forms
+
+namespace shell {
+
+// Which screen an activity is, and the caption its menu entry gives it.
+struct ActivityId {
+    QString screen;
+    QString caption;
+};
+
+// What an activity's frame holds beyond the screen itself.
+struct ActivityFrame {
+    // Set over the frame's HouseBlue; none keeps HouseBlue.
+    std::optional<forms::Colour> back;
+    bool title = true;
+    // The house exit and Jotter buttons; the designed boards keep their own label buttons.
+    bool houseExit = true;
+    bool jotter = true;
+    bool next = false;
+    bool answer = false;
+    bool check = false;
+    bool scramble = false;
+    // The tick and cross marks of a checked answer.
+    bool marks = false;
+};
+
+class ActivityScreen : public forms::Screen {
+  public:
+    // The title band: its top, its height and its type.
+    static constexpr float kTitleTop = 120;
+    static constexpr float kTitleHeight = 600;
+    // Content starts below the title.
+    static constexpr float kContentTop = 900;
+
+    // Frame, colour, then the activity's own set-up.
+    void load() final;
+
+    const QString& activityCaption() const { return m_caption; }
+    // Unloads the activity; its menu, never unloaded, is in view again.
+    void exitActivity();
+
+    // A presentation remote's forward and back, which the keys PageDown, Right and Space and
+    // PageUp and Left also give: forward reveals the answer, or with it on show moves on; back
+    // hides it again. False where the activity has no such step.
+    virtual bool stepForward() { return false; }
+    virtual bool stepBack() { return false; }
+
+  protected:
+    ActivityScreen(forms::Screens& screens, const ActivityId& id, const ActivityFrame& frame);
+
+    virtual void setUp() {}
+
+    // The house buttons the frame asked for; null where it did not.
+    forms::Label* lbltitle = nullptr;
+    forms::CommandButton* cmdexit = nullptr;
+    forms::CommandButton* cmdjotter = nullptr;
+    forms::CommandButton* cmdgo = nullptr;
+    forms::CommandButton* cmdsoln = nullptr;
+    forms::CommandButton* cmdcheckit = nullptr;
+    forms::CommandButton* cmdscramble = nullptr;
+    forms::PictureBox* imgtick = nullptr;
+    forms::PictureBox* imgcross = nullptr;
+
+  private:
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    forms::CommandButton* addButton(bool wanted, const char* name, const forms::TwipRect& rect);
+
+    QString m_caption;
+    ActivityFrame m_frame;
+};
+
+}  // namespace shell

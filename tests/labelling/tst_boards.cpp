@@ -1,0 +1,235 @@
+// Every labelling board of the program through the board mechanism: its answer key scored by
+// real drags, every page, and the checks of its table that the class would otherwise find on
+// screen (a label too long for its box, a home place over a box, a picture that does not exist).
+#include <QtTest>
+#include <algorithm>
+#include <vector>
+
+#include "Mouse.h"
+#include "ProgramPictures.h"
+#include "TestProgram.h"
+#include "forms/CommandButton.h"
+#include "forms/Label.h"
+#include "forms/Screens.h"
+#include "forms/TextFit.h"
+#include "labelling/LabellingBoard.h"
+#include "program/Activities.h"
+#include "shell/HouseStyle.h"
+
+using namespace forms;
+using labelling::BoardDesign;
+using labelling::LabellingBoard;
+using testing_support::Mouse;
+using testing_support::TestProgram;
+
+namespace {
+
+struct BoardRow {
+    QString screen;
+    const BoardDesign* design;
+};
+
+std::vector<BoardRow> boards() {
+    std::vector<BoardRow> rows;
+    TestProgram program;
+    program.addShellPictures();
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        if (auto* board = dynamic_cast<LabellingBoard*>(&program.screens.load(name)))
+            rows.push_back({name, &board->design()});
+    }
+    return rows;
+}
+
+bool overlap(const TwipRect& a, const TwipRect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+// The client area of a framed screen.
+constexpr TwipRect kClient{0, 0, shell::FrameWidth - 90, shell::FrameHeight - 480};
+
+int groupOf(const BoardDesign& design, int item) {
+    return design.groups.empty() ? item : design.groups[static_cast<size_t>(item)];
+}
+
+QString itemText(const BoardDesign& design, int page, int item) {
+    if (design.pages.empty()) return QString::fromUtf8(design.items[static_cast<size_t>(item)].text);
+    return QString::fromUtf8(
+        design.pages[static_cast<size_t>(page)].texts[static_cast<size_t>(item)]);
+}
+
+}  // namespace
+
+class BoardsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() {
+        m_program = std::make_unique<TestProgram>();
+        QVERIFY(m_program->addProgramPictures());
+    }
+    void cleanup() { m_program.reset(); }
+
+    void everyBoard_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<const void*>("design");
+        for (const BoardRow& row : boards())
+            QTest::newRow(qPrintable(row.screen)) << row.screen << static_cast<const void*>(row.design);
+    }
+
+    // On every page: each label dragged onto its own box scores full marks; moved onto a box of
+    // another column it loses exactly that mark; Start Again sends everything home.
+    void answerKeyScoresThroughRealDrags_data() { everyBoard_data(); }
+    void answerKeyScoresThroughRealDrags() {
+        QFETCH(QString, screen);
+        auto& board = m_program->screens.show<LabellingBoard>(screen);
+        const BoardDesign& design = board.design();
+        auto& names = *board.array<Label>(QStringLiteral("Label2"));
+        auto& boxes = *board.array<Label>(QStringLiteral("Label1"));
+        auto& buttons = *board.array<Label>(QStringLiteral("Label3"));
+        Mouse mouse(board);
+        const int count = static_cast<int>(design.items.size());
+        for (int page = 0; page < board.pageCount(); ++page) {
+            QCOMPARE(board.page(), page);
+            for (int i = 0; i < count; ++i) QCOMPARE(names[i].caption(), itemText(design, page, i));
+            QVERIFY(!buttons[LabellingBoard::kCheckScore].isVisible());
+            for (int i = 0; i < count; ++i)
+                mouse.drag(Mouse::centreOf(names[i]), Mouse::centreOf(boxes[i]));
+            for (int i = 0; i < count; ++i)
+                QVERIFY2(names[i].left() == boxes[i].left() && names[i].top() == boxes[i].top(),
+                         qPrintable(names[i].caption()));
+            QVERIFY(buttons[LabellingBoard::kCheckScore].isVisible());
+            mouse.click(Mouse::centreOf(buttons[LabellingBoard::kCheckScore]));
+            const QString full = LabellingBoard::scoreMessage(
+                count, count, QString::fromUtf8(design.scoreSuffix));
+            QCOMPARE(board.find<Label>(QString::fromLatin1(design.message.name))->caption(), full);
+
+            // Label 0 onto the first box of another column.
+            int other = -1;
+            for (int k = 0; k < count && other < 0; ++k)
+                if (groupOf(design, k) != groupOf(design, 0)) other = k;
+            if (other >= 0) {
+                mouse.drag(Mouse::centreOf(names[0]), Mouse::centreOf(boxes[other]));
+                QCOMPARE(board.score(), count - 1);
+            }
+            mouse.click(Mouse::centreOf(buttons[LabellingBoard::kStartAgain]));
+            QVERIFY(!buttons[LabellingBoard::kCheckScore].isVisible());
+            for (int i = 0; i < count; ++i) {
+                const auto& home = design.items[static_cast<size_t>(i)];
+                QCOMPARE(names[i].left(), home.homeLeft);
+                QCOMPARE(names[i].top(), home.homeTop);
+            }
+            if (board.pageCount() > 1)
+                mouse.click(Mouse::centreOf(*board.find<CommandButton>(QStringLiteral("cmdgo"))));
+        }
+        // After the last page, the first again.
+        QCOMPARE(board.page(), 0);
+    }
+
+    // What the class would otherwise find on screen: every label whole in its box on every page,
+    // every box and home place inside the screen and clear of the buttons, no home place over a
+    // box or another home, and a start that does not give the answers away.
+    void tableIsFairAndLegible_data() { everyBoard_data(); }
+    void tableIsFairAndLegible() {
+        QFETCH(QString, screen);
+        QFETCH(const void*, design);
+        const auto& table = *static_cast<const BoardDesign*>(design);
+        auto& board = m_program->screens.load<LabellingBoard>(screen);
+        const int count = static_cast<int>(table.items.size());
+        QVERIFY(count > 1);
+        QVERIFY(table.groups.empty() || std::ssize(table.groups) == count);
+        if (!table.pages.empty()) QVERIFY(table.pages.size() > 1);
+        for (const auto& page : table.pages) QCOMPARE(std::ssize(page.texts), count);
+
+        std::vector<TwipRect> buttons;
+        for (const char* name : {"cmdexit", "cmdjotter", "cmdgo"})
+            if (auto* button = board.find<CommandButton>(QString::fromLatin1(name)))
+                buttons.push_back(button->rect());
+        const auto& labelButtons = *board.array<Label>(QStringLiteral("Label3"));
+        for (int k = 0; k < 3; ++k)
+            if (k != LabellingBoard::kExit || !table.houseButtons) buttons.push_back(labelButtons[k].rect());
+
+        for (int i = 0; i < count; ++i) {
+            const auto& item = table.items[static_cast<size_t>(i)];
+            const TwipRect home{item.homeLeft, item.homeTop, item.target.width, item.target.height};
+            for (int page = 0; page < std::max<int>(1, std::ssize(table.pages)); ++page) {
+                const QString text = itemText(table, page, i);
+                QVERIFY2(captionFits(text, table.font, item.target, true), qPrintable(text));
+            }
+            for (const TwipRect& place : {item.target, home}) {
+                QVERIFY2(place.left >= kClient.left && place.top >= kClient.top &&
+                             place.right() <= kClient.right() && place.bottom() <= kClient.bottom(),
+                         item.text);
+                for (const TwipRect& button : buttons) QVERIFY2(!overlap(place, button), item.text);
+            }
+            for (int k = 0; k < count; ++k) {
+                const auto& other = table.items[static_cast<size_t>(k)];
+                QVERIFY2(!overlap(home, other.target), item.text);
+                if (k != i) {
+                    QVERIFY2(!overlap(item.target, other.target), item.text);
+                    QVERIFY2(!overlap(home, {other.homeLeft, other.homeTop, other.target.width,
+                                             other.target.height}),
+                             item.text);
+                }
+            }
+        }
+        // The homes in reading order do not spell out the boxes in reading order.
+        const auto readingOrder = [&](auto placeOf) {
+            std::vector<int> order(static_cast<size_t>(count));
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                const TwipRect pa = placeOf(a);
+                const TwipRect pb = placeOf(b);
+                return pa.top != pb.top ? pa.top < pb.top : pa.left < pb.left;
+            });
+            std::vector<int> groups;
+            for (int i : order) groups.push_back(groupOf(table, i));
+            return groups;
+        };
+        const auto homeGroups = readingOrder([&](int i) {
+            const auto& item = table.items[static_cast<size_t>(i)];
+            return TwipRect{item.homeLeft, item.homeTop, 1, 1};
+        });
+        const auto boxGroups =
+            readingOrder([&](int i) { return table.items[static_cast<size_t>(i)].target; });
+        QVERIFY2(homeGroups != boxGroups, "the labels start in the order of their boxes");
+        QVERIFY2(!std::is_sorted(homeGroups.begin(), homeGroups.end()),
+                 "the labels start grouped by their answers");
+
+        // Static texts whole in their places (those that size themselves cannot be cut off).
+        for (const auto& text : table.texts) {
+            if (text.look.autoSize) continue;
+            QVERIFY2(captionFits(QString::fromUtf8(text.text), text.look.font, text.place,
+                                 text.look.border),
+                     text.text);
+        }
+        for (const auto& page : table.pages) {
+            const auto* question = board.find<Label>(QStringLiteral("lblquestion"));
+            QVERIFY2(captionFits(QString::fromUtf8(page.question), question->look().font,
+                                 table.pageQuestion),
+                     page.question);
+        }
+    }
+
+    // Every picture a board shows is one the build makes.
+    void picturesAreInTheManifest_data() { everyBoard_data(); }
+    void picturesAreInTheManifest() {
+        QFETCH(const void*, design);
+        const auto& table = *static_cast<const BoardDesign*>(design);
+        const auto manifest = testing_support::pictureManifest();
+        QVERIFY(manifest.has_value());
+        for (const auto& picture : table.pictures) {
+            QVERIFY2(manifest->find(QString::fromLatin1(picture.file)), picture.file);
+            QVERIFY2(picture.place.left >= 0 && picture.place.top >= 0 &&
+                         picture.place.right() <= kClient.right() &&
+                         picture.place.bottom() <= kClient.bottom(),
+                     picture.file);
+        }
+    }
+
+  private:
+    std::unique_ptr<TestProgram> m_program;
+};
+
+QTEST_MAIN(BoardsTest)
+#include "tst_boards.moc"
