@@ -7,7 +7,9 @@
 #include "TestProgram.h"
 #include "forms/Label.h"
 #include "forms/Screen.h"
+#include "labelling/LabellingBoard.h"
 #include "molecules/MoleculeCatalogue.h"
+#include "program/Activities.h"
 
 using namespace forms;
 using namespace testing_support;
@@ -17,19 +19,40 @@ Q_DECLARE_METATYPE(forms::Align)
 
 namespace {
 
-// Every caption that lands in a label sizing itself sideways, from the tables that hold them.
+// Every caption that lands in a label sizing itself sideways, from the tables that hold them:
+// the molecules' answers and the static text of every board's equation rows.
 QStringList autoSizedCaptions() {
     QStringList captions;
     for (const molecules::MoleculeEntry& entry : molecules::MoleculeCatalogue::entries()) {
         for (const char* text : {entry.name, entry.formula, entry.classification, entry.subscript})
             if (*text) captions << QString::fromLatin1(text);
     }
+    TestProgram program;
+    program.addShellPictures();
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const auto* board = dynamic_cast<labelling::LabellingBoard*>(
+            &program.screens.load(QString::fromUtf8(activity.screen)));
+        if (!board) continue;
+        for (const labelling::EquationRow& row : board->design().equations) {
+            for (const char* text : {row.before.text, row.after.text})
+                if (*text) captions << QString::fromUtf8(text);
+        }
+    }
     captions.removeDuplicates();
     return captions;
 }
 
 const char* alignName(Align align) {
-    return align == Align::Centre ? "centred" : "left";
+    switch (align) {
+        case Align::Centre:
+            return "centred";
+        case Align::Right:
+            return "right";
+        case Align::Left:
+            break;
+    }
+    return "left";
 }
 
 class Sheet : public Screen {
@@ -76,7 +99,7 @@ void LabelAutoSizeTest::contentCaptionsShowWhole_data() {
     QTest::addColumn<Align>("align");
     for (const QString& caption : autoSizedCaptions())
         for (const FontSpec& font : houseFonts())
-            for (Align align : {Align::Left, Align::Centre})
+            for (Align align : {Align::Left, Align::Centre, Align::Right})
                 QTest::addRow("%s, %s, %s", qPrintable(caption), qPrintable(fontName(font)),
                               alignName(align))
                     << caption << font << align;

@@ -62,8 +62,8 @@ QString text(const QRect& r) {
 
 std::vector<forms::FontSpec> houseFonts() {
     // The sizes the screens give their text, in points.
-    const float sizes[] = {8.25f, 9.75f,  11.25f, 12, 14.25f, 15.75f, 18,
-                           20,    20.25f, 21.75f, 22, 24,     27.75f, 36};
+    const float sizes[] = {8.25f,  9.75f,  11.25f, 12, 14.25f, 15.75f, 18, 20,
+                           20.25f, 21.75f, 22,     24, 27.75f, 30,     32, 36};
     std::vector<forms::FontSpec> fonts;
     for (float points : sizes)
         for (bool bold : {false, true}) {
