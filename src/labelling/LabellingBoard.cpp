@@ -138,7 +138,8 @@ void LabellingBoard::addDesignControls() {
     }
     if (!m_design.pages.empty()) {
         m_question = &add<Label>(QStringLiteral("lblquestion"), m_design.pageQuestion);
-        m_question->setLook(shell::questionLook(18));
+        // The house question size, readable from the back of the room.
+        m_question->setLook(shell::questionLook());
         m_question->setCaption(QString::fromUtf8(m_design.pages.front().question));
     }
     if (m_design.message.name) {

@@ -2,19 +2,26 @@
 
 #include <span>
 
+#include "acidoralkali/EverydayPhBoard.h"
 #include "atomicmass/AtomicMassScreen.h"
+#include "elementscompounds/ElementsBoard.h"
+#include "equations/EquationsScreen.h"
+#include "fairtests/FairTestsBoard.h"
 #include "formulae/FormulaeScreen.h"
+#include "fourinarow/FourInARowScreen.h"
 #include "glossary/VocabScreen.h"
 #include "hangman/HangmanScreen.h"
 #include "labelling/ApparatusBoard.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/NeutralisationBoard.h"
 #include "meltingpoints/MeltingPointsScreen.h"
+#include "metalsnonmetals/MetalsBoard.h"
 #include "mixedup/MixedUpScreen.h"
 #include "molecules/MoleculesScreen.h"
 #include "quiz/QuizScreen.h"
 #include "safety/SafetyScreen.h"
 #include "speed/SpeedQuiz.h"
+#include "states/StatesBoard.h"
 #include "symbols/SymbolsScreen.h"
 
 namespace program {
@@ -61,9 +68,10 @@ std::vector<Activity> makeActivities() {
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
          designed<molecules::MoleculesScreen>()},
-        {2, 1, "Metals and Non-metals", "", {}},
-        {2, 2, "Elements and Compounds", "", {}},
-        {2, 3, "Acids and Alkalis", "", {}},
+        {2, 1, "Metals and Non-metals", "metals", board(metalsnonmetals::kMetalsBoard)},
+        {2, 2, "Elements and Compounds", "elements", board(elementscompounds::kElementsBoard)},
+        // Everyday substances sorted by pH, not menu 4's word equations.
+        {2, 3, "Acids and Alkalis", "everydayph", board(acidoralkali::kEverydayPhBoard)},
         {2, 4, "Bunsen Burner", "", {}},
 
         {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
@@ -76,14 +84,14 @@ std::vector<Activity> makeActivities() {
         {4, 1, "Changing State", "", {}},
         {4, 2, "Metals and Acids", "", {}},
         {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
-        {4, 4, "Fair Experiments", "", {}},
+        {4, 4, "Fair Experiments", "fairtests", board(fairtests::kFairTestsBoard)},
         {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
          designed<glossary::VocabScreen>()},
 
         {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
-        {5, 1, "Solids, Liquids and Gases", "", {}},
-        {5, 2, "Chemical Equations", "", {}},
-        {5, 3, "Four in a Row", "", {}},
+        {5, 1, "Solids, Liquids and Gases", "states", board(states::kStatesBoard)},
+        {5, 2, "Chemical Equations", "equations", activity<equations::EquationsScreen>()},
+        {5, 3, "Four in a Row", "fourinarow", activity<fourinarow::FourInARowScreen>()},
         {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
          designed<safety::SafetyScreen>()},
     };

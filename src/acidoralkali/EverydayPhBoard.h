@@ -1,0 +1,82 @@
+// Acids and Alkalis (menu 2): twelve everyday substances sorted into acid, neutral and alkali.
+#pragma once
+
+#include "labelling/SortingLayout.h"
+
+namespace acidoralkali {
+
+using labelling::BoardItem;
+using labelling::BoardOutline;
+using labelling::BoardText;
+
+// Three columns of four; the twelve homes in four rows of three beneath them (the longest name,
+// "baking soda solution", leaves no room for four to a row).
+inline constexpr labelling::SortingLayout kEverydayPhLayout{
+    .firstBox = {480, 1470, 3450, 450},
+    .columnPitch = 3750,
+    .rowPitch = 540,
+    .homeLeft = 480,
+    .homeTop = 4020,
+    .homeColumnPitch = 3750,
+    .homeRowPitch = 630,
+    .homesPerRow = 3,
+};
+
+inline constexpr int kAcid = 0;
+inline constexpr int kNeutral = 1;
+inline constexpr int kAlkali = 2;
+
+// Column by column; the last number is the label's place at home, in reading order.
+inline constexpr BoardItem kEverydayPhItems[] = {
+    kEverydayPhLayout.item("lemon juice", kAcid, 0, 9),
+    kEverydayPhLayout.item("vinegar", kAcid, 1, 1),
+    kEverydayPhLayout.item("stomach acid", kAcid, 2, 7),
+    kEverydayPhLayout.item("cola", kAcid, 3, 5),
+    kEverydayPhLayout.item("pure water", kNeutral, 0, 11),
+    kEverydayPhLayout.item("salt solution", kNeutral, 1, 2),
+    kEverydayPhLayout.item("sugar solution", kNeutral, 2, 3),
+    kEverydayPhLayout.item("tap water", kNeutral, 3, 6),
+    kEverydayPhLayout.item("oven cleaner", kAlkali, 0, 10),
+    kEverydayPhLayout.item("bleach", kAlkali, 1, 0),
+    kEverydayPhLayout.item("milk of magnesia", kAlkali, 2, 8),
+    kEverydayPhLayout.item("baking soda solution", kAlkali, 3, 4),
+};
+static_assert(labelling::wellFormed(kEverydayPhItems, kEverydayPhLayout));
+
+inline constexpr auto kEverydayPhGroups =
+    labelling::columnGroups(kEverydayPhItems, kEverydayPhLayout);
+
+inline constexpr float kHeadingTop = 960;
+inline constexpr float kHeadingHeight = 450;
+inline constexpr float kFrameTop = 900;
+
+inline const BoardText kEverydayPhHeadings[] = {
+    {"lblheading", kAcid, "Acid", kEverydayPhLayout.heading(kAcid, kHeadingTop, kHeadingHeight),
+     labelling::sortingHeadingLook()},
+    {"lblheading", kNeutral, "Neutral",
+     kEverydayPhLayout.heading(kNeutral, kHeadingTop, kHeadingHeight),
+     labelling::sortingHeadingLook()},
+    {"lblheading", kAlkali, "Alkali",
+     kEverydayPhLayout.heading(kAlkali, kHeadingTop, kHeadingHeight),
+     labelling::sortingHeadingLook()},
+};
+
+inline constexpr BoardOutline kEverydayPhOutlines[] = {
+    {"Shape1", kEverydayPhLayout.frame(kAcid, kFrameTop, 4), shell::TitleYellow, 2},
+    {"Shape2", kEverydayPhLayout.frame(kNeutral, kFrameTop, 4), shell::TitleYellow, 2},
+    {"Shape3", kEverydayPhLayout.frame(kAlkali, kFrameTop, 4), shell::TitleYellow, 2},
+};
+
+inline const labelling::BoardDesign kEverydayPhBoard{
+    .items = kEverydayPhItems,
+    .font = forms::tahoma(18, true),
+    .scoreSuffix = " correct",
+    .groups = kEverydayPhGroups,
+    .message = labelling::kSortingMessage,
+    .back = shell::DeepBlue,
+    .houseButtons = true,
+    .texts = kEverydayPhHeadings,
+    .outlines = kEverydayPhOutlines,
+};
+
+}  // namespace acidoralkali

@@ -1,0 +1,104 @@
+// Fair Experiments: three investigations, each with what to change, measure and keep the same.
+#pragma once
+
+#include "labelling/SortingLayout.h"
+
+namespace fairtests {
+
+using labelling::BoardItem;
+using labelling::BoardOutline;
+using labelling::BoardPage;
+using labelling::BoardText;
+
+// Three wide columns of two-line boxes (one, one and four) under the question; the six homes in
+// two rows of three beneath them.
+inline constexpr labelling::SortingLayout kFairTestsLayout{
+    .firstBox = {240, 2370, 3660, 630},
+    .columnPitch = 3885,
+    .rowPitch = 675,
+    .homeLeft = 240,
+    .homeTop = 5370,
+    .homeColumnPitch = 3885,
+    .homeRowPitch = 840,
+    .homesPerRow = 3,
+};
+
+inline constexpr int kChange = 0;
+inline constexpr int kMeasure = 1;
+inline constexpr int kKeepSame = 2;
+inline constexpr int kKeepSameRows = 4;
+
+// Each page's texts follow the items: what is changed, what is measured, then four kept the same.
+inline constexpr const char* kAcidTemperatureTexts[] = {
+    "temperature of the acid", "time for the magnesium to disappear", "volume of acid",
+    "concentration of acid",   "length of magnesium ribbon",          "type of acid",
+};
+inline constexpr const char* kDissolvingTexts[] = {
+    "temperature of the water", "mass of salt that dissolves", "volume of water", "type of salt",
+    "amount of stirring",       "size of the salt grains",
+};
+inline constexpr const char* kMarbleChipTexts[] = {
+    "size of the marble chips", "volume of gas given off in one minute",
+    "mass of marble chips",     "volume of acid",
+    "concentration of acid",    "temperature of the acid",
+};
+
+inline constexpr BoardPage kFairTestsPages[] = {
+    {"How does the temperature of the acid affect how fast magnesium reacts?",
+     kAcidTemperatureTexts},
+    {"How does the temperature of water affect how much salt dissolves?", kDissolvingTexts},
+    {"How does the size of marble chips affect how fast they react with acid?", kMarbleChipTexts},
+};
+
+// The first page's texts stand in the items; the last number is the label's place at home.
+inline constexpr BoardItem kFairTestsItems[] = {
+    kFairTestsLayout.item(kAcidTemperatureTexts[0], kChange, 0, 4),
+    kFairTestsLayout.item(kAcidTemperatureTexts[1], kMeasure, 0, 2),
+    kFairTestsLayout.item(kAcidTemperatureTexts[2], kKeepSame, 0, 0),
+    kFairTestsLayout.item(kAcidTemperatureTexts[3], kKeepSame, 1, 1),
+    kFairTestsLayout.item(kAcidTemperatureTexts[4], kKeepSame, 2, 3),
+    kFairTestsLayout.item(kAcidTemperatureTexts[5], kKeepSame, 3, 5),
+};
+static_assert(labelling::wellFormed(kFairTestsItems, kFairTestsLayout));
+
+inline constexpr auto kFairTestsGroups = labelling::columnGroups(kFairTestsItems, kFairTestsLayout);
+
+// Under the title, two lines of question.
+inline constexpr forms::TwipRect kQuestionPlace{240, 810, 11430, 900};
+inline constexpr float kFrameTop = 1860;
+inline constexpr float kHeadingTop = 1890;
+inline constexpr float kHeadingHeight = 420;
+
+inline const BoardText kFairTestsHeadings[] = {
+    {"lblheading", kChange, "Change",
+     kFairTestsLayout.heading(kChange, kHeadingTop, kHeadingHeight),
+     labelling::sortingHeadingLook()},
+    {"lblheading", kMeasure, "Measure",
+     kFairTestsLayout.heading(kMeasure, kHeadingTop, kHeadingHeight),
+     labelling::sortingHeadingLook()},
+    {"lblheading", kKeepSame, "Keep the same",
+     kFairTestsLayout.heading(kKeepSame, kHeadingTop, kHeadingHeight),
+     labelling::sortingHeadingLook()},
+};
+
+inline constexpr BoardOutline kFairTestsOutlines[] = {
+    {"Shape1", kFairTestsLayout.frame(kChange, kFrameTop, 1), shell::TitleYellow, 2},
+    {"Shape2", kFairTestsLayout.frame(kMeasure, kFrameTop, 1), shell::TitleYellow, 2},
+    {"Shape3", kFairTestsLayout.frame(kKeepSame, kFrameTop, kKeepSameRows), shell::TitleYellow, 2},
+};
+
+inline const labelling::BoardDesign kFairTestsBoard{
+    .items = kFairTestsItems,
+    .font = forms::tahoma(14.25f, true),
+    .scoreSuffix = " correct",
+    .groups = kFairTestsGroups,
+    .message = labelling::kSortingMessage,
+    .back = shell::DeepBlue,
+    .houseButtons = true,
+    .texts = kFairTestsHeadings,
+    .outlines = kFairTestsOutlines,
+    .pages = kFairTestsPages,
+    .pageQuestion = kQuestionPlace,
+};
+
+}  // namespace fairtests
