@@ -1,5 +1,7 @@
 #include "forms/ControlArray.h"
 
+#include <stdexcept>
+
 namespace forms {
 
 std::vector<int> ControlArrayBase::indices() const {
@@ -7,6 +9,17 @@ std::vector<int> ControlArrayBase::indices() const {
     result.reserve(m_elements.size());
     for (const auto& [index, control] : m_elements) result.push_back(index);
     return result;
+}
+
+Control& ControlArrayBase::existing(int index) const {
+    if (Control* control = element(index)) return *control;
+    throw std::out_of_range(m_name.toStdString() + '(' + std::to_string(index) +
+                            ") was never loaded");
+}
+
+Control& ControlArrayBase::lowest() const {
+    if (m_elements.empty()) throw std::out_of_range(m_name.toStdString() + " has no elements");
+    return *m_elements.begin()->second;
 }
 
 void ControlArrayBase::adopt(int index, Control& element) {

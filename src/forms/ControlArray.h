@@ -27,6 +27,12 @@ class ControlArrayBase {
     }
     std::vector<int> indices() const;
     int count() const { return static_cast<int>(m_elements.size()); }
+    // The element at an index, which must exist: an index never added nor loaded is a fault in
+    // the screen, and throws std::out_of_range rather than hand out a null reference.
+    Control& existing(int index) const;
+    // The element of the lowest index, which run-time copies are made from; throws
+    // std::out_of_range when the array is empty.
+    Control& lowest() const;
 
     std::function<void(int)> onClick;
     std::function<void(int, const MouseEvent&)> onMouseDown;
@@ -48,7 +54,7 @@ class ControlArray : public ControlArrayBase {
   public:
     using ControlArrayBase::ControlArrayBase;
 
-    T& operator[](int index) const { return static_cast<T&>(*element(index)); }
+    T& operator[](int index) const { return static_cast<T&>(existing(index)); }
     T* at(int index) const { return static_cast<T*>(element(index)); }
 
     // An element that exists in the design.
@@ -74,7 +80,7 @@ T& ControlArray<T>::add(int index, const TwipRect& rect, Container* in) {
 template <class T>
 T& ControlArray<T>::load(int index) {
     if (T* existing = at(index)) return *existing;
-    const T& source = (*this)[indices().front()];
+    const T& source = static_cast<const T&>(lowest());
     T& control = m_screen.template create<T>(name(), index, &source.container());
     control.copyLookFrom(source);
     control.setVisible(false);

@@ -1,6 +1,8 @@
 // A text label: caption, font, colours, transparent or opaque background, border, auto-size.
 #pragma once
 
+#include <QMargins>
+
 #include "forms/Colour.h"
 #include "forms/Control.h"
 #include "forms/Font.h"
@@ -25,6 +27,16 @@ struct LabelLook {
 
     bool operator==(const LabelLook&) const = default;
 };
+
+// The pixels a caption needs to be drawn whole in a font: an area in which drawText lays out each
+// of the caption's own lines unbroken by word wrapping, and room around it for the ink that
+// reaches past the layout (a face Qt emboldens itself, as it does Tahoma, inks past it all round).
+struct CaptionBox {
+    QSize text;
+    QMargins inkRoom;
+    QSize size() const { return text.grownBy(inkRoom); }
+};
+CaptionBox wholeCaptionBox(const QFont& font, const QString& caption, Align align);
 
 class Label : public Control {
   public:
@@ -53,6 +65,7 @@ class Label : public Control {
     QString m_caption;
     LabelLook m_look;
     QFont m_font;
+    QMargins m_inkRoom;  // around the text, when sized to it
 };
 
 }  // namespace forms

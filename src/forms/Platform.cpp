@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <chrono>
+#include <exception>
 #include <random>
 
 #include "forms/Twips.h"
@@ -57,14 +58,26 @@ std::int64_t QtPlatform::clockMs() const {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+std::uint64_t mixSeed(std::uint64_t clockTicks, std::uint64_t counter,
+                      const std::function<std::uint32_t()>& entropy) {
+    std::uint64_t seed = clockTicks;
+    try {
+        seed ^= (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
+    } catch (const std::exception&) {
+        // No entropy on this system: a draw is still a draw, only less unpredictable.
+    }
+    // A coarse clock repeats within a tick; the counter never does.
+    return seed + 0x9E3779B97F4A7C15ULL * counter;
+}
+
 std::uint64_t QtPlatform::freshSeed() {
-    // A coarse clock repeats within a tick; the counter and the device never do together.
-    static std::random_device device;
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::uint64_t seed = ticks ^ (static_cast<std::uint64_t>(device()) << 32) ^ device();
-    seed += 0x9E3779B97F4A7C15ULL * ++m_seedCounter;
-    return seed;
+    return mixSeed(ticks, ++m_seedCounter, [] {
+        // Inside, so that a device that cannot be opened is caught like one that cannot be read.
+        static std::random_device device;
+        return device();
+    });
 }
 
 std::unique_ptr<PlatformTimer> QtPlatform::createTimer() {

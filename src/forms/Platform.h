@@ -40,6 +40,12 @@ class Platform {
     virtual void keepOnTop(QWidget* window) = 0;
 };
 
+// A seed from a clock reading, a call counter and the system's entropy source. The source may
+// throw where the system has none, as std::random_device does: the seed then comes from the
+// clock and the counter alone.
+std::uint64_t mixSeed(std::uint64_t clockTicks, std::uint64_t counter,
+                      const std::function<std::uint32_t()>& entropy);
+
 // The real desktop through Qt.
 class QtPlatform final : public Platform {
   public:

@@ -108,7 +108,9 @@ void Screen::show() {
 }
 
 void Screen::hide() {
+    if (!m_window->isVisible()) return;
     m_window->hide();
+    m_screens.leftView();
 }
 bool Screen::isVisible() const {
     return m_window->isVisible();

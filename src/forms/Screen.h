@@ -72,6 +72,7 @@ class Screen : public Container {
     float clientHeight() const { return m_outer.height - kDecorationHeight; }
 
     void show();
+    // Hiding the last screen on view ends the program (see Screens::leftView).
     void hide();
     bool isVisible() const;
 

@@ -50,17 +50,9 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     // The title bar's close button unloads the screen like its own exit would; the registry
-    // hides and discards the window.
+    // hides and discards the window, and ends the program when nothing else is on view.
     event->ignore();
-    Screens& screens = m_screen.screens();
-    screens.unload(m_screen.name());
-    // A screen can be loaded without ever being shown (the menus keep the front screen so).
-    // Once the last window on view is closed nothing could bring it back, so the program ends
-    // rather than linger unseen.
-    if (screens.hasEnded()) return;
-    for (const QString& name : screens.loadedNames())
-        if (screens.loaded(name)->isVisible()) return;
-    screens.endProgram();
+    m_screen.screens().unload(m_screen.name());
 }
 
 }  // namespace forms

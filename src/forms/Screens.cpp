@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <stdexcept>
 
 #include "forms/Screen.h"
 
@@ -17,7 +18,9 @@ Screens::~Screens() {
     m_unloaded.clear();
 }
 
-void Screens::define(const QString& name, const Factory& factory) { m_factories.insert(name, factory); }
+void Screens::define(const QString& name, const Factory& factory) {
+    m_factories.insert(name, factory);
+}
 
 QStringList Screens::definedNames() const {
     QStringList names = m_factories.keys();
@@ -28,7 +31,10 @@ QStringList Screens::definedNames() const {
 Screen& Screens::load(const QString& name) {
     if (Screen* screen = loaded(name)) return *screen;
     const auto factory = m_factories.constFind(name);
-    Q_ASSERT_X(factory != m_factories.constEnd(), "Screens::load", qPrintable(name));
+    // A name nobody defined is a fault in the program, never in a lesson: it must not pass
+    // unnoticed in a release build.
+    if (factory == m_factories.constEnd())
+        throw std::logic_error("no screen is defined as \"" + name.toStdString() + '"');
     std::unique_ptr<Screen> created = (*factory)(*this);
     Screen& screen = *created;
     // Registered before its load handler runs, so that the handler may refer to it.
@@ -59,26 +65,33 @@ Screen& Screens::show(const QString& name) {
 void Screens::unload(const QString& name) {
     auto it = m_loaded.find(name);
     if (it == m_loaded.end()) return;
-    std::unique_ptr<Screen> screen = std::move(it->second);
-    m_loaded.erase(it);
-    screen->hide();
     // The caller is often one of the screen's own handlers: free it once the event is done.
-    m_unloaded.push_back(std::move(screen));
+    m_unloaded.push_back(std::move(it->second));
+    m_loaded.erase(it);
     scheduleCollection();
-    if (m_loaded.empty() && !m_ended) {
-        m_ended = true;
-        if (onProgramEnd) onProgramEnd();
-    }
+    // Going from view may end the program; with nothing loaded it ends all the same.
+    m_unloaded.back()->hide();
+    if (m_loaded.empty()) endProgram();
+}
+
+bool Screens::anyOnView() const {
+    for (const auto& [name, screen] : m_loaded)
+        if (screen->isVisible()) return true;
+    return false;
+}
+
+void Screens::leftView() {
+    // Hidden screens could never be brought back with nothing on view to work. A move between
+    // screens shows the next one before the last goes, so it never passes through here empty.
+    if (!m_ended && !anyOnView()) endProgram();
 }
 
 void Screens::endProgram() {
     if (m_ended) return;
     m_ended = true;
-    for (auto& [name, screen] : m_loaded) {
-        screen->hide();
-        m_unloaded.push_back(std::move(screen));
-    }
+    for (auto& [name, screen] : m_loaded) m_unloaded.push_back(std::move(screen));
     m_loaded.clear();
+    for (const auto& screen : m_unloaded) screen->hide();
     scheduleCollection();
     if (onProgramEnd) onProgramEnd();
 }

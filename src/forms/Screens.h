@@ -34,6 +34,7 @@ class Screens {
     QStringList definedNames() const;
 
     // A reference: the screen is created and its load handler run when it is not loaded.
+    // Throws std::logic_error for a name that was never defined.
     Screen& load(const QString& name);
     template <class T>
     T& load(const QString& name) {
@@ -51,8 +52,12 @@ class Screens {
     }
 
     // Discards the screen with all its state; the next reference loads it afresh. The program
-    // ends when no screen is left loaded.
+    // ends when no screen is left loaded, or when the last one on view goes.
     void unload(const QString& name);
+    // Whether a loaded screen is on view.
+    bool anyOnView() const;
+    // A screen has gone from view (hidden or unloaded): the program ends when it was the last.
+    void leftView();
 
     // Ends the program at once: every screen goes, and no further handler runs.
     void endProgram();

@@ -1,7 +1,5 @@
 #include "shell/FrontScreen.h"
 
-#include <QFontMetricsF>
-
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
@@ -19,21 +17,7 @@ namespace shell {
 using namespace forms;
 
 namespace {
-
 constexpr int kWebAddress = 6;
-constexpr float kSmallestAddressPoints = 8.25f;
-
-// The address is configured at build time and may be longer than the label: its type steps down
-// until it fits on the label's one line rather than breaking at a hyphen.
-FontSpec addressFont(const QString& address, float labelWidth) {
-    FontSpec font = arial(12, true);
-    const double room = toPixels(labelWidth) - 6;  // border and a little air
-    while (font.points > kSmallestAddressPoints &&
-           QFontMetricsF(font.toQFont()).horizontalAdvance(address) > room)
-        font.points -= 0.75f;
-    return font;
-}
-
 }  // namespace
 
 FrontScreen::FrontScreen(Screens& screens)

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QtTest>
 
+#include "CaptionCheck.h"
 #include "DrawStatistics.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
@@ -127,6 +128,8 @@ class MoleculesScreenTest : public QObject {
     void noTraceOfAnEarlierDigit_data();
     void noTraceOfAnEarlierDigit();
     void nextHidesTheAnswersBeforeTheNewPicture();
+    void revealedAnswersShowWhole_data();
+    void revealedAnswersShowWhole();
     void revealingTwiceChangesNothing_data();
     void revealingTwiceChangesNothing();
     void missingMoleculePictureStillGivesItsAnswers_data();
@@ -341,6 +344,31 @@ void MoleculesScreenTest::nextHidesTheAnswersBeforeTheNewPicture() {
     }
     QCOMPARE(watcher.shows, 5);
     QVERIFY(!watcher.answerVisibleAtShow);
+}
+
+void MoleculesScreenTest::revealedAnswersShowWhole_data() {
+    QTest::addColumn<QString>("key");
+    for (const MoleculeEntry& entry : MoleculeCatalogue::entries())
+        QTest::newRow(entry.key) << QString::fromLatin1(entry.key);
+}
+
+// "Carbon dioxide" on the screen, not "Carbon" with the rest wrapped below the label's edge.
+void MoleculesScreenTest::revealedAnswersShowWhole() {
+    QFETCH(QString, key);
+    TestProgram program;
+    addAllPictures(program);
+    MoleculesScreen& screen = open(program);
+    QVERIFY(drawUntil(screen, key));
+    button(screen, "cmdsoln").press();
+    const MoleculeEntry& row = *MoleculeCatalogue::find(key);
+    QCOMPARE(answer(screen, 2).caption(), QString::fromLatin1(row.name));
+    for (int i = 0; i < 4; ++i) {
+        Label& shown = answer(screen, i);
+        QVERIFY(shown.isVisible());
+        if (shown.caption().isEmpty()) continue;
+        const QString cut = testing_support::captionCut(shown);
+        QVERIFY2(cut.isEmpty(), qPrintable(shown.caption() + QStringLiteral(": ") + cut));
+    }
 }
 
 void MoleculesScreenTest::revealingTwiceChangesNothing_data() {

@@ -1,5 +1,6 @@
 // Quiz draws: uniform over the items and independent of one another with the real generator.
 #include <QtTest>
+#include <system_error>
 
 #include "DrawStatistics.h"
 #include "forms/Platform.h"
@@ -26,6 +27,31 @@ class CoarseClockPlatform final : public forms::Platform {
     std::int64_t m_calls = 0;
 };
 
+// The real seed on a system with no entropy source and the same coarse clock.
+class NoEntropyPlatform final : public forms::Platform {
+  public:
+    QSizeF displaySize() const override { return {12000, 9000}; }
+    void setBusyPointer(bool) override {}
+    bool openUrl(const QString&) override { return false; }
+    std::int64_t clockMs() const override { return m_calls / 8; }
+    std::uint64_t freshSeed() override {
+        ++m_calls;
+        return forms::mixSeed(static_cast<std::uint64_t>(m_calls / 8),
+                              static_cast<std::uint64_t>(m_calls), [&]() -> std::uint32_t {
+                                  ++deviceCalls;
+                                  throw std::system_error(
+                                      std::make_error_code(std::errc::no_such_device),
+                                      "random_device");
+                              });
+    }
+    std::unique_ptr<forms::PlatformTimer> createTimer() override { return nullptr; }
+    void keepOnTop(QWidget*) override {}
+    int deviceCalls = 0;
+
+  private:
+    std::int64_t m_calls = 0;
+};
+
 std::vector<int> drawMany(forms::Platform& platform, int draws, int count) {
     std::vector<int> result;
     result.reserve(static_cast<std::size_t>(draws));
@@ -41,6 +67,7 @@ class RandomDrawTest : public QObject {
     void realGeneratorIsUniformAndIndependent();
     void coarseClockSeedsWouldBeCaught();
     void uniformStaysBelowOne();
+    void drawsStaySoundWithoutAnEntropySource();
 };
 
 void RandomDrawTest::realGeneratorIsUniformAndIndependent() {
@@ -73,6 +100,20 @@ void RandomDrawTest::uniformStaysBelowOne() {
     // Spread over the whole interval, not squeezed into part of it.
     QVERIFY(lowest < 0.001f);
     QVERIFY(highest > 0.999f);
+}
+
+// Where the system has no entropy source the device throws at every draw; the seed then comes
+// from the clock and the counter, and the draws are still uniform and independent.
+void RandomDrawTest::drawsStaySoundWithoutAnEntropySource() {
+    NoEntropyPlatform platform;
+    const std::vector<int> draws = drawMany(platform, 100000, 10);
+    QVERIFY(platform.deviceCalls >= 100000);
+    const auto stats = drawStatistics(draws, 10);
+    QVERIFY2(stats.uniformity < kUniformityBound10, qPrintable(QString::number(stats.uniformity)));
+    QVERIFY2(stats.pairs < kPairsBound10, qPrintable(QString::number(stats.pairs)));
+    // A working device still goes into the seed.
+    const auto device = [](std::uint32_t value) { return [value] { return value; }; };
+    QVERIFY(forms::mixSeed(7, 1, device(1)) != forms::mixSeed(7, 1, device(2)));
 }
 
 QTEST_MAIN(RandomDrawTest)

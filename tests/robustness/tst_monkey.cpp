@@ -1,7 +1,8 @@
-// A seeded monkey: thousands of random clicks, drags, hovers, key presses and waits over every
-// screen, with nothing crashing, hanging or left behind. KINDREL_SOAK_SEED repeats a run;
-// KINDREL_SOAK_STEPS makes it longer.
+// A seeded monkey: thousands of random clicks, drags, hovers, key presses, title-bar closes and
+// waits over every screen, with nothing crashing, hanging or left behind. KINDREL_SOAK_SEED repeats
+// a run; KINDREL_SOAK_STEPS makes it longer.
 #include <QApplication>
+#include <QWindow>
 #include <QtTest>
 #include <random>
 
@@ -71,27 +72,34 @@ class Monkey {
         forms::Screen* screen = run.screens.loaded(name);
         const int roll = pick(100);
         QString what;
-        if (roll < 35) {
+        if (roll < 33) {
             const QPoint at = pointOn(*screen);
             what = QStringLiteral("click %1,%2").arg(at.x()).arg(at.y());
             Mouse(*screen).click(at);
-        } else if (roll < 40) {
+        } else if (roll < 37) {
             const QPoint at = pointOn(*screen);
             what = QStringLiteral("right click %1,%2").arg(at.x()).arg(at.y());
             Mouse(*screen).click(at, Qt::RightButton);
-        } else if (roll < 65) {
+        } else if (roll < 58) {
             what = drag(run, name, *screen);
-        } else if (roll < 85) {
+        } else if (roll < 76) {
             what = hover(run, name, *screen);
-        } else if (roll < 95) {
+        } else if (roll < 86) {
             const int key = kKeys[pick(int(std::size(kKeys)))];
             const Qt::KeyboardModifiers modifiers =
                 pick(8) == 0 ? Qt::ControlModifier : Qt::NoModifier;
             what = QStringLiteral("key %1 modifiers %2").arg(key, 0, 16).arg(int(modifiers));
-            QWidget* target = QApplication::activePopupWidget();
-            if (!target) target = screen->window()->focusWidget();
-            if (!target) target = screen->window();
-            QTest::keyClick(target, Qt::Key(key), modifiers);
+            QTest::keyClick(keyTarget(*screen), Qt::Key(key), modifiers);
+        } else if (roll < 92) {
+            // The Jotter's own keys, often enough that it is open over other screens.
+            const bool f2 = pick(2) == 0;
+            what = f2 ? QStringLiteral("F2") : QStringLiteral("Ctrl+J");
+            QTest::keyClick(keyTarget(*screen), f2 ? Qt::Key_F2 : Qt::Key_J,
+                            f2 ? Qt::NoModifier : Qt::ControlModifier);
+        } else if (roll < 96) {
+            // The title bar's close button, as the window system delivers it.
+            what = QStringLiteral("title-bar close");
+            screen->window()->windowHandle()->close();
         } else {
             const int ms = pick(6000);
             what = QStringLiteral("wait %1 ms").arg(ms);
@@ -104,6 +112,12 @@ class Monkey {
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
 
   private:
+    static QWidget* keyTarget(const forms::Screen& screen) {
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+        if (QWidget* focus = screen.window()->focusWidget()) return focus;
+        return screen.window();
+    }
+
     // Mostly somewhere on a widget of the screen, so that controls get worked; now and then a
     // little outside the window.
     QPoint pointOn(const forms::Screen& screen) {

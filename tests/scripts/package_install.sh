@@ -20,9 +20,13 @@ if dpkg-deb -c "$deb" | grep -E "CMakeFiles|\.o$|\.a$|_autogen|kindrel_render|ts
     fail "build files in the package"
 fi
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-wine fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-wine fonts-liberation2 \
+              fonts-dejavu-core; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# The pictures are drawn when the program is built: nothing reads SVG at run time.
+if grep -q "svg" <<<"$depends"; then fail "Depends names Qt SVG: $depends"; fi
+if readelf -d "$root/usr/bin/kindrel" | grep -q "libQt6Svg"; then fail "the program links Qt SVG"; fi
 
 desktop="$(ls "$root"/usr/share/applications/*.desktop)"
 desktop-file-validate "$desktop" || fail "desktop entry does not validate"

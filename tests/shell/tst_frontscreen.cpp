@@ -1,7 +1,7 @@
 // The front screen: its set-up, hover rule, tabs, web address and exit, with and without pictures.
-#include <QFontMetricsF>
 #include <QtTest>
 
+#include "CaptionCheck.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
@@ -51,6 +51,8 @@ class FrontScreenTest : public QObject {
     void webAddressOpensAndEndsTheProgram();
     void addressWithAndWithoutScheme_data();
     void addressWithAndWithoutScheme();
+    void addressKeepsItsDesignedFontUnlessTooLong_data();
+    void addressKeepsItsDesignedFontUnlessTooLong();
     void exitAsksTheTitleScreenAndCancelComesBack();
     void missingPicturesAreSkipped();
 };
@@ -89,9 +91,11 @@ void FrontScreenTest::setUpAfterLoad() {
     QVERIFY(address.isOpaque());
     QVERIFY(!address.caption().contains(QLatin1String("://")));
     QVERIFY(QString::fromUtf8(kPublisherUrl).endsWith(address.caption()));
-    // The address stays on the label's one line.
-    const QFontMetricsF metrics(address.look().font.toQFont());
-    QVERIFY(metrics.horizontalAdvance(address.caption()) <= toPixels(address.width()) - 2);
+    // The address stays on the label's one line, in the designed type unless configured longer.
+    const QString cut = testing_support::captionCut(address);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
+    if (QLatin1String(kPublisherUrl) == QLatin1String(KINDREL_DEFAULT_PUBLISHER_URL))
+        QCOMPARE(address.look().font, arial(12, true));
 
     CommandButton& exit = exitButton(front);
     QCOMPARE(exit.rect(), (TwipRect{60, 7950, 1785, 495}));
@@ -200,6 +204,41 @@ void FrontScreenTest::addressWithAndWithoutScheme() {
     QFETCH(QString, opened);
     QCOMPARE(shownAddress(configured), shown);
     QCOMPARE(openedAddress(configured), opened);
+}
+
+void FrontScreenTest::addressKeepsItsDesignedFontUnlessTooLong_data() {
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("default") << QStringLiteral(KINDREL_DEFAULT_PUBLISHER_URL) << "designed";
+    QTest::newRow("short") << QStringLiteral("www.corvane.com") << "designed";
+    QTest::newRow("long") << QStringLiteral("https://www.corvane-education.co.uk") << "smaller";
+    QTest::newRow("far too long")
+        << QStringLiteral("https://chemistry-starters-for-key-stage-3.corvane-education.co.uk")
+        << "smallest";
+}
+
+// Arial 12 pt bold as designed; a configured address too long for that steps down until it
+// fits on the label's one line, and no further than 8.25 pt.
+void FrontScreenTest::addressKeepsItsDesignedFontUnlessTooLong() {
+    QFETCH(QString, configured);
+    QFETCH(QString, type);
+    TestProgram program;
+    program.addShellPictures();
+    Label& address = tab(program.screens.show(kFront), 6);
+    const QString shown = shownAddress(configured);
+    const FontSpec font = addressFont(shown, address.width());
+    if (type == QLatin1String("designed")) QCOMPARE(font, arial(12, true));
+    if (type == QLatin1String("smaller")) QVERIFY(font.points < 12 && font.points > 8.25f);
+    if (type == QLatin1String("smallest")) QCOMPARE(font, arial(8.25f, true));
+    if (type == QLatin1String("smallest")) return;  // cut short: the most that can be done
+
+    // Shown whole in the real label.
+    LabelLook look = address.look();
+    look.font = font;
+    address.setLook(look);
+    address.setCaption(shown);
+    const QString cut = testing_support::captionCut(address);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
 }
 
 void FrontScreenTest::exitAsksTheTitleScreenAndCancelComesBack() {

@@ -2,6 +2,7 @@
 // and nothing taken from labels or from the Jotter's own surface.
 #include <QLineEdit>
 #include <QMenu>
+#include <QWindow>
 #include <QtTest>
 
 #include "Mouse.h"
@@ -61,6 +62,7 @@ class JotterAccessTest : public QObject {
     void init();
     void cleanup();
     void keysOpenItFromAnyScreenAndAgainAfterClosing();
+    void exitWithOnlyHiddenScreensLeftEndsTheProgram();
     void rightClickOnBackgroundOrPictureOffersIt();
     void labelsAndTheJotterSurfaceKeepTheRightButton();
     void heldPressOffersIt();
@@ -118,6 +120,33 @@ void JotterAccessTest::keysOpenItFromAnyScreenAndAgainAfterClosing() {
     // Asked again while open, it is the same Jotter, drawing and all.
     QTest::keyClick(beneath.window(), Qt::Key_J, Qt::ControlModifier);
     QCOMPARE(m_program->screens.loadCount(kJotter), 2);
+}
+
+// Menu 1, its tab "Menu 2" (which loads the front screen hidden), F2, Menu 2 closed from its title
+// bar, then the Jotter's Exit: nothing is left on view, so the program ends.
+void JotterAccessTest::exitWithOnlyHiddenScreensLeftEndsTheProgram() {
+    Screens& screens = m_program->screens;
+    const auto tabOf = [](Screen& screen, int index) {
+        return Mouse::centreOf((*screen.array<Label>(QStringLiteral("Label2")))[index]);
+    };
+    Screen& front = screens.show(QStringLiteral("intro0"));
+    Mouse(front).click(tabOf(front, 0));
+    Screen& menu1 = *screens.loaded(QStringLiteral("menu1"));
+    Mouse(menu1).click(tabOf(menu1, 1));
+    Screen& menu2 = *screens.loaded(QStringLiteral("menu2"));
+    QVERIFY(menu2.isVisible());
+    QVERIFY(!screens.loaded(QStringLiteral("intro0"))->isVisible());
+
+    QTest::keyClick(menu2.window(), Qt::Key_F2);
+    QVERIFY(jotterShown());
+    menu2.window()->windowHandle()->close();
+    QVERIFY(!screens.isLoaded(QStringLiteral("menu2")));
+    QCOMPARE(m_program->programEnds, 0);  // the Jotter is still on view
+
+    Screen& jotter = *screens.loaded(kJotter);
+    Mouse(jotter).click(Mouse::centreOf(*jotter.find<CommandButton>(QStringLiteral("Command1"))));
+    QCOMPARE(m_program->programEnds, 1);
+    QVERIFY(screens.loadedNames().isEmpty());
 }
 
 void JotterAccessTest::rightClickOnBackgroundOrPictureOffersIt() {

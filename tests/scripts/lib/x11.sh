@@ -52,3 +52,32 @@ pixel() {  # x y on the screen -> "r,g,b"
 is_black() { [ "$(pixel "$1" "$2")" = "0,0,0" ]; }
 is_not_black() { [ "$(pixel "$1" "$2")" != "0,0,0" ]; }
 click() { xdotool mousemove "$1" "$2" click 1; }
+
+# Closes a window as its title bar's close button would: the window manager sends the program
+# WM_DELETE_WINDOW. The test server runs no window manager, so a small helper sends it instead.
+close_window() {
+    local helper
+    helper="$(mktemp)"
+    cc -x c -o "$helper" - -lX11 <<'C' || { rm -f "$helper"; return 1; }
+#include <X11/Xlib.h>
+#include <stdlib.h>
+int main(int argc, char** argv) {
+    Display* display = XOpenDisplay(NULL);
+    if (!display || argc < 2) return 1;
+    XEvent event = {0};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = strtoul(argv[1], NULL, 0);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return 0;
+}
+C
+    "$helper" "$1"
+    local status=$?
+    rm -f "$helper"
+    return $status
+}
