@@ -127,6 +127,7 @@ class MoleculesScreenTest : public QObject {
     void noTraceOfAnEarlierDigit_data();
     void noTraceOfAnEarlierDigit();
     void nextHidesTheAnswersBeforeTheNewPicture();
+    void remoteKeysWalkTheMolecules();
     void revealingTwiceChangesNothing_data();
     void revealingTwiceChangesNothing();
     void missingMoleculePictureStillGivesItsAnswers_data();
@@ -341,6 +342,44 @@ void MoleculesScreenTest::nextHidesTheAnswersBeforeTheNewPicture() {
     }
     QCOMPARE(watcher.shows, 5);
     QVERIFY(!watcher.answerVisibleAtShow);
+}
+
+// A presentation remote's forward button alone walks the starter: answers, next molecule,
+// answers...; back hides the answers without a new draw; Escape is exit.
+void MoleculesScreenTest::remoteKeysWalkTheMolecules() {
+    TestProgram program;
+    addAllPictures(program);
+    defineStubMenu(program);
+    MoleculesScreen& screen = open(program);
+    QWidget* window = screen.window();
+    ShowWatcher watcher(screen);
+    for (int round = 1; round <= 3; ++round) {
+        const QString key = screen.currentKey();
+        QTest::keyClick(window, round == 2 ? Qt::Key_Space : Qt::Key_PageDown);
+        QVERIFY(screen.answersShown());
+        QCOMPARE(screen.currentKey(), key);
+        QCOMPARE(answer(screen, 2).caption(),
+                 QString::fromLatin1(MoleculeCatalogue::find(key)->name));
+        QTest::keyClick(window, round == 3 ? Qt::Key_Right : Qt::Key_PageDown);
+        QVERIFY(!anyAnswerVisible(screen));
+        QCOMPARE(watcher.shows, round);
+    }
+    QVERIFY(!watcher.answerVisibleAtShow);
+
+    QTest::keyClick(window, Qt::Key_PageDown);
+    QTest::keyClick(window, Qt::Key_Left);
+    QVERIFY(!anyAnswerVisible(screen));
+    QTest::keyClick(window, Qt::Key_PageUp);
+    QVERIFY(!anyAnswerVisible(screen));
+    QCOMPARE(watcher.shows, 3);
+    // With a modifier the keys are not the remote's.
+    QTest::keyClick(window, Qt::Key_PageDown, Qt::ControlModifier);
+    QVERIFY(!screen.answersShown());
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!program.screens.isLoaded(kMolecules));
+    QVERIFY(program.screens.loaded(QStringLiteral("menu2"))->isVisible());
+    QCOMPARE(program.programEnds, 0);
 }
 
 void MoleculesScreenTest::revealingTwiceChangesNothing_data() {
