@@ -11,6 +11,11 @@ namespace forms {
 
 namespace {
 
+// Bright against the black of a name label and the blues of the screens, and thick enough to see
+// from the back of a classroom.
+constexpr Colour kHighlightColour = rgb(0, 255, 255);
+constexpr int kHighlightWidthPx = 3;
+
 int alignmentFlags(Align align) {
     switch (align) {
         case Align::Right:
@@ -133,6 +138,12 @@ void Label::setAutoSize(bool autoSize) {
     fitToText();
 }
 
+void Label::setHighlighted(bool highlighted) {
+    if (highlighted == m_highlighted) return;
+    m_highlighted = highlighted;
+    repaint();
+}
+
 void Label::copyLookFrom(const Control& other) {
     Control::copyLookFrom(other);
     if (const auto* label = dynamic_cast<const Label*>(&other)) {
@@ -168,6 +179,13 @@ void Label::paint(QPainter& painter) {
         painter.setPen(QPen(QColor(kBlack), 1));
         painter.drawRect(area.adjusted(0, 0, -1, -1));
         textArea = area.adjusted(1, 1, -1, -1);
+    }
+    if (m_highlighted) {
+        // Inside the label, so that it needs no room beyond it and no repaint of what is beneath.
+        const int inset = kHighlightWidthPx / 2;
+        painter.setPen(QPen(QColor(kHighlightColour), kHighlightWidthPx, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
     if (m_caption.isEmpty()) return;
     painter.setFont(m_font);

@@ -53,6 +53,10 @@ class Label : public Control {
     void setOpaque(bool opaque);
     void setBorder(bool border);
     void setAutoSize(bool autoSize);
+    // A thick bright frame over the look, for a label picked up to be put down elsewhere; it
+    // takes no part in the look, so a label without it draws exactly as before.
+    bool isHighlighted() const { return m_highlighted; }
+    void setHighlighted(bool highlighted);
 
     void copyLookFrom(const Control& other) override;
 
@@ -66,6 +70,7 @@ class Label : public Control {
     LabelLook m_look;
     QFont m_font;
     QMargins m_inkRoom;  // around the text, when sized to it
+    bool m_highlighted = false;
 };
 
 }  // namespace forms

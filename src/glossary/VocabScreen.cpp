@@ -8,6 +8,7 @@
 #include "forms/Screens.h"
 #include "glossary/HandPointer.h"
 #include "shell/HouseStyle.h"
+#include "shell/RemoteKeys.h"
 #include "shell/ScreenFrame.h"
 
 namespace glossary {
@@ -84,6 +85,13 @@ VocabScreen::VocabScreen(Screens& screens)
     Label57.onMouseMove = [this](const MouseEvent&) { Label57.setOpaque(true); };
     onMouseMove = [this](const MouseEvent&) { Label57.setOpaque(false); };
     cmdexit.onClick = [this] { leave(); };
+    // An open term list takes the keys itself, Escape closing it; only with it shut is Escape
+    // the screen's exit.
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        if (shell::remoteStep(key, modifiers) != shell::RemoteStep::Exit) return false;
+        leave();
+        return true;
+    };
 }
 
 std::array<Label*, kGroupCount> VocabScreen::addTiles() {

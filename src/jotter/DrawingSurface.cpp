@@ -58,6 +58,10 @@ void DrawingSurface::resize(QSize pixels) {
     clear();
 }
 
+void DrawingSurface::setImage(const QImage& image) {
+    m_image = image.convertToFormat(QImage::Format_RGB32);
+}
+
 void DrawingSurface::paint(QPainter& painter, const QRect& dirty) const {
     const QRect inside = dirty & m_image.rect();
     if (!inside.isEmpty()) painter.drawImage(inside.topLeft(), m_image, inside);

@@ -30,6 +30,8 @@ class DrawingSurface {
     void clear();
     // A new size wipes the drawing too.
     void resize(QSize pixels);
+    // A drawing as it was before, its size and all; the current point stays where it is.
+    void setImage(const QImage& image);
 
     void paint(QPainter& painter, const QRect& dirty) const;
 

@@ -1,5 +1,7 @@
 #include "jotter/JotterScreen.h"
 
+#include <QMenu>
+
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/Panel.h"
@@ -100,6 +102,8 @@ JotterScreen::JotterScreen(Screens& screens)
 
     onMouseDown = [this](const MouseEvent& e) { surfaceMouseDown(e); };
     onMouseMove = [this](const MouseEvent& e) { surfaceMouseMove(e); };
+    onMouseUp = [this](const MouseEvent&) { endStroke(); };
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return keyPressed(key, modifiers); };
     Command1.onClick = [this] { this->screens().unload(name()); };
     Command9.onClick = [this] { this->screens().unload(name()); };
     Command2.onClick = [this] { write(); };
@@ -144,6 +148,7 @@ void JotterScreen::load() {
         Label11[i].setRect({Label11[i - 8].left() + kTallColumnStep, Label11[i - 8].top(),
                             tall0.width(), tall0.height()});
     }
+    m_history.start(m_surface.image(), static_cast<int>(m_layout));
 }
 
 void JotterScreen::paintBackground(QPainter& painter, const QRect& dirty) {
@@ -151,6 +156,7 @@ void JotterScreen::paintBackground(QPainter& painter, const QRect& dirty) {
 }
 
 void JotterScreen::surfaceMouseDown(const MouseEvent& event) {
+    endStroke();
     m_surface.moveTo({event.x, event.y});
 }
 
@@ -158,6 +164,67 @@ void JotterScreen::surfaceMouseMove(const MouseEvent& event) {
     // The left button alone draws; any other button, or none, leaves the surface alone.
     if (event.button != kLeftButton) return;
     updateArea(m_surface.lineTo({event.x, event.y}, m_pen.colour(), m_pen.width()));
+    m_strokeDrawn = true;
+}
+
+void JotterScreen::endStroke() {
+    if (!m_strokeDrawn) return;
+    m_strokeDrawn = false;
+    record();
+}
+
+void JotterScreen::record() {
+    m_history.record(m_surface.image(), static_cast<int>(m_layout));
+}
+
+void JotterScreen::undo() {
+    endStroke();
+    if (auto state = m_history.undo()) restore(*state);
+}
+
+void JotterScreen::redo() {
+    endStroke();
+    if (auto state = m_history.redo()) restore(*state);
+}
+
+// Back to a drawing as it was, in the layout it was drawn in; the pen is left as it is.
+void JotterScreen::restore(const DrawingHistory::State& state) {
+    const auto layout = static_cast<Layout>(state.layout);
+    if (layout != m_layout) showLayout(layout);
+    m_surface.setImage(state.image);
+    updateArea(QRect(QPoint(0, 0), clientPixels(*this)));
+}
+
+bool JotterScreen::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Z && held == Qt::ControlModifier) {
+        undo();
+        return true;
+    }
+    if ((key == Qt::Key_Y && held == Qt::ControlModifier) ||
+        (key == Qt::Key_Z && held == (Qt::ControlModifier | Qt::ShiftModifier))) {
+        redo();
+        return true;
+    }
+    return false;
+}
+
+bool JotterScreen::offersMenuAt(QPoint clientPx, bool held) const {
+    const Control* control = controlAt(clientPx);
+    const Panel* strip = Frame_landscape.isVisible() ? &Frame_landscape : &Frame_portrait;
+    if (control == strip) return true;
+    // On the strip's buttons and squares the right button means nothing, but a held press there
+    // ends in a click.
+    return !held && control && &control->container() == strip;
+}
+
+void JotterScreen::addMenuEntries(QMenu& menu) {
+    QAction* undoing = menu.addAction(QStringLiteral("Undo\tCtrl+Z"));
+    undoing->setEnabled(m_history.undoSteps() > 0 || m_strokeDrawn);
+    QObject::connect(undoing, &QAction::triggered, &menu, [this] { undo(); });
+    QAction* redoing = menu.addAction(QStringLiteral("Redo\tCtrl+Y"));
+    redoing->setEnabled(m_history.redoSteps() > 0 && !m_strokeDrawn);
+    QObject::connect(redoing, &QAction::triggered, &menu, [this] { redo(); });
 }
 
 void JotterScreen::write() {
@@ -169,9 +236,11 @@ void JotterScreen::erase() {
 }
 
 void JotterScreen::clear() {
+    endStroke();
     wipe();
     m_surface.setBackground(kSurfaceColour);
     m_pen.clear();
+    record();
 }
 
 void JotterScreen::chooseSquare(const Label& square) {
@@ -179,20 +248,34 @@ void JotterScreen::chooseSquare(const Label& square) {
 }
 
 void JotterScreen::flipToTall() {
-    setWidth(kTallWidth);
-    setHeight(kTallHeight);
+    endStroke();
+    showLayout(Layout::Tall);
     wipe();
-    Frame_portrait.setLeft(width() - Frame_portrait.width() - kTallStripMargin);
-    Frame_landscape.setVisible(false);
-    Frame_portrait.setVisible(true);
+    record();
 }
 
 void JotterScreen::flipToWide() {
-    setWidth(kWideWidth);
-    setHeight(kWideHeight);
+    endStroke();
+    showLayout(Layout::Wide);
     wipe();
-    Frame_landscape.setVisible(true);
-    Frame_portrait.setVisible(false);
+    record();
+}
+
+// The window's size and its tool strip; the drawing is the caller's.
+void JotterScreen::showLayout(Layout layout) {
+    m_layout = layout;
+    if (layout == Layout::Tall) {
+        setWidth(kTallWidth);
+        setHeight(kTallHeight);
+        Frame_portrait.setLeft(width() - Frame_portrait.width() - kTallStripMargin);
+        Frame_landscape.setVisible(false);
+        Frame_portrait.setVisible(true);
+    } else {
+        setWidth(kWideWidth);
+        setHeight(kWideHeight);
+        Frame_landscape.setVisible(true);
+        Frame_portrait.setVisible(false);
+    }
 }
 
 // Everything drawn goes, at the window's present size, and lines start again from the corner.

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "forms/Screen.h"
+#include "jotter/DrawingHistory.h"
 #include "jotter/DrawingSurface.h"
 #include "jotter/Pen.h"
+#include "shell/ScreenMenu.h"
 
 namespace forms {
 class CommandButton;
@@ -13,13 +15,27 @@ class Panel;
 
 namespace jotter {
 
-class JotterScreen : public forms::Screen {
+// Undo and redo (Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z, and the menu) step through strokes, erasing,
+// Clear and Flip. The menu opens from the tool strip, never the surface, where the right button
+// moves the point lines start from and a held pen is a stroke about to begin: a right click
+// anywhere on the strip, or a pen held still on the strip between its buttons.
+class JotterScreen : public forms::Screen, public shell::ScreenMenu {
   public:
+    enum class Layout { Wide, Tall };
+
     explicit JotterScreen(forms::Screens& screens);
     void load() override;
 
     const Pen& pen() const { return m_pen; }
     const DrawingSurface& drawing() const { return m_surface; }
+    const DrawingHistory& history() const { return m_history; }
+    Layout layout() const { return m_layout; }
+
+    void undo();
+    void redo();
+
+    bool offersMenuAt(QPoint clientPx, bool held) const override;
+    void addMenuEntries(QMenu& menu) override;
 
   protected:
     void paintBackground(QPainter& painter, const QRect& dirty) override;
@@ -33,7 +49,13 @@ class JotterScreen : public forms::Screen {
     void chooseSquare(const forms::Label& square);
     void flipToTall();
     void flipToWide();
+    void showLayout(Layout layout);
     void wipe();
+    // A stroke ends when the button is let go, or at the latest when anything else happens.
+    void endStroke();
+    void record();
+    void restore(const DrawingHistory::State& state);
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
     forms::Panel& Frame_landscape;
     forms::CommandButton& Command1;
@@ -52,6 +74,9 @@ class JotterScreen : public forms::Screen {
 
     DrawingSurface m_surface;
     Pen m_pen;
+    DrawingHistory m_history;
+    Layout m_layout = Layout::Wide;
+    bool m_strokeDrawn = false;
 };
 
 }  // namespace jotter

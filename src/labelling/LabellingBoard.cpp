@@ -1,6 +1,9 @@
 #include "labelling/LabellingBoard.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 #include <vector>
 
 #include "forms/CommandButton.h"
@@ -51,9 +54,40 @@ QString itemText(const BoardDesign& design, int page, int i) {
 
 }  // namespace
 
+// Sees every left press on the board, whichever picture, box or text takes it, so that a picked
+// label goes down wherever the pen next touches. It only watches: the press goes on to whatever
+// it was for.
+class LabellingBoard::PutDownWatch : public QObject {
+  public:
+    explicit PutDownWatch(LabellingBoard& board) : m_board(board) {
+        QWidget* window = board.window();
+        window->installEventFilter(this);
+        for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress || m_board.m_picked < 0) return false;
+        const auto& press = static_cast<const QMouseEvent&>(*event);
+        if (press.button() != Qt::LeftButton) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        QWidget* window = m_board.window();
+        const QPointF at = press.position() +
+                           QPointF(widget == window ? QPoint() : widget->mapTo(window, QPoint()));
+        if (m_board.putsDownAt(m_board.controlAt(at.toPoint())))
+            m_board.putDown(toTwips(at.x()), toTwips(at.y()));
+        return false;
+    }
+
+  private:
+    LabellingBoard& m_board;
+};
+
 QString LabellingBoard::scoreMessage(int score, int count, const QString& suffix) {
     return numberText(score) + QStringLiteral(" out of") + numberText(count) + suffix;
 }
+
+LabellingBoard::~LabellingBoard() = default;
 
 LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
                                const BoardDesign& design)
@@ -97,8 +131,9 @@ LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
     }
     addDesignControls();
 
-    Label2.onMouseMove = [this](int i, const MouseEvent& event) { drag(i, event); };
-    Label2.onMouseUp = [this](int i, const MouseEvent&) { drop(i); };
+    Label2.onMouseDown = [this](int i, const MouseEvent& event) { pressName(i, event); };
+    Label2.onMouseMove = [this](int i, const MouseEvent& event) { moveName(i, event); };
+    Label2.onMouseUp = [this](int i, const MouseEvent& event) { releaseName(i, event); };
     Label3.onClick = [this](int k) {
         switch (k) {
             case kExit:
@@ -162,6 +197,8 @@ void LabellingBoard::setUp() {
         loadPictureToFit((*m_pictures)[slot],
                          QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file));
     setUpBoard();
+    // Every control is in place by now, the frame's buttons included.
+    m_putDownWatch = std::make_unique<PutDownWatch>(*this);
 }
 
 void LabellingBoard::setUpBoard() {
@@ -215,6 +252,73 @@ void LabellingBoard::drop(int i) {
     if (placedPairs() == m_count) Label3[kCheckScore].setVisible(true);
 }
 
+// A press and release that stays within the platform's drag distance is a tap: it picks the label
+// up (or, on the label already picked, puts it down where it lies). Anything further is a drag,
+// exactly as before, and leaves nothing picked. The drop rule runs on every release either way.
+void LabellingBoard::pressName(int i, const MouseEvent& event) {
+    // A left press always starts afresh: it cannot come while the left button is already down.
+    if (event.button == kLeftButton) {
+        m_pressed = i;
+        m_pressX = Label2[i].left() + event.x;
+        m_pressY = Label2[i].top() + event.y;
+        m_dragged = false;
+    } else {
+        // A second button held with the first makes it no tap.
+        m_dragged = true;
+    }
+}
+
+void LabellingBoard::moveName(int i, const MouseEvent& event) {
+    notePointer(i, event);
+    drag(i, event);
+}
+
+void LabellingBoard::releaseName(int i, const MouseEvent& event) {
+    notePointer(i, event);
+    const bool ownPress = event.button == kLeftButton && m_pressed == i;
+    const bool tap = ownPress && !m_dragged;
+    if (ownPress) m_pressed = -1;
+    drop(i);
+    if (tap)
+        pick(m_picked == i ? -1 : i);
+    else if (ownPress)
+        pick(-1);
+}
+
+// Measured in the client area, since the label itself jumps to the pointer at the first move.
+void LabellingBoard::notePointer(int i, const MouseEvent& event) {
+    if (m_pressed != i || m_dragged) return;
+    const float travel = std::abs(Label2[i].left() + event.x - m_pressX) +
+                         std::abs(Label2[i].top() + event.y - m_pressY);
+    if (travel >= toTwips(QApplication::startDragDistance())) {
+        m_dragged = true;
+        pick(-1);
+    }
+}
+
+void LabellingBoard::pick(int i) {
+    if (m_picked >= 0) Label2[m_picked].setHighlighted(false);
+    m_picked = i;
+    if (m_picked >= 0) Label2[m_picked].setHighlighted(true);
+}
+
+// Not on a name label (a tap there picks that one) nor on a button (which does its own thing).
+bool LabellingBoard::putsDownAt(const Control* control) const {
+    if (!control) return true;
+    if (dynamic_cast<const CommandButton*>(control)) return false;
+    const int index = control->index();
+    return Label2.element(index) != control && Label3.element(index) != control;
+}
+
+// As though the label had been dragged there by its centre and let go.
+void LabellingBoard::putDown(float x, float y) {
+    const int i = m_picked;
+    Label& label = Label2[i];
+    label.move(x - label.width() / 2, y - label.height() / 2);
+    drop(i);
+    pick(-1);
+}
+
 int LabellingBoard::placedPairs() const {
     int pairs = 0;
     for (int j = 0; j < m_count; ++j) {
@@ -258,6 +362,7 @@ void LabellingBoard::startAgain() {
         else
             m_message->setCaption(QString::fromUtf8(m_design.message.text));
     }
+    pick(-1);
     for (int i = 0; i < m_count; ++i) Label2[i].move(Label4[i].left(), Label4[i].top());
     Label3[kCheckScore].setVisible(false);
 }

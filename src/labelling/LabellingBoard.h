@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "forms/ControlArray.h"
 #include "forms/Label.h"
@@ -25,6 +26,7 @@ class LabellingBoard : public shell::ActivityScreen {
     static constexpr int kCheckScore = 2;
 
     LabellingBoard(forms::Screens& screens, const shell::ActivityId& id, const BoardDesign& design);
+    ~LabellingBoard() override;
 
     // " 7 out of 10 correct": each number with one leading space when it is not negative.
     static QString scoreMessage(int score, int count, const QString& suffix);
@@ -43,6 +45,10 @@ class LabellingBoard : public shell::ActivityScreen {
     int score() const;
     int count() const { return m_count; }
 
+    // The name label picked up by a tap, which the next press elsewhere on the board puts down;
+    // -1 when none is. A pen that cannot drag places labels by two taps.
+    int picked() const { return m_picked; }
+
   protected:
     void setUp() override;
 
@@ -52,10 +58,19 @@ class LabellingBoard : public shell::ActivityScreen {
     forms::ControlArray<forms::Label>& Label4;  // home boxes
 
   private:
+    class PutDownWatch;
+
     void addDesignControls();
     void setUpBoard();
     void drag(int i, const forms::MouseEvent& event);
     void drop(int i);
+    void pressName(int i, const forms::MouseEvent& event);
+    void moveName(int i, const forms::MouseEvent& event);
+    void releaseName(int i, const forms::MouseEvent& event);
+    void notePointer(int i, const forms::MouseEvent& event);
+    void pick(int i);
+    bool putsDownAt(const forms::Control* control) const;
+    void putDown(float x, float y);
     int placedPairs() const;
     bool belongsOn(int label, int box) const;
     void checkScore();
@@ -68,6 +83,15 @@ class LabellingBoard : public shell::ActivityScreen {
     forms::Label* m_question = nullptr;
     forms::ControlArray<forms::PictureBox>* m_pictures = nullptr;
     shell::HoverRule m_hover;
+
+    // Tap or drag: the name label under a left press, where the press was (client twips), and
+    // whether the pointer has since gone as far as a drag.
+    int m_picked = -1;
+    int m_pressed = -1;
+    float m_pressX = 0;
+    float m_pressY = 0;
+    bool m_dragged = false;
+    std::unique_ptr<PutDownWatch> m_putDownWatch;
 };
 
 }  // namespace labelling

@@ -7,6 +7,7 @@
 #include "molecules/MoleculeCatalogue.h"
 #include "quiz/RandomDraw.h"
 #include "shell/HouseStyle.h"
+#include "shell/RemoteKeys.h"
 #include "shell/ScreenFrame.h"
 #include "shell/ScreenNames.h"
 
@@ -85,6 +86,22 @@ MoleculesScreen::MoleculesScreen(Screens& screens)
     cmdgo.onClick = [this] { next(); };
     cmdsoln.onClick = [this] { reveal(); };
     cmdexit.onClick = [this] { exit(); };
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        switch (shell::remoteStep(key, modifiers)) {
+            case shell::RemoteStep::Forward:
+                stepForward();
+                return true;
+            case shell::RemoteStep::Back:
+                stepBack();
+                return true;
+            case shell::RemoteStep::Exit:
+                exit();
+                return true;
+            case shell::RemoteStep::None:
+                break;
+        }
+        return false;
+    };
 }
 
 void MoleculesScreen::load() {
@@ -131,6 +148,17 @@ void MoleculesScreen::reveal() {
         subscript.setLeft(subscriptLeft(*shown, formula.left(), formula.width()));
     }
     m_answers.show();
+}
+
+void MoleculesScreen::stepForward() {
+    if (answersShown())
+        next();
+    else
+        reveal();
+}
+
+void MoleculesScreen::stepBack() {
+    m_answers.hide();
 }
 
 void MoleculesScreen::exit() {

@@ -25,6 +25,11 @@ class MoleculesScreen : public forms::Screen {
     const QString& currentKey() const { return m_currentKey; }
     bool answersShown() const { return m_answers.isShown(); }
 
+    // A presentation remote's forward: the answers, or with them on show the next molecule; back
+    // hides the answers again.
+    void stepForward();
+    void stepBack();
+
     // Where a molecule picture of this size goes: right edge at 11400, vertical centre at 4800.
     static forms::TwipRect pictureSpot(float width, float height);
 

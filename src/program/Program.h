@@ -13,7 +13,8 @@ namespace program {
 
 namespace shell {
 class JotterAccess;
-}
+class LessonTimer;
+}  // namespace shell
 
 namespace program {
 
@@ -34,6 +35,7 @@ class Program {
     std::unique_ptr<forms::Platform> m_platform;
     forms::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
+    std::unique_ptr<shell::LessonTimer> m_lessonTimer;
     std::unique_ptr<shell::JotterAccess> m_jotterAccess;
 };
 

@@ -5,6 +5,7 @@
 #include "forms/PictureBox.h"
 #include "forms/Screens.h"
 #include "shell/HouseStyle.h"
+#include "shell/RemoteKeys.h"
 #include "shell/ScreenFrame.h"
 
 namespace safety {
@@ -47,6 +48,12 @@ SafetyScreen::SafetyScreen(Screens& screens)
     exit.setCaption(QStringLiteral("Exit"));
     Label3.onClick = [this](int index) {
         if (index == 0) this->screens().unload(name());
+    };
+    // Escape leaves as the Exit label does; the picture has no steps for a remote to walk.
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        if (shell::remoteStep(key, modifiers) != shell::RemoteStep::Exit) return false;
+        this->screens().unload(name());
+        return true;
     };
 
     // Counting starts when the screen is created, not when it is first shown.

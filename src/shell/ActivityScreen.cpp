@@ -8,6 +8,7 @@
 #include "forms/PictureBox.h"
 #include "forms/Screens.h"
 #include "shell/HouseLooks.h"
+#include "shell/RemoteKeys.h"
 #include "shell/ScreenFrame.h"
 #include "shell/ScreenNames.h"
 
@@ -93,21 +94,18 @@ void ActivityScreen::load() {
 }
 
 bool ActivityScreen::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
-    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    switch (key) {
-        case Qt::Key_Escape:
+    switch (remoteStep(key, modifiers)) {
+        case RemoteStep::Exit:
             exitActivity();
             return true;
-        case Qt::Key_PageDown:
-        case Qt::Key_Right:
-        case Qt::Key_Space:
+        case RemoteStep::Forward:
             return stepForward();
-        case Qt::Key_PageUp:
-        case Qt::Key_Left:
+        case RemoteStep::Back:
             return stepBack();
-        default:
-            return false;
+        case RemoteStep::None:
+            break;
     }
+    return false;
 }
 
 void ActivityScreen::exitActivity() {

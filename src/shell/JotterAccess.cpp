@@ -11,6 +11,8 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "forms/Shape.h"
+#include "shell/LessonTimer.h"
+#include "shell/ScreenMenu.h"
 #include "shell/ScreenNames.h"
 
 namespace shell {
@@ -19,7 +21,9 @@ using forms::Screen;
 
 namespace {
 
-const QString kJotter = QString::fromLatin1(kJotterScreen);
+bool isTimerKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_T && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
 
 bool isJotterKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -44,9 +48,19 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             const auto& key = static_cast<const QKeyEvent&>(*event);
-            if (!isJotterKey(key) || !screenOf(watched)) return false;
-            if (!key.isAutoRepeat()) openJotter();
-            return true;
+            Screen* screen = screenOf(watched);
+            if (!screen) return false;
+            if (isJotterKey(key)) {
+                if (!key.isAutoRepeat()) openJotter();
+                return true;
+            }
+            if (isTimerKey(key) && m_timer) {
+                QWidget* window = screen->window();
+                if (!key.isAutoRepeat())
+                    m_timer->offerChoices(window, window->mapToGlobal(window->rect().center()));
+                return true;
+            }
+            return false;
         }
         case QEvent::ContextMenu: {
             Screen* screen = screenOf(watched);
@@ -54,7 +68,7 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
             const auto& request = static_cast<const QContextMenuEvent&>(*event);
             const QPoint at =
                 static_cast<QWidget*>(watched)->mapTo(screen->window(), request.pos());
-            if (!offersMenuAt(*screen, at)) return false;
+            if (!offersMenuAt(*screen, at, false)) return false;
             cancelHold();
             offerMenu(*screen, request.globalPos());
             return true;
@@ -66,7 +80,8 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
             if (!screen || press.buttons() != Qt::LeftButton) return false;
             const QPoint at =
                 static_cast<QWidget*>(watched)->mapTo(screen->window(), press.position().toPoint());
-            if (offersMenuAt(*screen, at)) startHold(*screen, press.globalPosition().toPoint());
+            if (offersMenuAt(*screen, at, true))
+                startHold(*screen, press.globalPosition().toPoint());
             return false;
         }
         case QEvent::MouseMove: {
@@ -95,8 +110,9 @@ Screen* JotterAccess::screenOf(QObject* watched) const {
     return nullptr;
 }
 
-bool JotterAccess::offersMenuAt(const Screen& screen, QPoint clientPx) const {
-    if (screen.name() == kJotter) return false;
+bool JotterAccess::offersMenuAt(const Screen& screen, QPoint clientPx, bool held) const {
+    if (const auto* own = dynamic_cast<const ScreenMenu*>(&screen))
+        return own->offersMenuAt(clientPx, held);
     const forms::Control* control = screen.controlAt(clientPx);
     return !control || dynamic_cast<const forms::PictureBox*>(control) ||
            dynamic_cast<const forms::Panel*>(control) || dynamic_cast<const forms::Shape*>(control);
@@ -122,13 +138,18 @@ void JotterAccess::offerMenu(Screen& screen, QPoint globalPx) {
     // Owned by the screen's window, so it goes with the screen should that unload meanwhile.
     auto* menu = new QMenu(screen.window());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* open = menu->addAction(QStringLiteral("Jotter\tCtrl+J"));
-    connect(open, &QAction::triggered, this, [this] { openJotter(); });
+    if (auto* own = dynamic_cast<ScreenMenu*>(&screen)) {
+        own->addMenuEntries(*menu);
+    } else {
+        QAction* open = menu->addAction(QStringLiteral("Jotter\tCtrl+J"));
+        connect(open, &QAction::triggered, this, [this] { openJotter(); });
+    }
+    if (m_timer) m_timer->addMenu(*menu);
     menu->popup(globalPx);
 }
 
 void JotterAccess::openJotter() {
-    if (!m_screens.hasEnded()) m_screens.show(kJotter);
+    if (!m_screens.hasEnded()) m_screens.show(QString::fromLatin1(kJotterScreen));
 }
 
 }  // namespace shell

@@ -65,6 +65,7 @@ class VocabScreenTest : public QObject {
     void handPointerOnTheTilesOnly();
     void exitShowsMenu4AndReopeningStartsAfresh();
     void exitWithoutMenu4Defined();
+    void escapeClosesAnOpenListFirstThenLeaves();
     void problemScreenGivesTheGlossaryBack();
 
   private:
@@ -353,6 +354,26 @@ void VocabScreenTest::exitWithoutMenu4Defined() {
     m_vocab->find<CommandButton>(QStringLiteral("cmdexit"))->press();
     QVERIFY(!m_program->screens.isLoaded(kVocab));
     QCOMPARE(m_program->programEnds, 1);
+}
+
+// The open term list has the keyboard: Escape shuts it and the glossary stays. With the list
+// shut, Escape at the field (which keeps the focus) leaves for menu 4.
+void VocabScreenTest::escapeClosesAnOpenListFirstThenLeaves() {
+    open();
+    clickTile(15);
+    ComboBox& list = m_vocab->termList(15);
+    QTest::mouseClick(list.widget(), Qt::LeftButton, {}, QPoint(20, 10));
+    DropDownList* dropped = list.list();
+    QVERIFY(dropped);
+    QTest::keyClick(dropped, Qt::Key_Down);
+    QTest::keyClick(dropped, Qt::Key_Escape);
+    QVERIFY(!list.isDroppedDown());
+    QVERIFY(m_program->screens.isLoaded(kVocab));
+    QVERIFY(!discussion().isVisible());
+
+    QTest::keyClick(list.widget(), Qt::Key_Escape);
+    QVERIFY(!m_program->screens.isLoaded(kVocab));
+    QVERIFY(m_program->screens.loaded(kMenu4)->isVisible());
 }
 
 void VocabScreenTest::problemScreenGivesTheGlossaryBack() {

@@ -130,6 +130,7 @@ class MoleculesScreenTest : public QObject {
     void nextHidesTheAnswersBeforeTheNewPicture();
     void revealedAnswersShowWhole_data();
     void revealedAnswersShowWhole();
+    void remoteKeysWalkTheMolecules();
     void revealingTwiceChangesNothing_data();
     void revealingTwiceChangesNothing();
     void missingMoleculePictureStillGivesItsAnswers_data();
@@ -369,6 +370,44 @@ void MoleculesScreenTest::revealedAnswersShowWhole() {
         const QString cut = testing_support::captionCut(shown);
         QVERIFY2(cut.isEmpty(), qPrintable(shown.caption() + QStringLiteral(": ") + cut));
     }
+}
+
+// A presentation remote's forward button alone walks the starter: answers, next molecule,
+// answers...; back hides the answers without a new draw; Escape is exit.
+void MoleculesScreenTest::remoteKeysWalkTheMolecules() {
+    TestProgram program;
+    addAllPictures(program);
+    defineStubMenu(program);
+    MoleculesScreen& screen = open(program);
+    QWidget* window = screen.window();
+    ShowWatcher watcher(screen);
+    for (int round = 1; round <= 3; ++round) {
+        const QString key = screen.currentKey();
+        QTest::keyClick(window, round == 2 ? Qt::Key_Space : Qt::Key_PageDown);
+        QVERIFY(screen.answersShown());
+        QCOMPARE(screen.currentKey(), key);
+        QCOMPARE(answer(screen, 2).caption(),
+                 QString::fromLatin1(MoleculeCatalogue::find(key)->name));
+        QTest::keyClick(window, round == 3 ? Qt::Key_Right : Qt::Key_PageDown);
+        QVERIFY(!anyAnswerVisible(screen));
+        QCOMPARE(watcher.shows, round);
+    }
+    QVERIFY(!watcher.answerVisibleAtShow);
+
+    QTest::keyClick(window, Qt::Key_PageDown);
+    QTest::keyClick(window, Qt::Key_Left);
+    QVERIFY(!anyAnswerVisible(screen));
+    QTest::keyClick(window, Qt::Key_PageUp);
+    QVERIFY(!anyAnswerVisible(screen));
+    QCOMPARE(watcher.shows, 3);
+    // With a modifier the keys are not the remote's.
+    QTest::keyClick(window, Qt::Key_PageDown, Qt::ControlModifier);
+    QVERIFY(!screen.answersShown());
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!program.screens.isLoaded(kMolecules));
+    QVERIFY(program.screens.loaded(QStringLiteral("menu2"))->isVisible());
+    QCOMPARE(program.programEnds, 0);
 }
 
 void MoleculesScreenTest::revealingTwiceChangesNothing_data() {

@@ -24,6 +24,7 @@ class SafetyScreenTest : public QObject {
     void closingEarlyLeavesNoTimerAndReopeningStartsAfresh();
     void exitLabelKeepsItsLookUnderThePointer();
     void missingPictureLeavesTheBackground();
+    void escapeLeavesAsExitDoes();
 
   private:
     SafetyScreen& open() { return m_program->screens.show<SafetyScreen>(QStringLiteral("safety")); }
@@ -142,6 +143,21 @@ void SafetyScreenTest::missingPictureLeavesTheBackground() {
     QCOMPARE(shown.pixel(400, 400), shell::DeepBlue);
     m_program->platform.advance(5000);
     QVERIFY(!frame().isVisible());
+}
+
+// The picture has nothing to step through; only Escape is the screen's, and it leaves.
+void SafetyScreenTest::escapeLeavesAsExitDoes() {
+    SafetyScreen& safety = open();
+    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Left}) {
+        QTest::keyClick(safety.window(), key);
+        QVERIFY(m_program->screens.isLoaded(QStringLiteral("safety")));
+    }
+    QTest::keyClick(safety.window(), Qt::Key_Escape, Qt::ShiftModifier);
+    QVERIFY(m_program->screens.isLoaded(QStringLiteral("safety")));
+    QTest::keyClick(safety.window(), Qt::Key_Escape);
+    QVERIFY(!m_program->screens.isLoaded(QStringLiteral("safety")));
+    QVERIFY(m_program->screens.loaded(QStringLiteral("Grey"))->isVisible());
+    QCOMPARE(m_program->programEnds, 0);
 }
 
 QTEST_MAIN(SafetyScreenTest)

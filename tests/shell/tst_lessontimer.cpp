@@ -1,0 +1,301 @@
+// The lesson timer on a clock the test moves: countdown, pause, the last ten seconds, the end,
+// screens changing beneath it, its place on the display and the ways of starting it.
+#include <QMenu>
+#include <QtTest>
+
+#include "Mouse.h"
+#include "TestProgram.h"
+#include "forms/CommandButton.h"
+#include "forms/Label.h"
+#include "forms/PictureBox.h"
+#include "forms/Screen.h"
+#include "shell/HouseStyle.h"
+#include "shell/JotterAccess.h"
+#include "shell/LessonTimer.h"
+
+using namespace forms;
+using shell::LessonTimer;
+using testing_support::Mouse;
+using testing_support::TestProgram;
+
+namespace {
+
+using State = LessonTimer::State;
+
+int pixelsOf(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) ++count;
+    return count;
+}
+
+void closeMenu() {
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QAction* entry(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions())
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == text) return action;
+    return nullptr;
+}
+
+// The house buttons of a shown screen, in display pixels.
+std::vector<QRect> houseButtons(const Screen& screen) {
+    std::vector<const Control*> buttons;
+    for (const char* name : {"cmdexit", "cmdgo", "cmdsoln", "cmdjotter", "cmdcheckit",
+                             "cmdscramble", "imgtick", "imgcross"})
+        if (const Control* button = screen.findControl(QString::fromLatin1(name)))
+            buttons.push_back(button);
+    if (const auto* labels = screen.array<Label>(QStringLiteral("Label3")))
+        for (int k : labels->indices()) buttons.push_back(labels->at(k));
+    std::vector<QRect> places;
+    for (const Control* button : buttons)
+        if (button->isVisible())
+            places.push_back(
+                QRect(button->widget()->mapToGlobal(QPoint()), button->widget()->size()));
+    return places;
+}
+
+}  // namespace
+
+class LessonTimerTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() {
+        m_program = std::make_unique<TestProgram>();
+        m_program->addShellPictures();
+        m_program->screens.show(QStringLiteral("Grey"));
+        m_timer = std::make_unique<LessonTimer>(m_program->screens);
+    }
+    void cleanup() {
+        closeMenu();
+        m_timer.reset();
+        m_program.reset();
+    }
+
+    void countsDownToTimesUpOnThePlatformClock();
+    void lastTenSecondsShowInAnotherColour();
+    void clickPausesAndResumes();
+    void closedByItsBoxOrItsMenu();
+    void keepsTimeWhileScreensChangeAndGoesWithTheProgram();
+    void cornerClearOfTheHouseButtons_data();
+    void cornerClearOfTheHouseButtons();
+    void offeredByCtrlTAndTheHouseMenu();
+
+  private:
+    void advance(std::int64_t ms) { m_program->platform.advance(ms); }
+    QImage shown() const { return m_timer->window()->grab().toImage(); }
+    void clickTimer(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(m_timer->window(), button, {}, at);
+    }
+    QPoint middle() const { return m_timer->window()->rect().center() + QPoint(0, 10); }
+
+    std::unique_ptr<TestProgram> m_program;
+    std::unique_ptr<LessonTimer> m_timer;
+};
+
+void LessonTimerTest::countsDownToTimesUpOnThePlatformClock() {
+    QVERIFY(!m_timer->window()->isVisible());
+    QCOMPARE(m_program->platform.topmost, std::vector<QWidget*>{m_timer->window()});
+    m_timer->start(5);
+    QVERIFY(m_timer->window()->isVisible());
+    QCOMPARE(m_timer->text(), QStringLiteral("5:00"));
+    advance(999);
+    QCOMPARE(m_timer->text(), QStringLiteral("5:00"));
+    advance(1);
+    QCOMPARE(m_timer->text(), QStringLiteral("4:59"));
+    advance(239'000);
+    QCOMPARE(m_timer->text(), QStringLiteral("1:00"));
+    advance(58'000);
+    QCOMPARE(m_timer->text(), QStringLiteral("0:02"));
+    QCOMPARE(m_timer->state(), State::Running);
+    advance(1'999);
+    QCOMPARE(m_timer->text(), QStringLiteral("0:01"));
+    QCOMPARE(m_timer->state(), State::Running);
+    advance(LessonTimer::kTickMs);
+    QCOMPARE(m_timer->state(), State::Finished);
+    QCOMPARE(m_timer->text(), QStringLiteral("Time's up!"));
+
+    // It stays until clicked, however long the class takes to notice.
+    advance(10 * 60'000);
+    QVERIFY(m_timer->window()->isVisible());
+    QCOMPARE(m_timer->text(), QStringLiteral("Time's up!"));
+    clickTimer(middle());
+    QCOMPARE(m_timer->state(), State::Off);
+    QVERIFY(!m_timer->window()->isVisible());
+    QCOMPARE(m_program->platform.activeTimers(), 0);
+
+    // Started again it counts afresh; a new choice replaces a running countdown.
+    m_timer->start(1);
+    advance(20'000);
+    m_timer->start(10);
+    QCOMPARE(m_timer->text(), QStringLiteral("10:00"));
+}
+
+void LessonTimerTest::lastTenSecondsShowInAnotherColour() {
+    const QRgb yellow = shell::TitleYellow;
+    m_timer->start(1);
+    advance(49'999);
+    QCOMPARE(m_timer->text(), QStringLiteral("0:11"));
+    QVERIFY(!m_timer->isWarning());
+    const QImage before = shown();
+    QVERIFY(pixelsOf(before, yellow) > 100);
+    advance(1);
+    QCOMPARE(m_timer->text(), QStringLiteral("0:10"));
+    QVERIFY(m_timer->isWarning());
+    const QImage warning = shown();
+    QCOMPARE(pixelsOf(warning, yellow), 0);
+    // The new colour is one colour, used as much as the yellow was.
+    const QRgb corner = warning.pixel(1, warning.height() / 2);
+    QVERIFY(corner != yellow && qRed(corner) > 200);
+    QVERIFY(pixelsOf(warning, corner) > 100);
+    advance(10'000);
+    QCOMPARE(m_timer->text(), QStringLiteral("Time's up!"));
+    QVERIFY(pixelsOf(shown(), corner) > 100);
+    QCOMPARE(pixelsOf(shown(), yellow), 0);
+}
+
+void LessonTimerTest::clickPausesAndResumes() {
+    m_timer->start(2);
+    advance(30'000);
+    QCOMPARE(m_timer->text(), QStringLiteral("1:30"));
+    const QImage running = shown();
+    clickTimer(middle());
+    QCOMPARE(m_timer->state(), State::Paused);
+    // Paused shows differently, and time stands still.
+    QVERIFY(shown() != running);
+    advance(5 * 60'000);
+    QCOMPARE(m_timer->text(), QStringLiteral("1:30"));
+    QCOMPARE(m_timer->state(), State::Paused);
+    clickTimer(middle());
+    QCOMPARE(m_timer->state(), State::Running);
+    advance(1'000);
+    QCOMPARE(m_timer->text(), QStringLiteral("1:29"));
+    // Paused within the last ten seconds it keeps their colour and still does not finish.
+    advance(80'000);
+    clickTimer(middle());
+    QCOMPARE(m_timer->text(), QStringLiteral("0:09"));
+    QVERIFY(m_timer->isWarning());
+    advance(60'000);
+    QCOMPARE(m_timer->state(), State::Paused);
+    clickTimer(middle());
+    advance(9'000);
+    QCOMPARE(m_timer->state(), State::Finished);
+}
+
+void LessonTimerTest::closedByItsBoxOrItsMenu() {
+    m_timer->start(3);
+    const QRect window = m_timer->window()->rect();
+    // The close box sits in the top right corner.
+    clickTimer(window.topRight() + QPoint(-12, 12));
+    QCOMPARE(m_timer->state(), State::Off);
+    QVERIFY(!m_timer->window()->isVisible());
+
+    m_timer->start(3);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, middle(),
+                              m_timer->window()->mapToGlobal(middle()));
+    QCoreApplication::sendEvent(m_timer->window(), &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    entry(*menu, QStringLiteral("Pause"))->trigger();
+    QCOMPARE(m_timer->state(), State::Paused);
+    closeMenu();
+    QCoreApplication::sendEvent(m_timer->window(), &request);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QVERIFY(entry(*menu, QStringLiteral("Go on")));
+    entry(*menu, QStringLiteral("Close timer"))->trigger();
+    QCOMPARE(m_timer->state(), State::Off);
+    QVERIFY(!m_timer->window()->isVisible());
+}
+
+void LessonTimerTest::keepsTimeWhileScreensChangeAndGoesWithTheProgram() {
+    Screens& screens = m_program->screens;
+    m_timer->start(2);
+    for (const char* name : {"Titlefrm", "intro0", "menu2", "molecules", "menu5", "equipment"}) {
+        screens.show(QString::fromLatin1(name));
+        advance(10'000);
+        if (QLatin1String(name) != QLatin1String("menu5"))
+            screens.unload(QString::fromLatin1(name));
+        screens.collectUnloaded();
+        advance(5'000);
+    }
+    QCOMPARE(m_timer->text(), QStringLiteral("0:30"));
+    QVERIFY(m_timer->window()->isVisible());
+
+    // Not a screen: with the last screen gone the program ends, timer or no timer, and the
+    // timer goes with it.
+    for (const QString& name : screens.loadedNames()) screens.unload(name);
+    QCOMPARE(m_program->programEnds, 1);
+    advance(LessonTimer::kTickMs);
+    QVERIFY(!m_timer->window()->isVisible());
+    QCOMPARE(m_timer->state(), State::Off);
+}
+
+void LessonTimerTest::cornerClearOfTheHouseButtons_data() {
+    QTest::addColumn<QSize>("display");
+    QTest::addColumn<QString>("screen");
+    for (const QSize display :
+         {QSize(1024, 768), QSize(1280, 800), QSize(1366, 768), QSize(1920, 1080)})
+        for (const char* screen : {"molecules", "equipment"})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3")
+                                         .arg(display.width())
+                                         .arg(display.height())
+                                         .arg(QLatin1String(screen))))
+                << display << QString::fromLatin1(screen);
+}
+
+// Whether or not the window manager frames the screen (a title bar moves its buttons down), the
+// countdown covers none of them, and stays whole on the display.
+void LessonTimerTest::cornerClearOfTheHouseButtons() {
+    QFETCH(QSize, display);
+    QFETCH(QString, screen);
+    m_program->platform.display = {toTwips(display.width()), toTwips(display.height())};
+    const Screen& shownScreen = m_program->screens.show(screen);
+    m_timer->start(10);
+    const QRect timer = m_timer->window()->geometry();
+    QVERIFY(QRect(QPoint(), display).contains(timer));
+    const std::vector<QRect> buttons = houseButtons(shownScreen);
+    QVERIFY(buttons.size() >= 2);
+    for (const QRect& button : buttons) {
+        QVERIFY(!button.intersects(timer));
+        QVERIFY(!button.translated(3, 29).intersects(timer));
+    }
+    // Above the screen where there is room, clear of its title bar and its window buttons.
+    if (display.height() >= 768) QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
+}
+
+void LessonTimerTest::offeredByCtrlTAndTheHouseMenu() {
+    m_program->addPicture(QStringLiteral("Images/lab.jpg"), {800, 582});
+    shell::JotterAccess access(m_program->screens);
+    access.offerTimer(m_timer.get());
+    Screen& safety = m_program->screens.show(QStringLiteral("safety"));
+
+    QTest::keyClick(safety.window(), Qt::Key_T, Qt::ControlModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList offered;
+    for (QAction* action : menu->actions()) offered << action->text();
+    QCOMPARE(offered, (QStringList{"Timer: 1 minute", "Timer: 2 minutes", "Timer: 3 minutes",
+                                   "Timer: 5 minutes", "Timer: 10 minutes"}));
+    menu->actions().at(1)->trigger();
+    QCOMPARE(m_timer->text(), QStringLiteral("2:00"));
+    closeMenu();
+
+    Mouse(safety).click({400, 300}, Qt::RightButton);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+             QStringLiteral("Jotter"));
+    QAction* timer = entry(*menu, QStringLiteral("Timer"));
+    QVERIFY(timer && timer->menu());
+    QCOMPARE(timer->menu()->actions().size(), 5);
+    entry(*timer->menu(), QStringLiteral("5 minutes"))->trigger();
+    QCOMPARE(m_timer->text(), QStringLiteral("5:00"));
+    QVERIFY(safety.isVisible());
+}
+
+QTEST_MAIN(LessonTimerTest)
+#include "tst_lessontimer.moc"
