@@ -45,7 +45,9 @@ class TestPictureFiles : public QObject {
         const QFileInfo manifestFile(qEnvironmentVariable("KINDREL_MANIFEST"));
         const QDir svg(manifestFile.dir().filePath(QStringLiteral("svg")));
         QSet<QString> listed;
-        for (const forms::ManifestPicture& picture : testing_support::pictureManifest()->pictures)
+        // Held for the loop: a range-for over a member of the temporary would read freed memory.
+        const std::optional<forms::PictureManifest> manifest = testing_support::pictureManifest();
+        for (const forms::ManifestPicture& picture : manifest->pictures)
             if (picture.isSvg()) listed << picture.sourceName();
         const QStringList sources = svg.entryList({QStringLiteral("*.svg")}, QDir::Files);
         QVERIFY(!sources.isEmpty());

@@ -3,6 +3,7 @@
 // screen (a label too long for its box, a home place over a box, a picture that does not exist).
 #include <QtTest>
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 #include "Mouse.h"
@@ -30,14 +31,18 @@ struct BoardRow {
 };
 
 std::vector<BoardRow> boards() {
+    // Copies of the tables that outlive the boards read here, which go with their program.
+    static std::deque<BoardDesign> designs;
     std::vector<BoardRow> rows;
     TestProgram program;
     program.addShellPictures();
     for (const program::Activity& activity : program::activities()) {
         if (!activity.make) continue;
         const QString name = QString::fromUtf8(activity.screen);
-        if (auto* board = dynamic_cast<LabellingBoard*>(&program.screens.load(name)))
-            rows.push_back({name, &board->design()});
+        if (auto* board = dynamic_cast<LabellingBoard*>(&program.screens.load(name))) {
+            designs.push_back(board->design());
+            rows.push_back({name, &designs.back()});
+        }
     }
     return rows;
 }
