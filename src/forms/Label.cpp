@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "forms/Scale.h"
+
 namespace forms {
 
 namespace {
@@ -103,17 +105,17 @@ void Label::fitToText() {
 void Label::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     if (m_look.opaque) painter.fillRect(area, QColor(m_look.back));
-    QRect textArea = area;
+    // The text is laid out as at design size, so that it wraps as the designs were checked.
+    QRect textArea = designArea();
     if (m_look.border) {
-        painter.setPen(QPen(QColor(kBlack), 1));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
-        textArea = area.adjusted(1, 1, -1, -1);
+        drawOutline(painter, area, scale().pixels(1), QColor(kBlack));
+        textArea = textArea.adjusted(1, 1, -1, -1);
     }
     if (m_caption.isEmpty()) return;
     painter.setFont(m_font);
     painter.setPen(QColor(m_look.fore));
-    painter.drawText(textArea, alignmentFlags(m_look.align) | Qt::AlignTop | Qt::TextWordWrap,
-                     m_caption);
+    drawDesignText(painter, scale(), textArea,
+                   alignmentFlags(m_look.align) | Qt::AlignTop | Qt::TextWordWrap, m_caption);
 }
 
 }  // namespace forms

@@ -34,8 +34,9 @@ constexpr float kWideStep = 305;
 constexpr float kTallGap = 50;
 constexpr float kTallColumnStep = 400;
 
+// The surface is the window's client area as drawn, which a small display may have shortened.
 QSize clientPixels(const Screen& screen) {
-    return {toPixels(screen.clientWidth()), toPixels(screen.clientHeight())};
+    return screen.window()->size();
 }
 
 CommandButton& addButton(Screen& screen, const char* name, const TwipRect& rect, Panel& strip) {
@@ -72,10 +73,12 @@ JotterScreen::JotterScreen(Screens& screens)
     setClientSize(9915, 3660);
     // A fixed dialog border: no resizing and no minimise button.
     window()->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-    // Centred across the display and at its top, where the tall layout has the most room.
-    const QSizeF display = platform().displaySize();
+    // Centred across the display and at its top, where the tall layout has the most room; and
+    // whole on the display, which may be shorter than the tall layout.
+    const QSizeF display = displaySize();
     setLeft(static_cast<float>(display.width()) / 2 - width() / 2);
     setTop(0);
+    setKeptOnDisplay(true);
 
     styleButton(Command1, "Exit", kExitColour);
     styleButton(Command2, "Write", kWriteColour);
@@ -118,6 +121,7 @@ void JotterScreen::load() {
     // The pen was made fresh with the screen: width 3, light yellow, light yellow saved.
     setBackColour(kSurfaceColour);
     m_surface.setBackground(kSurfaceColour);
+    m_surface.rescale(scale().factor(), clientPixels(*this));
     m_surface.resize(clientPixels(*this));
     Frame_portrait.setBackColour(kSurfaceColour);
     Frame_landscape.setBackColour(kSurfaceColour);
@@ -148,6 +152,13 @@ void JotterScreen::load() {
 
 void JotterScreen::paintBackground(QPainter& painter, const QRect& dirty) {
     m_surface.paint(painter, dirty);
+}
+
+void JotterScreen::scaleChanged() {
+    // Back at the top, where it was placed; what was drawn stays, at the new size.
+    setTop(0);
+    m_surface.rescale(scale().factor(), clientPixels(*this));
+    updateArea(QRect(QPoint(0, 0), clientPixels(*this)));
 }
 
 void JotterScreen::surfaceMouseDown(const MouseEvent& event) {

@@ -23,6 +23,7 @@ class JotterScreen : public forms::Screen {
 
   protected:
     void paintBackground(QPainter& painter, const QRect& dirty) override;
+    void scaleChanged() override;
 
   private:
     void surfaceMouseDown(const forms::MouseEvent& event);

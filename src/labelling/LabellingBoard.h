@@ -45,6 +45,7 @@ class LabellingBoard : public shell::ActivityScreen {
 
   protected:
     void setUp() override;
+    void scaleChanged() override;
 
     forms::ControlArray<forms::Label>& Label1;  // target boxes
     forms::ControlArray<forms::Label>& Label2;  // name labels
@@ -53,6 +54,7 @@ class LabellingBoard : public shell::ActivityScreen {
 
   private:
     void addDesignControls();
+    void loadPictures();
     void setUpBoard();
     void drag(int i, const forms::MouseEvent& event);
     void drop(int i);

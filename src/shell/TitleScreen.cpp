@@ -65,7 +65,7 @@ void TitleScreen::load() {
 }
 
 bool TitleScreen::loadAtDesignSize() {
-    const QSizeF display = platform().displaySize();
+    const QSizeF display = displaySize();
     setTop(static_cast<float>(display.height()) / 2 - height() / 2);
     setLeft(static_cast<float>(display.width()) / 2 - width() / 2);
     return Picture1.loadPicture(QString::fromLatin1(kTitlePicture));

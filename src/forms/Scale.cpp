@@ -1,0 +1,116 @@
+#include "forms/Scale.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+Scale::Scale(double factor)
+    : m_factor(std::isfinite(factor) ? std::clamp(factor, kDesignSize, kLargest) : kDesignSize) {}
+
+int Scale::toPixels(float twips) const {
+    // At design size exactly the design's own rounding, so that nothing moves by a pixel.
+    if (isDesignSize()) return forms::toPixels(twips);
+    return static_cast<int>(std::lround(twips * m_factor / kTwipsPerPixel));
+}
+
+float Scale::toTwips(double pixels) const {
+    if (isDesignSize()) return forms::toTwips(pixels);
+    return static_cast<float>(pixels * kTwipsPerPixel / m_factor);
+}
+
+QRect Scale::toPixels(const TwipRect& rect) const {
+    const int x = toPixels(rect.left);
+    const int y = toPixels(rect.top);
+    return {x, y, toPixels(rect.left + rect.width) - x, toPixels(rect.top + rect.height) - y};
+}
+
+int Scale::pixels(double designPixels) const {
+    return std::max(1, static_cast<int>(std::lround(designPixels * m_factor)));
+}
+
+QSize Scale::pixels(QSize designPixels) const {
+    return {static_cast<int>(std::lround(designPixels.width() * m_factor)),
+            static_cast<int>(std::lround(designPixels.height() * m_factor))};
+}
+
+double factorToFit(QSizeF display, QSizeF frame) {
+    if (frame.isEmpty() || display.isEmpty()) return Scale::kDesignSize;
+    const double fit = std::min(display.width() / frame.width(), display.height() / frame.height());
+    // Hundredths, rounded down so that the frame always fits; the nudge keeps 1.8 from being
+    // read as 1.7999... and rounded down to 1.79.
+    const double hundredths = std::floor(fit * 100 + 1e-6) / 100;
+    return std::clamp(hundredths, Scale::kDesignSize, Scale::kLargest);
+}
+
+QSize designSize(const QImage& picture) {
+    const double ratio = picture.devicePixelRatio();
+    if (ratio == 1.0) return picture.size();
+    return {static_cast<int>(std::lround(picture.width() / ratio)),
+            static_cast<int>(std::lround(picture.height() / ratio))};
+}
+
+namespace {
+
+bool madeFor(const QImage& picture, const Scale& scale) {
+    return std::abs(picture.devicePixelRatio() - scale.factor()) < 1e-6;
+}
+
+}  // namespace
+
+void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale) {
+    if (picture.isNull()) return;
+    // Target and source rectangles both given, so that Qt does not apply the picture's ratio.
+    if (madeFor(picture, scale)) {
+        painter.drawImage(QRect(at, picture.size()), picture, picture.rect());
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(at, scale.pixels(designSize(picture))), picture, picture.rect());
+    painter.restore();
+}
+
+void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture,
+                     const Scale& scale) {
+    if (picture.isNull()) return;
+    if (madeFor(picture, scale)) {
+        const QRect part = area & picture.rect();
+        if (!part.isEmpty()) painter.drawImage(part, picture, part);
+        return;
+    }
+    painter.save();
+    painter.setClipRect(area);
+    drawPicture(painter, {0, 0}, picture, scale);
+    painter.restore();
+}
+
+void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
+                    const QString& text) {
+    if (scale.isDesignSize()) {
+        painter.drawText(designArea.toRect(), flags, text);
+        return;
+    }
+    painter.save();
+    // One transform for every control, so that each font's glyphs are drawn once per factor.
+    painter.scale(scale.factor(), scale.factor());
+    painter.drawText(designArea, flags, text);
+    painter.restore();
+}
+
+void drawOutline(QPainter& painter, const QRect& area, int width, const QColor& colour) {
+    if (width <= 1) {
+        painter.setPen(QPen(colour, 1));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        return;
+    }
+    const int w = std::min({width, area.width() / 2, area.height() / 2});
+    painter.fillRect(QRect(area.left(), area.top(), area.width(), w), colour);
+    painter.fillRect(QRect(area.left(), area.bottom() - w + 1, area.width(), w), colour);
+    painter.fillRect(QRect(area.left(), area.top() + w, w, area.height() - 2 * w), colour);
+    painter.fillRect(QRect(area.right() - w + 1, area.top() + w, w, area.height() - 2 * w), colour);
+    painter.setPen(colour);
+}
+
+}  // namespace forms
