@@ -1,7 +1,8 @@
 #include "program/Program.h"
 
-#include "shell/JotterAccess.h"
+#include "program/ProjectorMode.h"
 #include "program/ScreenDirectory.h"
+#include "shell/JotterAccess.h"
 
 namespace program {
 
@@ -14,7 +15,8 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
 
 Program::~Program() = default;
 
-void Program::start() {
+void Program::start(const Options& options) {
+    m_projectorMode = std::make_unique<ProjectorMode>(*m_screens, options);
     m_screens->show(QStringLiteral("Titlefrm"));
 }
 

@@ -6,16 +6,15 @@
 #include "forms/Pictures.h"
 #include "forms/Platform.h"
 #include "forms/Screens.h"
-
-namespace program {
-
-}  // namespace program
+#include "program/Options.h"
 
 namespace shell {
 class JotterAccess;
 }
 
 namespace program {
+
+class ProjectorMode;
 
 class Program {
   public:
@@ -27,14 +26,19 @@ class Program {
     forms::Pictures& pictures() { return m_pictures; }
     forms::Screens& screens() { return *m_screens; }
 
-    // Loads and shows the title screen; nothing else runs before it.
-    void start();
+    // Loads and shows the title screen, at the size the options ask for; nothing else runs
+    // before it.
+    void start(const Options& options = {});
+
+    // Null before start().
+    ProjectorMode* projectorMode() const { return m_projectorMode.get(); }
 
   private:
     std::unique_ptr<forms::Platform> m_platform;
     forms::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
     std::unique_ptr<shell::JotterAccess> m_jotterAccess;
+    std::unique_ptr<ProjectorMode> m_projectorMode;
 };
 
 }  // namespace program
