@@ -84,9 +84,15 @@ void CommandButton::paint(QPainter& painter) {
     painter.fillRect(area, face);
     drawRaisedEdge(painter, area, face, s.pixels(1));
     if (!m_picture.isNull()) {
-        const QSize size = s.pixels(designSize(m_picture));
-        const QPoint at((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-        drawPicture(painter, at, m_picture, s);
+        // A house button's picture is its face, edge to edge at any scale; any other is centred.
+        const QSize design = designSize(m_picture);
+        if (design == designArea().size()) {
+            drawPicture(painter, area, m_picture, s);
+        } else {
+            const QSize size = s.pixels(design);
+            const QPoint at((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+            drawPicture(painter, QRect(at, size), m_picture, s);
+        }
     }
     if (!m_caption.isEmpty()) {
         painter.setFont(m_font);

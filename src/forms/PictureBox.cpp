@@ -82,6 +82,10 @@ void PictureBox::paint(QPainter& painter) {
         if (m_stretch) {
             if (!scale().isDesignSize()) painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(inner, m_picture, m_picture.rect());
+        } else if (designSize(m_picture) ==
+                   designArea().size() - QSize(2, 2) * (m_border ? 1 : 0)) {
+            // As large as the box: edge to edge at any scale.
+            drawPicture(painter, inner, m_picture, scale());
         } else {
             drawPicture(painter, inner.topLeft(), m_picture, scale());
         }

@@ -1,6 +1,11 @@
 #include "forms/Scale.h"
 
+#include <QCache>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -61,14 +66,21 @@ bool madeFor(const QImage& picture, const Scale& scale) {
 
 void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale) {
     if (picture.isNull()) return;
+    const QSize size = madeFor(picture, scale) ? picture.size() : scale.pixels(designSize(picture));
+    drawPicture(painter, QRect(at, size), picture, scale);
+}
+
+void drawPicture(QPainter& painter, const QRect& target, const QImage& picture,
+                 const Scale& scale) {
+    if (picture.isNull() || target.isEmpty()) return;
     // Target and source rectangles both given, so that Qt does not apply the picture's ratio.
     if (madeFor(picture, scale)) {
-        painter.drawImage(QRect(at, picture.size()), picture, picture.rect());
+        painter.drawImage(target, picture, picture.rect());
         return;
     }
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(at, scale.pixels(designSize(picture))), picture, picture.rect());
+    painter.drawImage(target, picture, picture.rect());
     painter.restore();
 }
 
@@ -86,6 +98,58 @@ void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture
     painter.restore();
 }
 
+namespace {
+
+// The outlines of text laid out as QPainter::drawText lays it out in a rectangle (line by line at
+// whole pixels, each line aligned across, the block aligned down), for the flags the controls
+// use: alignment and word wrap.
+QPainterPath textOutlines(const QFont& font, const QSizeF& area, int flags, QString text) {
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode((flags & Qt::TextWordWrap) ? QTextOption::WordWrap
+                                                  : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    const qreal leading = QFontMetricsF(font).leading();
+    const qreal lineWidth =
+        (flags & Qt::TextWordWrap) ? std::max<qreal>(0, area.width()) : 0x01000000;
+    qreal height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(lineWidth);
+        height = std::ceil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        if (height >= area.height()) break;
+    }
+    layout.endLayout();
+    qreal down = 0;
+    if (flags & Qt::AlignBottom)
+        down = area.height() - height;
+    else if (flags & Qt::AlignVCenter)
+        down = (area.height() - height) / 2;
+    QPainterPath outlines;
+    outlines.setFillRule(Qt::WindingFill);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        qreal across = 0;
+        if (flags & Qt::AlignRight)
+            across = area.width() - line.horizontalAdvance();
+        else if (flags & Qt::AlignHCenter)
+            across = (area.width() - line.horizontalAdvance()) / 2;
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> at = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g)
+                outlines.addPath(run.rawFont().pathForGlyph(glyphs[g]).translated(
+                    at[g] + QPointF(across, down)));
+        }
+    }
+    return outlines;
+}
+
+}  // namespace
+
 void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
                     const QString& text) {
     if (scale.isDesignSize()) {
@@ -95,7 +159,26 @@ void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designA
     painter.save();
     // One transform for every control, so that each font's glyphs are drawn once per factor.
     painter.scale(scale.factor(), scale.factor());
-    painter.drawText(designArea, flags, text);
+    if (!painter.font().bold()) {
+        painter.drawText(designArea, flags, text);
+        painter.restore();
+        return;
+    }
+    // Qt draws a bold made from the regular face (Tahoma's, from Wine) regular when its glyphs
+    // are scaled, though bold in outline: bold text is filled from its outlines, kept for the
+    // next repaint.
+    static QCache<QString, QPainterPath> kept(512);
+    const QString key = painter.font().key() + QLatin1Char('|') + QString::number(flags) +
+                        QLatin1Char('|') + QString::number(designArea.width()) + QLatin1Char('x') +
+                        QString::number(designArea.height()) + QLatin1Char('|') + text;
+    QPainterPath* outlines = kept.object(key);
+    if (!outlines) {
+        outlines = new QPainterPath(textOutlines(painter.font(), designArea.size(), flags, text));
+        kept.insert(key, outlines);
+    }
+    painter.setClipRect(designArea, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(outlines->translated(designArea.topLeft()), painter.pen().brush());
     painter.restore();
 }
 

@@ -54,6 +54,11 @@ QSize designSize(const QImage& picture);
 // Draws a picture with its top-left corner at `at`: as it is when it was made for the scale's
 // factor, otherwise smoothly scaled to its design size at that factor.
 void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale);
+// Draws a picture to fill `target`, a control's area when the picture is the control's size:
+// as it is when it was made for the factor at that size; stretched by the pixel or so that the
+// control's rounding may add when it was made for the factor, keeping it sharp; otherwise
+// smoothly scaled.
+void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, const Scale& scale);
 // The part of a picture made for the scale under `area` (a background's dirty rectangle).
 void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture,
                      const Scale& scale);

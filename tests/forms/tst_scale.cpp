@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "forms/Font.h"
 #include "forms/Scale.h"
 
 using forms::Scale;
@@ -23,6 +24,8 @@ class ScaleTest : public QObject {
     void pictureSizes();
     void pictureMadeForTheFactorIsDrawnAsItIs();
     void otherPicturesAreScaledToTheirDesignSize();
+    void textLandsWhereItDoesAtDesignSize_data();
+    void textLandsWhereItDoesAtDesignSize();
 };
 
 void ScaleTest::factorToFitTheDisplay_data() {
@@ -154,6 +157,72 @@ void ScaleTest::otherPicturesAreScaledToTheirDesignSize() {
     QCOMPARE(target.pixel(52, 25), qRgb(255, 0, 0));
     QCOMPARE(target.pixel(55, 5), qRgb(0, 0, 0));
     QCOMPARE(target.pixel(5, 28), qRgb(0, 0, 0));
+}
+
+namespace {
+
+// The rectangle the yellow ink covers.
+QRect inked(const QImage& image) {
+    QRect covered;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(image.pixel(x, y)) > 128 && qBlue(image.pixel(x, y)) < 128)
+                covered |= QRect(x, y, 1, 1);
+    return covered;
+}
+
+QImage drawn(const QFont& font, int flags, double factor) {
+    const QRect design(4, 3, 150, 70);
+    QImage image(Scale(factor).pixels(QSize(160, 80)), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::yellow);
+    forms::drawDesignText(painter, Scale(factor), design, flags,
+                          QStringLiteral("Evaporating basin and tripod"));
+    return image;
+}
+
+}  // namespace
+
+void ScaleTest::textLandsWhereItDoesAtDesignSize_data() {
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("flags");
+    for (bool bold : {false, true}) {
+        const char* weight = bold ? "bold" : "regular";
+        QTest::addRow("%s, left, wrapped", weight)
+            << bold << int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        QTest::addRow("%s, centred, wrapped", weight)
+            << bold << int(Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+        QTest::addRow("%s, right, wrapped", weight)
+            << bold << int(Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap);
+        QTest::addRow("%s, centred both ways", weight) << bold << int(Qt::AlignCenter);
+    }
+}
+
+// The same lines in the same places at 2.7 as at design size: the ink's box, scaled, within a
+// few pixels of where design size puts it (bold text at a factor is filled from its outlines).
+void ScaleTest::textLandsWhereItDoesAtDesignSize() {
+    QFETCH(bool, bold);
+    QFETCH(int, flags);
+    forms::registerHouseFonts();
+    const QFont font = forms::tahoma(11.25f, bold).toQFont();
+    const QRect design = inked(drawn(font, flags, 1.0));
+    const QRect scaled = inked(drawn(font, flags, 2.7));
+    QVERIFY(!design.isEmpty());
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 4; };
+    QVERIFY2(near(scaled.left(), design.left() * 2.7) && near(scaled.top(), design.top() * 2.7) &&
+                 near(scaled.right() + 1, (design.right() + 1) * 2.7) &&
+                 near(scaled.bottom() + 1, (design.bottom() + 1) * 2.7),
+             qPrintable(QStringLiteral("design %1,%2 %3x%4, at 2.7 %5,%6 %7x%8")
+                            .arg(design.x())
+                            .arg(design.y())
+                            .arg(design.width())
+                            .arg(design.height())
+                            .arg(scaled.x())
+                            .arg(scaled.y())
+                            .arg(scaled.width())
+                            .arg(scaled.height())));
 }
 
 QTEST_MAIN(ScaleTest)
