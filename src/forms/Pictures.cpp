@@ -10,6 +10,7 @@
 #include <QImageIOPlugin>
 #include <QImageReader>
 #include <QPluginLoader>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -156,6 +157,48 @@ std::optional<QImage> Pictures::load(const QString& designPath, double factor) {
     return std::nullopt;
 }
 
+void Pictures::prefetch(const QString& designPath, double factor) {
+    factor = Scale(factor).factor();
+    for (int variant : variantOrder(factor)) {
+        const QString file = resolve(variantPath(designPath, variant));
+        if (file.isEmpty()) continue;
+        const QString key = file + QLatin1Char('|') + QString::number(factor);
+        // A few at a time: one that is never collected holds its picture until the lookup goes.
+        if (m_cache.contains(key) || m_pending.contains(key) || m_pending.size() >= kMaxPending)
+            return;
+        // Made before any worker needs it: the JPEG plugin is loaded once, here.
+        jpegPlugin();
+        auto promise = std::make_shared<std::promise<std::optional<QImage>>>();
+        const QFileInfo info(file);
+        m_pending.insert(
+            key,
+            Pending{info.size(), info.lastModified().toMSecsSinceEpoch(),
+                    std::make_shared<std::future<std::optional<QImage>>>(promise->get_future())});
+        QThreadPool::globalInstance()->start([promise, file, variant, factor] {
+            promise->set_value(readAt(file, variant, factor));
+        });
+        return;
+    }
+}
+
+std::optional<QImage> Pictures::readAt(const QString& file, int variant, double factor) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() <= 0 || in.size() > kMaxFileBytes)
+        return std::nullopt;
+    // Asking for the most a file may hold would allocate that much for every picture read.
+    std::optional<QImage> image = decode(in.read(std::min(in.size(), kMaxFileBytes)), factor);
+    if (!image) return std::nullopt;
+    // A metafile comes drawn at the factor already; a raster picture is at its variant's size.
+    if (image->devicePixelRatio() == 1.0 && variant != 1) image->setDevicePixelRatio(variant);
+    if (std::abs(image->devicePixelRatio() - factor) > 1e-6) {
+        QImage scaled = image->scaled(Scale(factor).pixels(designSize(*image)),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(factor);
+        image = std::move(scaled);
+    }
+    return image;
+}
+
 std::optional<QImage> Pictures::loadFile(const QString& designPath, const QString& file,
                                          int variant, double factor) {
     const QFileInfo info(file);
@@ -169,21 +212,16 @@ std::optional<QImage> Pictures::loadFile(const QString& designPath, const QStrin
             return it->image;
         }
     }
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
-    // Asking for the most a file may hold would allocate that much for every picture read.
-    std::optional<QImage> image = decode(in.read(std::min(in.size(), kMaxFileBytes)), factor);
+    std::optional<QImage> image;
+    if (const Pending pending = m_pending.take(key); pending.image) {
+        // Read on a worker already, or being read: the wait is at most what reading here takes.
+        std::optional<QImage> ahead = pending.image->get();
+        if (pending.size == info.size() && pending.modified == modified) image = std::move(ahead);
+    }
+    if (!image) image = readAt(file, variant, factor);
     if (!image) {
         m_cache.remove(key);
         return std::nullopt;
-    }
-    // A metafile comes drawn at the factor already; a raster picture is at its variant's size.
-    if (image->devicePixelRatio() == 1.0 && variant != 1) image->setDevicePixelRatio(variant);
-    if (std::abs(image->devicePixelRatio() - factor) > 1e-6) {
-        QImage scaled = image->scaled(Scale(factor).pixels(designSize(*image)),
-                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaled.setDevicePixelRatio(factor);
-        image = std::move(scaled);
     }
     m_cache.insert(key, Cached{info.size(), modified, *image, ++m_useClock, designPath});
     trimCache(key);

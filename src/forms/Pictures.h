@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <future>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -32,6 +34,11 @@ class Pictures {
     // A picture this lookup gave, chosen again for another factor; any other picture as it is.
     QImage rechoose(const QImage& picture, double factor);
 
+    // Starts reading a picture at a factor on a worker thread, for load() to collect: pictures
+    // a screen is about to show, read side by side, or while the teacher still reads the screen
+    // before. A file that changes or fails meanwhile is read again by load().
+    void prefetch(const QString& designPath, double factor);
+
     // Decodes picture bytes; JPEG and the other Qt formats, and placeable Windows Metafiles
     // (drawn at `metafileFactor` times their natural size).
     static std::optional<QImage> decode(const QByteArray& bytes, double metafileFactor = 1.0);
@@ -58,6 +65,7 @@ class Pictures {
 
   private:
     static constexpr qint64 kIdleCacheBytes = qint64{2} * 1024 * 1024;
+    static constexpr qsizetype kMaxPending = 16;
     void trimCache(const QString& newest);
 
     // One picture read from one file, at one factor.
@@ -70,8 +78,17 @@ class Pictures {
     };
     std::optional<QImage> loadFile(const QString& designPath, const QString& file, int variant,
                                    double factor);
+    // Reads, decodes and scales one file; touches nothing of the lookup's, so any thread may.
+    static std::optional<QImage> readAt(const QString& file, int variant, double factor);
     QStringList m_roots;
     QHash<QString, Cached> m_cache;
+    // Pictures being read ahead, with the file's size and time as they were then.
+    struct Pending {
+        qint64 size = 0;
+        qint64 modified = 0;
+        std::shared_ptr<std::future<std::optional<QImage>>> image;
+    };
+    QHash<QString, Pending> m_pending;
     quint64 m_useClock = 0;
 };
 

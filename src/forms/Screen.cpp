@@ -188,7 +188,12 @@ void Screen::updateArea(const QRect& area) {
 }
 
 void Screen::paintBackground(QPainter& painter, const QRect& dirty) {
-    painter.fillRect(dirty, QColor(m_back));
+    // An opaque picture made for the scale that covers the area paints all of it: the colour
+    // beneath would be a second pass over a whole projector-sized window.
+    const bool covered = !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
+                         std::abs(m_picture.devicePixelRatio() - scale().factor()) < 1e-6 &&
+                         m_picture.rect().contains(dirty);
+    if (!covered) painter.fillRect(dirty, QColor(m_back));
     drawPictureArea(painter, dirty, m_picture, scale());
 }
 

@@ -156,6 +156,9 @@ void LabellingBoard::setUp() {
 }
 
 void LabellingBoard::loadPictures() {
+    // Read side by side on the worker threads, then fitted here one by one.
+    for (const BoardPicture& picture : m_design.pictures)
+        pictures().prefetch(QString::fromLatin1(picture.file), scale().factor());
     // A missing picture leaves its box empty; the board works without it.
     for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot)
         loadPictureToFit((*m_pictures)[slot],

@@ -7,6 +7,7 @@
 #include "forms/Platform.h"
 #include "forms/Screens.h"
 #include "shell/AppIcon.h"
+#include "shell/FrontScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/Texts.h"
 
@@ -62,6 +63,9 @@ TitleScreen::TitleScreen(Screens& screens)
 
 void TitleScreen::load() {
     if (!loadAtDesignSize()) fallBackToHouseFrame();
+    // "OK" shows the front screen: its large picture is read while the title is on view rather
+    // than after the click (at 1.8, 16 ms of the front screen's 23 ms).
+    FrontScreen::prefetchPictures(screens());
 }
 
 bool TitleScreen::loadAtDesignSize() {

@@ -1,6 +1,7 @@
 // Which of a picture's sizes is read at a factor, what happens when one is missing or broken,
 // and the board metafile drawn as vectors at the factor.
 #include <QFile>
+#include <QThreadPool>
 #include <QtTest>
 
 #include "TestProgram.h"
@@ -53,6 +54,7 @@ class PictureVariantsTest : public QObject {
     void nothingReadableIsNothing();
     void chosenAgainForANewFactor();
     void metafileIsDrawnAtTheFactor();
+    void readAheadIsWhatLoadGives();
 };
 
 void PictureVariantsTest::variantFiles_data() {
@@ -187,6 +189,30 @@ void PictureVariantsTest::metafileIsDrawnAtTheFactor() {
         }
         QVERIFY2(blended <= 2, qPrintable(QString::number(blended)));
     }
+}
+
+// A picture read ahead on a worker is the one load() would have read; one broken meanwhile, or
+// missing, gives what load() gives without reading ahead.
+void PictureVariantsTest::readAheadIsWhatLoadGives() {
+    TestProgram program(false);
+    for (int variant : Pictures::kVariants)
+        program.addPicture(Pictures::variantPath(QStringLiteral("Images/exit.jpg"), variant),
+                           kDesign * variant, colourOf(variant));
+    program.addPicture(QStringLiteral("Images/tick.jpg"), {40, 40});
+    const QString exit = QStringLiteral("Images\\exit.jpg");
+    program.pictures.prefetch(exit, 1.8);
+    program.pictures.prefetch(QStringLiteral("Images\\missing.jpg"), 1.8);
+    const std::optional<QImage> ahead = program.pictures.load(exit, 1.8);
+    const std::optional<QImage> fresh = Pictures({program.folder.path()}).load(exit, 1.8);
+    QVERIFY(ahead && fresh);
+    QCOMPARE(*ahead, *fresh);
+    QVERIFY(!program.pictures.load(QStringLiteral("Images\\missing.jpg"), 1.8).has_value());
+
+    program.pictures.prefetch(QStringLiteral("Images\\tick.jpg"), 2.7);
+    QThreadPool::globalInstance()->waitForDone();
+    program.addFile(QStringLiteral("Images/tick.jpg"), "not a picture");
+    // Read ahead before the damage, collected after it: the file is looked at again.
+    QVERIFY(!program.pictures.load(QStringLiteral("Images\\tick.jpg"), 2.7).has_value());
 }
 
 QTEST_MAIN(PictureVariantsTest)
