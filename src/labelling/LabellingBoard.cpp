@@ -274,7 +274,10 @@ bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath
     std::optional<QImage> picture = box.screen().pictures().load(designPath, scale.factor());
     if (!picture) return false;
     const QSize size = scale.toPixels(box.rect()).size();
-    if (picture->size() != size && !size.isEmpty()) {
+    // A picture drawn for a box of its size fills it edge to edge as it is (at a factor, to
+    // within the pixel that rounding the box's edges may add): nothing to fit.
+    const bool madeForTheBox = designSize(*picture) == box.rect().toPixels().size();
+    if (!madeForTheBox && picture->size() != size && !size.isEmpty()) {
         // Fitted in display pixels; the ratio goes back on once the fitting is done.
         picture->setDevicePixelRatio(1);
         QImage scaled = picture->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
