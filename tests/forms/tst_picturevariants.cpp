@@ -46,8 +46,6 @@ class PictureVariantsTest : public QObject {
   private Q_SLOTS:
     void variantFiles_data();
     void variantFiles();
-    void orderAtAFactor_data();
-    void orderAtAFactor();
     void smallestAtLeastTheFactor_data();
     void smallestAtLeastTheFactor();
     void brokenSizeIsPassedOver();
@@ -72,23 +70,6 @@ void PictureVariantsTest::variantFiles() {
     QFETCH(int, variant);
     QFETCH(QString, file);
     QCOMPARE(Pictures::variantPath(path, variant), file);
-}
-
-void PictureVariantsTest::orderAtAFactor_data() {
-    QTest::addColumn<double>("factor");
-    QTest::addColumn<std::vector<int>>("order");
-    QTest::newRow("1") << 1.0 << std::vector<int>{1, 2, 3};
-    QTest::newRow("1.28") << 1.28 << std::vector<int>{2, 3, 1};
-    QTest::newRow("1.8") << 1.8 << std::vector<int>{2, 3, 1};
-    QTest::newRow("2") << 2.0 << std::vector<int>{2, 3, 1};
-    QTest::newRow("2.7") << 2.7 << std::vector<int>{3, 2, 1};
-    QTest::newRow("3.6") << 3.6 << std::vector<int>{3, 2, 1};
-}
-
-void PictureVariantsTest::orderAtAFactor() {
-    QFETCH(double, factor);
-    QFETCH(std::vector<int>, order);
-    QCOMPARE(Pictures::variantOrder(factor), order);
 }
 
 void PictureVariantsTest::smallestAtLeastTheFactor_data() {

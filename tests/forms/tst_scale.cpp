@@ -15,13 +15,10 @@ class ScaleTest : public QObject {
   private Q_SLOTS:
     void factorToFitTheDisplay_data();
     void factorToFitTheDisplay();
-    void factorsOutsideTheRangeAreTakenToItsEnds();
     void designSizeIsTheDesignsRounding_data();
     void designSizeIsTheDesignsRounding();
     void pointerPixelsComeBackToTheirTwips_data();
     void pointerPixelsComeBackToTheirTwips();
-    void neighboursTouchAtAnyFactor();
-    void pictureSizes();
     void pictureMadeForTheFactorIsDrawnAsItIs();
     void otherPicturesAreScaledToTheirDesignSize();
     void textLandsWhereItDoesAtDesignSize_data();
@@ -62,14 +59,6 @@ void ScaleTest::factorToFitTheDisplay() {
     }
 }
 
-void ScaleTest::factorsOutsideTheRangeAreTakenToItsEnds() {
-    QCOMPARE(Scale(0.5).factor(), 1.0);
-    QCOMPARE(Scale(9).factor(), 4.0);
-    QCOMPARE(Scale(std::numeric_limits<double>::quiet_NaN()).factor(), 1.0);
-    QVERIFY(Scale().isDesignSize());
-    QVERIFY(!Scale(1.8).isDesignSize());
-}
-
 void ScaleTest::designSizeIsTheDesignsRounding_data() {
     QTest::addColumn<float>("twips");
     for (float twips : {0.0f, 7.0f, 7.5f, 8.0f, 4297.5f, 10050.0f, 11910.0f, -90.0f})
@@ -101,29 +90,6 @@ void ScaleTest::pointerPixelsComeBackToTheirTwips() {
         QVERIFY2(std::abs(back - twips) <= halfPixel, qPrintable(QString::number(twips)));
     }
     QCOMPARE(scale.toPixels(scale.toTwips(523)), 523);
-}
-
-void ScaleTest::neighboursTouchAtAnyFactor() {
-    // The house buttons' right-hand column: each directly above the next.
-    for (double factor : {1.28, 1.8, 2.7, 3.6}) {
-        const Scale scale(factor);
-        const QRect check = scale.toPixels(TwipRect{10050, 6465, 1785, 495});
-        const QRect answer = scale.toPixels(TwipRect{10050, 6960, 1785, 495});
-        QCOMPARE(check.bottom() + 1, answer.top());
-        QCOMPARE(check.left(), answer.left());
-    }
-}
-
-void ScaleTest::pictureSizes() {
-    QImage made(295, 223, QImage::Format_RGB32);
-    made.setDevicePixelRatio(1.8);
-    QCOMPARE(forms::designSize(made), QSize(164, 124));
-    QImage plain(164, 124, QImage::Format_RGB32);
-    QCOMPARE(forms::designSize(plain), QSize(164, 124));
-    QCOMPARE(Scale(1.8).pixels(QSize(164, 124)), QSize(295, 223));
-    QCOMPARE(Scale(2.7).pixels(1), 3);
-    QCOMPARE(Scale(1.28).pixels(1), 1);
-    QCOMPARE(Scale(1.28).pixels(0.2), 1);
 }
 
 void ScaleTest::pictureMadeForTheFactorIsDrawnAsItIs() {
