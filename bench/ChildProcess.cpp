@@ -23,8 +23,13 @@ double msSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-ProcessRun runProcess(const std::string& program, const std::string& workingDir) {
+ProcessRun runProcess(const std::string& program, const std::string& workingDir,
+                      const std::vector<std::string>& arguments) {
     ProcessRun run;
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     int frame[2];
     if (pipe2(frame, O_CLOEXEC) != 0) return run;
 
@@ -37,7 +42,7 @@ ProcessRun runProcess(const std::string& program, const std::string& workingDir)
         setenv("KINDREL_FRAME_FD", std::to_string(kFrameFd).c_str(), 1);
         const int devNull = open("/dev/null", O_WRONLY);
         if (devNull >= 0) dup2(devNull, STDERR_FILENO);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     close(frame[1]);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -13,6 +14,7 @@ struct ProcessRun {
 };
 
 // Starts program (a path) with the offscreen platform in workingDir and waits for it.
-ProcessRun runProcess(const std::string& program, const std::string& workingDir);
+ProcessRun runProcess(const std::string& program, const std::string& workingDir,
+                      const std::vector<std::string>& arguments = {});
 
 }  // namespace bench

@@ -8,6 +8,7 @@
 #include "Benchmarks.h"
 #include "ChildProcess.h"
 #include "Figures.h"
+#include "forms/Scale.h"
 
 namespace bench {
 
@@ -17,6 +18,7 @@ constexpr int kStartUpPairs = 30;
 constexpr int kTourRuns = 5;
 constexpr double kStartUpTarget = 1.3;
 constexpr double kMemoryTarget = 1.5;
+constexpr double kProjectorMemoryTarget = 2.0;
 
 std::string program(const char* name) {
     return benchDir() + "/" + name;
@@ -33,10 +35,11 @@ struct Medians {
 };
 
 // Runs a program count times (after one unmeasured run that warms the file cache).
-bool runMany(const std::string& path, int count, std::vector<ProcessRun>& runs) {
-    runProcess(path, buildDir());
+bool runMany(const std::string& path, int count, std::vector<ProcessRun>& runs,
+             const std::vector<std::string>& arguments = {}) {
+    runProcess(path, buildDir(), arguments);
     for (int i = 0; i < count; ++i) {
-        runs.push_back(runProcess(path, buildDir()));
+        runs.push_back(runProcess(path, buildDir(), arguments));
         if (!runs.back().ok) return false;
     }
     return true;
@@ -103,6 +106,30 @@ void tourMemory(benchmark::State& state) {
             ratio <= kMemoryTarget, ratioText("bare window", f.peak, "MiB", ratio)});
 }
 
+// The lesson and every screen in projector mode, against a bare window as large as a framed
+// screen's client area at that factor: the least any program needs to show such a window.
+void projectorTourMemory(benchmark::State& state, ProjectorDisplay display) {
+    const forms::Scale scale(display.factor);
+    const std::string size = std::to_string(scale.toPixels(12000 - 90)) + "x" +
+                             std::to_string(scale.toPixels(9000 - 480));
+    std::vector<ProcessRun> tour, floor;
+    for (auto _ : state) {
+        if (!runMany(program("kindrel_tour"), kTourRuns, tour, {std::to_string(display.factor)}) ||
+            !runMany(program("bare_window"), kTourRuns, floor, {size})) {
+            state.SkipWithError("a tour or a bare window failed");
+            return;
+        }
+        state.SetIterationTime(mediansOf(tour).whole / 1000);
+    }
+    const Medians t = mediansOf(tour), f = mediansOf(floor);
+    state.counters["peak_MiB"] = t.peak;
+    state.counters["floor_peak_MiB"] = f.peak;
+    const double ratio = t.peak / f.peak;
+    record({std::string("peak memory, lesson and every screen, ") + display.name, t.peak, "MiB",
+            "<= 2 x floor", ratio <= kProjectorMemoryTarget,
+            ratioText(("bare window " + size).c_str(), f.peak, "MiB", ratio)});
+}
+
 }  // namespace
 
 void registerStartUp() {
@@ -117,6 +144,14 @@ void registerMemory() {
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
+    for (const ProjectorDisplay& display : kProjectorDisplays) {
+        benchmark::RegisterBenchmark(
+            (std::string("process/peak memory of a tour at ") + display.name).c_str(),
+            [display](benchmark::State& s) { projectorTourMemory(s, display); })
+            ->Iterations(1)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
 }
 
 }  // namespace bench

@@ -9,6 +9,7 @@
 #include "forms/DropDownList.h"
 #include "forms/Font.h"
 #include "forms/Memory.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "program/Program.h"
@@ -42,21 +43,25 @@ bool chooseATerm(forms::Screens& screens) {
 
 }  // namespace
 
+// kindrel_tour [FACTOR]: at design size, or at that projector factor.
 int main(int argc, char** argv) {
     forms::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();
+    const forms::Scale scale(argc > 1 ? QString::fromLatin1(argv[1]).toDouble() : 1.0);
     bool allWell = true;
     {
         program::Program lesson;
         lesson.screens().onProgramEnd = [] {};
+        lesson.screens().setScale(scale);
         for (const testing_support::LessonStep& step : testing_support::typicalLesson())
             allWell = step.act(lesson.screens()) && allWell;
     }
     {
         program::Program tour;
         tour.screens().onProgramEnd = [] {};
+        tour.screens().setScale(scale);
         allWell =
             testing_support::openAndCloseEach(tour.screens(), tour.screens().definedNames()) &&
             allWell;

@@ -9,17 +9,18 @@
 
 namespace assets {
 
-QImage drawFrontBackground() {
+QImage drawFrontBackground(int scale) {
     constexpr int kWidth = 800, kHeight = 600;
-    QImage image = canvas(kWidth, kHeight, kScreenBlue);
+    QImage image = canvas(kWidth * scale, kHeight * scale, kScreenBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    drawAtScale(p, scale);
 
     // A soft light in the middle, no stronger than the texts over it can bear.
     QRadialGradient glow(QPointF(400, 300), 520);
     glow.setColorAt(0, QColor(255, 255, 255, 22));
     glow.setColorAt(1, QColor(0, 0, 40, 18));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(0, 0, kWidth, kHeight), glow);
 
     // Flat-topped hexagons sharing edges, like the carbon rings of graphite.
     const double side = 34;

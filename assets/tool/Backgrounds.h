@@ -5,7 +5,8 @@
 
 namespace assets {
 
-// 800 x 600 pixels, covering the whole client area of the front screen and the menus.
-QImage drawFrontBackground();
+// 800 x 600 pixels times `scale`, covering the whole client area of the front screen and the
+// menus.
+QImage drawFrontBackground(int scale = 1);
 
 }  // namespace assets

@@ -88,10 +88,11 @@ void paintIcon(QPainter& p, ButtonIcon icon) {
 
 }  // namespace
 
-QImage drawButton(const QString& word, ButtonIcon icon) {
-    QImage image = canvas(kWidth, kHeight, kHouseBlue);
+QImage drawButton(const QString& word, ButtonIcon icon, int scale) {
+    QImage image = canvas(kWidth * scale, kHeight * scale, kHouseBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    drawAtScale(p, scale);
 
     const QRectF face(0.5, 0.5, kWidth - 1, kHeight - 1);
     QLinearGradient shade(0, 0, 0, kHeight);
@@ -138,10 +139,11 @@ QImage drawButton(const QString& word, ButtonIcon icon) {
 
 namespace {
 
-QImage markBadge(const QColor& ink, const std::function<void(QPainter&)>& paintMark) {
-    QImage image = canvas(40, 40, kHouseBlue);
+QImage markBadge(const QColor& ink, const std::function<void(QPainter&)>& paintMark, int scale) {
+    QImage image = canvas(40 * scale, 40 * scale, kHouseBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    drawAtScale(p, scale);
     p.setPen(QPen(QColor(20, 20, 20), 2));
     p.setBrush(Qt::white);
     p.drawEllipse(QRectF(2, 2, 36, 36));
@@ -153,17 +155,23 @@ QImage markBadge(const QColor& ink, const std::function<void(QPainter&)>& paintM
 
 }  // namespace
 
-QImage drawTick() {
-    return markBadge(QColor(0, 150, 0), [](QPainter& p) {
-        p.drawPolyline(QPolygonF({{10.5, 20.5}, {17, 27.5}, {29.5, 12}}));
-    });
+QImage drawTick(int scale) {
+    return markBadge(
+        QColor(0, 150, 0),
+        [](QPainter& p) {
+            p.drawPolyline(QPolygonF({{10.5, 20.5}, {17, 27.5}, {29.5, 12}}));
+        },
+        scale);
 }
 
-QImage drawCross() {
-    return markBadge(QColor(210, 0, 0), [](QPainter& p) {
-        p.drawLine(QPointF(13, 13), QPointF(27, 27));
-        p.drawLine(QPointF(27, 13), QPointF(13, 27));
-    });
+QImage drawCross(int scale) {
+    return markBadge(
+        QColor(210, 0, 0),
+        [](QPainter& p) {
+            p.drawLine(QPointF(13, 13), QPointF(27, 27));
+            p.drawLine(QPointF(27, 13), QPointF(13, 27));
+        },
+        scale);
 }
 
 }  // namespace assets

@@ -12,6 +12,10 @@ QImage canvas(int width, int height, const QColor& fill) {
     return image;
 }
 
+void drawAtScale(QPainter& painter, int scale) {
+    if (scale != 1) painter.scale(scale, scale);
+}
+
 QFont tahoma(int pixels, bool bold) {
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(pixels);

@@ -24,23 +24,29 @@ QColor mix(const QColor& a, const QColor& b, double t) {
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
+// Samples across each pixel: three to a design pixel's side, however many pixels it now spans.
+int samplesAt(int scale) {
+    return std::max(1, (3 + scale - 1) / scale);
+}
+
 }  // namespace
 
-QImage drawJuliaSet() {
+QImage drawJuliaSet(int pictureScale) {
     // Filled Julia set of z -> z^2 + c, coloured by how fast each point escapes.
     const Complex c(-0.8, 0.156);
     constexpr int kMaxIterations = 300;
-    constexpr int kSamples = 3;  // per side, to smooth the edges
+    const int kSamples = samplesAt(pictureScale);  // per side, to smooth the edges
     const double scale = 3.55 / kWidth;
-    QImage image = canvas(kWidth, kHeight, Qt::black);
+    QImage image = canvas(kWidth * pictureScale, kHeight * pictureScale, Qt::black);
     const QColor night(8, 12, 48), blue(40, 110, 230), gold(255, 220, 60), inside(10, 10, 10);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             double r = 0, g = 0, b = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const double px = x + (sx + 0.5) / kSamples - kWidth / 2.0;
-                    const double py = y + (sy + 0.5) / kSamples - kHeight / 2.0;
+                    // In the pixels of the design size.
+                    const double px = (x + (sx + 0.5) / kSamples) / pictureScale - kWidth / 2.0;
+                    const double py = (y + (sy + 0.5) / kSamples) / pictureScale - kHeight / 2.0;
                     Complex z(px * scale, -py * scale);
                     int n = 0;
                     while (n < kMaxIterations && std::norm(z) < 256) {
@@ -65,7 +71,7 @@ QImage drawJuliaSet() {
     return image;
 }
 
-QImage drawJoukowskiAirfoil() {
+QImage drawJoukowskiAirfoil(int pictureScale) {
     // A circle through z = 1, offset from the origin, maps under w = z + 1/z onto an airfoil;
     // the flow round the circle, with the circulation that leaves the trailing edge smoothly,
     // maps onto the flow round the wing.
@@ -94,17 +100,19 @@ QImage drawJoukowskiAirfoil() {
         return potential.imag();
     };
 
-    QImage image = canvas(kWidth, kHeight, QColor(245, 248, 255));
-    // Streamlines: pixels where the stream function is near a multiple of the spacing.
-    constexpr int kSamples = 3;
+    QImage image = canvas(kWidth * pictureScale, kHeight * pictureScale, QColor(245, 248, 255));
+    // Streamlines: pixels where the stream function is near a multiple of the spacing, their
+    // width in the pixels of the design size.
+    const int kSamples = samplesAt(pictureScale);
     constexpr double kSpacing = 0.16;
     const QColor line(30, 90, 200);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             double ink = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const double px = x + (sx + 0.5) / kSamples, py = y + (sy + 0.5) / kSamples;
+                    const double px = (x + (sx + 0.5) / kSamples) / pictureScale;
+                    const double py = (y + (sy + 0.5) / kSamples) / pictureScale;
                     const Complex w((px - origin.x()) / scale, (origin.y() - py) / scale);
                     const Complex z = inverse(w);
                     if (std::abs(z - centre) < radius) continue;
@@ -137,6 +145,7 @@ QImage drawJoukowskiAirfoil() {
     }
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    drawAtScale(p, pictureScale);
     p.setPen(QPen(QColor(20, 20, 20), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(200, 200, 210));
     p.drawPath(wing);

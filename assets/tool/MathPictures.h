@@ -5,8 +5,10 @@
 
 namespace assets {
 
-// Both 364 x 160 pixels, to sit between the term list and the discussion panel.
-QImage drawJuliaSet();
-QImage drawJoukowskiAirfoil();
+// Both 364 x 160 pixels times `scale`, to sit between the term list and the discussion panel.
+// Computed pixel by pixel at the size asked for, with the same number of samples to each pixel
+// of the design size.
+QImage drawJuliaSet(int scale = 1);
+QImage drawJoukowskiAirfoil(int scale = 1);
 
 }  // namespace assets

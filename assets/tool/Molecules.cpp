@@ -161,22 +161,24 @@ void paintStick(QPainter& p, QPointF from, QPointF to, double width) {
 
 }  // namespace
 
-QImage drawAtom(Element element) {
-    QImage image = canvas(80, 80, kScreenBlue);
+QImage drawAtom(Element element, int scale) {
+    QImage image = canvas(80 * scale, 80 * scale, kScreenBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    drawAtScale(p, scale);
     const Style style = styleOf(element);
     paintBall(p, QPointF(40, 40), style.radius, style.colour);
     return image;
 }
 
-std::optional<QImage> drawMolecule(const QString& key) {
+std::optional<QImage> drawMolecule(const QString& key, int scale) {
     const std::optional<Molecule> molecule = moleculeOf(key);
     if (!molecule) return std::nullopt;
     constexpr int kWidth = 320, kHeight = 300, kMargin = 14;
-    QImage image = canvas(kWidth, kHeight, kScreenBlue);
+    QImage image = canvas(kWidth * scale, kHeight * scale, kScreenBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    drawAtScale(p, scale);
 
     // Linear and flat molecules are drawn face on; the others turned to show their shape.
     // Ammonia is seen face on to one hydrogen, a little from above: a tripod.

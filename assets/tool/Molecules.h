@@ -9,10 +9,11 @@ namespace assets {
 
 enum class Element { C, H, O, N, Cl };
 
-// 80 x 80 pixels (the 1200-twip key box): one shaded ball on the screen blue.
-QImage drawAtom(Element element);
+// 80 x 80 pixels (the 1200-twip key box) times `scale`: one shaded ball on the screen blue.
+QImage drawAtom(Element element, int scale = 1);
 
-// 320 x 300 pixels: the molecule of that key ("CO2", "HCl", ...); nothing for an unknown key.
-std::optional<QImage> drawMolecule(const QString& key);
+// 320 x 300 pixels times `scale`: the molecule of that key ("CO2", "HCl", ...); nothing for an
+// unknown key.
+std::optional<QImage> drawMolecule(const QString& key, int scale = 1);
 
 }  // namespace assets

@@ -1,4 +1,5 @@
-// kindrel_assets MANIFEST SVG_DIR OUT_DIR: writes every picture of the manifest under OUT_DIR.
+// kindrel_assets MANIFEST SVG_DIR OUT_DIR: writes every picture of the manifest under OUT_DIR,
+// each raster picture at 1, 2 and 3 times its size ("exit.jpg", "exit@2x.jpg", "exit@3x.jpg").
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,43 +16,49 @@
 #include "Molecules.h"
 #include "forms/Font.h"
 #include "forms/PictureManifest.h"
+#include "forms/Pictures.h"
 
 using namespace assets;
 
 namespace {
 
-// The pictures drawn by code, by the names the manifest gives them.
-using Drawing = std::function<std::optional<QImage>()>;
+// The pictures drawn by code, by the names the manifest gives them, at a scale.
+using Drawing = std::function<std::optional<QImage>(int scale)>;
 QHash<QString, Drawing> drawings() {
     QHash<QString, Drawing> all;
     const struct {
         const char* name;
         const char* word;
         ButtonIcon icon;
-    } buttons[] = {{"exit", "Exit", ButtonIcon::Exit},       {"next", "Next", ButtonIcon::Next},
-                   {"answer", "Answer", ButtonIcon::Answer}, {"check", "Check", ButtonIcon::Check},
-                   {"jotter", "Jotter", ButtonIcon::Jotter},
-                   {"scramble", "Scramble", ButtonIcon::Scramble}};
+    } buttons[] = {
+        {"exit", "Exit", ButtonIcon::Exit},       {"next", "Next", ButtonIcon::Next},
+        {"answer", "Answer", ButtonIcon::Answer}, {"check", "Check", ButtonIcon::Check},
+        {"jotter", "Jotter", ButtonIcon::Jotter}, {"scramble", "Scramble", ButtonIcon::Scramble}};
     for (const auto& button : buttons) {
-        all.insert(QStringLiteral("button-") + QLatin1String(button.name),
-                   [button] { return drawButton(QString::fromLatin1(button.word), button.icon); });
+        all.insert(QStringLiteral("button-") + QLatin1String(button.name), [button](int scale) {
+            return drawButton(QString::fromLatin1(button.word), button.icon, scale);
+        });
     }
-    all.insert(QStringLiteral("tick"), [] { return drawTick(); });
-    all.insert(QStringLiteral("cross"), [] { return drawCross(); });
-    all.insert(QStringLiteral("front-background"), [] { return drawFrontBackground(); });
+    all.insert(QStringLiteral("tick"), [](int scale) { return drawTick(scale); });
+    all.insert(QStringLiteral("cross"), [](int scale) { return drawCross(scale); });
+    all.insert(QStringLiteral("front-background"),
+               [](int scale) { return drawFrontBackground(scale); });
     const struct {
         const char* name;
         Element element;
-    } atoms[] = {{"C", Element::C}, {"H", Element::H}, {"O", Element::O}, {"N", Element::N},
+    } atoms[] = {{"C", Element::C},
+                 {"H", Element::H},
+                 {"O", Element::O},
+                 {"N", Element::N},
                  {"Cl", Element::Cl}};
     for (const auto& atom : atoms)
         all.insert(QStringLiteral("atom-") + QLatin1String(atom.name),
-                   [atom] { return drawAtom(atom.element); });
+                   [atom](int scale) { return drawAtom(atom.element, scale); });
     for (const char* key : {"CO2", "H2", "H2O", "CH4", "NH3", "HCl", "N2", "O2", "CCl4", "CO"})
         all.insert(QStringLiteral("molecule-") + QLatin1String(key),
-                   [key] { return drawMolecule(QString::fromLatin1(key)); });
-    all.insert(QStringLiteral("julia"), [] { return drawJuliaSet(); });
-    all.insert(QStringLiteral("airfoil"), [] { return drawJoukowskiAirfoil(); });
+                   [key](int scale) { return drawMolecule(QString::fromLatin1(key), scale); });
+    all.insert(QStringLiteral("julia"), [](int scale) { return drawJuliaSet(scale); });
+    all.insert(QStringLiteral("airfoil"), [](int scale) { return drawJoukowskiAirfoil(scale); });
     return all;
 }
 
@@ -66,8 +73,8 @@ struct Writer {
     }
     void bytes(const QString& file, const QByteArray& data) {
         QFile f(out.filePath(file));
-        if (!QDir().mkpath(QFileInfo(out.filePath(file)).path()) ||
-            !f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+        if (!QDir().mkpath(QFileInfo(out.filePath(file)).path()) || !f.open(QIODevice::WriteOnly) ||
+            f.write(data) != data.size())
             fail(file, "could not write it");
     }
     void fail(const QString& file, const char* why) {
@@ -107,26 +114,28 @@ int main(int argc, char** argv) {
             w.bytes(file, boardMetafile());
             continue;
         }
-        std::optional<QImage> image;
-        if (picture.isSvg()) {
-            image = renderSvg(svgDir.filePath(picture.sourceName()), picture.size.width(),
-                              picture.size.height(), picture.background);
-        } else if (const auto drawing = drawn.constFind(picture.sourceName());
-                   drawing != drawn.constEnd()) {
-            image = (*drawing)();
-        } else {
+        const auto drawing = drawn.constFind(picture.sourceName());
+        if (!picture.isSvg() && drawing == drawn.constEnd()) {
             w.fail(file, "no drawing of that name");
             continue;
         }
-        if (!image) {
-            w.fail(file, "its source could not be drawn");
-            continue;
+        for (int scale : forms::Pictures::kVariants) {
+            const QString variant = forms::Pictures::variantPath(file, scale);
+            const QSize size = picture.size * scale;
+            const std::optional<QImage> image =
+                picture.isSvg() ? renderSvg(svgDir.filePath(picture.sourceName()), size.width(),
+                                            size.height(), picture.background)
+                                : (*drawing)(scale);
+            if (!image) {
+                w.fail(variant, "its source could not be drawn");
+                break;
+            }
+            if (image->size() != size) {
+                w.fail(variant, "drawn at another size than the manifest gives");
+                break;
+            }
+            w.jpeg(variant, *image);
         }
-        if (image->size() != picture.size) {
-            w.fail(file, "drawn at another size than the manifest gives");
-            continue;
-        }
-        w.jpeg(file, *image);
     }
     return w.failures == 0 ? 0 : 1;
 }

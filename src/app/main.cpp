@@ -1,11 +1,27 @@
 // Chemistry Key Stage 3 Kindrel: starts on the title screen.
 #include <QApplication>
+#include <cstdio>
 
 #include "forms/Font.h"
 #include "forms/Memory.h"
+#include "program/Options.h"
 #include "program/Program.h"
 
 int main(int argc, char** argv) {
+    // Read before Qt starts, so that the help and a mistaken option need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const program::ParsedOptions parsed = program::parseOptions(arguments);
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "kindrel: %s\nTry 'kindrel --help' for the options.\n",
+                     qPrintable(parsed.error));
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::fputs(qPrintable(program::usage()), stdout);
+        return 0;
+    }
+
     forms::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kindrel"));
@@ -15,6 +31,6 @@ int main(int argc, char** argv) {
     forms::registerHouseFonts();
 
     program::Program program;
-    program.start();
+    program.start(parsed.options);
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "forms/Bevel.h"
 #include "forms/DropDownList.h"
 #include "forms/Platform.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 
@@ -54,7 +55,8 @@ class ComboField final : public QWidget {
 };
 
 ComboBox::ComboBox(Screen& screen, Container& container, QString name, int index)
-    : Control(screen, container, std::move(name), index), m_font(tahoma(8.25f).toQFont()) {
+    : Control(screen, container, std::move(name), index) {
+    m_font = m_fontSpec.toQFont(scale().factor());
     attachWidget(new ComboField(*this, container.surface()));
     widget()->setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
@@ -83,8 +85,15 @@ void ComboBox::setText(const QString& text) {
 }
 
 void ComboBox::setFont(const FontSpec& font) {
-    m_font = font.toQFont();
+    m_fontSpec = font;
+    m_font = font.toQFont(scale().factor());
     repaint();
+}
+
+void ComboBox::rescaled() {
+    // An open list belongs to the old size; it closes as a press elsewhere would close it.
+    if (m_list) m_list->close();
+    m_font = m_fontSpec.toQFont(scale().factor());
 }
 
 void ComboBox::setColours(Colour fore, Colour back) {
@@ -129,25 +138,28 @@ void ComboBox::choose(int i) {
 void ComboBox::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     const QColor face(kButtonFace);
+    const int line = scale().pixels(1);
     painter.fillRect(area, QColor(m_back));
-    drawSunkenEdge(painter, area, face);
-    const QRect inside = area.adjusted(2, 2, -2, -2);
-    const int buttonWidth = std::min(inside.height(), DropDownList::kMinScrollBarWidth);
+    drawSunkenEdge(painter, area, face, line);
+    const QRect inside = area.adjusted(2 * line, 2 * line, -2 * line, -2 * line);
+    const int buttonWidth =
+        std::min(inside.height(), scale().pixels(DropDownList::kMinScrollBarWidth));
     const QRect button(inside.right() - buttonWidth + 1, inside.top(), buttonWidth,
                        inside.height());
     painter.fillRect(button, face);
-    drawRaisedEdge(painter, button, face);
-    drawArrow(painter, button.translated(isDroppedDown() ? 1 : 0, isDroppedDown() ? 1 : 0), false,
+    drawRaisedEdge(painter, button, face, line);
+    const int pressed = isDroppedDown() ? line : 0;
+    drawArrow(painter, button.translated(pressed, pressed), false,
               isEnabled() ? QColor(kBlack) : face.darker(170));
 
-    const QRect text = inside.adjusted(2, 0, -buttonWidth - 2, 0);
+    const QRect text = inside.adjusted(2 * line, 0, -buttonWidth - 2 * line, 0);
     painter.setFont(m_font);
     painter.setPen(isEnabled() ? QColor(m_fore) : face.darker(170));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(m_text, Qt::ElideRight, text.width()));
     if (widget()->hasFocus()) {
-        painter.setPen(QPen(QColor(m_fore), 1, Qt::DotLine));
-        painter.drawRect(text.adjusted(-1, 1, 0, -2));
+        painter.setPen(QPen(QColor(m_fore), line, Qt::DotLine));
+        painter.drawRect(text.adjusted(-line, line, 0, -2 * line));
     }
 }
 

@@ -25,6 +25,7 @@ class ComboBox : public Control {
     int count() const { return static_cast<int>(m_items.size()); }
     const QString& text() const { return m_text; }
     void setText(const QString& text);
+    // At the scale: the field and its list are laid out in display pixels.
     const QFont& font() const { return m_font; }
     void setFont(const FontSpec& font);
     Colour foreColour() const { return m_fore; }
@@ -47,6 +48,7 @@ class ComboBox : public Control {
 
   protected:
     void paint(QPainter& painter) override;
+    void rescaled() override;
 
   private:
     friend class ComboField;
@@ -54,6 +56,7 @@ class ComboBox : public Control {
 
     QStringList m_items;
     QString m_text;
+    FontSpec m_fontSpec = tahoma(8.25f);
     QFont m_font;
     Colour m_fore = kBlack;
     Colour m_back = kWhite;

@@ -4,6 +4,7 @@
 
 #include "forms/Bevel.h"
 #include "forms/Pictures.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 
 namespace forms {
@@ -34,7 +35,7 @@ void CommandButton::setBackColour(Colour colour) {
 }
 
 bool CommandButton::loadPicture(const QString& designPath) {
-    std::optional<QImage> picture = screen().pictures().load(designPath);
+    std::optional<QImage> picture = screen().pictures().load(designPath, scale().factor());
     if (!picture) return false;
     m_picture = *picture;
     repaint();
@@ -72,24 +73,37 @@ void CommandButton::copyLookFrom(const Control& other) {
     }
 }
 
+void CommandButton::rescaled() {
+    m_picture = screen().pictures().rechoose(m_picture, scale().factor());
+}
+
 void CommandButton::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     const QColor face(m_back);
+    const Scale& s = scale();
     painter.fillRect(area, face);
-    drawRaisedEdge(painter, area, face);
+    drawRaisedEdge(painter, area, face, s.pixels(1));
     if (!m_picture.isNull()) {
-        const QPoint at((area.width() - m_picture.width()) / 2,
-                        (area.height() - m_picture.height()) / 2);
-        painter.drawImage(at, m_picture);
+        // A house button's picture is its face, edge to edge at any scale; any other is centred.
+        const QSize design = designSize(m_picture);
+        if (design == designArea().size()) {
+            drawPicture(painter, area, m_picture, s);
+        } else {
+            const QSize size = s.pixels(design);
+            const QPoint at((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+            drawPicture(painter, QRect(at, size), m_picture, s);
+        }
     }
     if (!m_caption.isEmpty()) {
         painter.setFont(m_font);
         painter.setPen(isEnabled() ? QColor(kBlack) : face.darker(170));
-        painter.drawText(area, Qt::AlignCenter, m_caption);
+        drawDesignText(painter, s, designArea(), Qt::AlignCenter, m_caption);
         if (hasFocus()) {
-            QPen dots(QColor(kBlack), 1, Qt::DotLine);
+            QPen dots(QColor(kBlack), s.pixels(1), Qt::DotLine);
             painter.setPen(dots);
-            painter.drawRect(area.adjusted(3, 3, -4, -4));
+            const int inset = s.pixels(3);
+            painter.drawRect(
+                area.adjusted(inset, inset, -inset - s.pixels(1), -inset - s.pixels(1)));
         }
     }
 }

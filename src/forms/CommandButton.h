@@ -35,6 +35,7 @@ class CommandButton : public Control {
 
   protected:
     void paint(QPainter& painter) override;
+    void rescaled() override;
     bool keyPress(int key) override;
 
   private:

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 
 namespace forms {
@@ -51,8 +52,22 @@ void Control::repaint() {
     if (m_widget) m_widget->update();
 }
 
+const Scale& Control::scale() const {
+    return m_screen.scale();
+}
+
+QRect Control::designArea() const {
+    return {QPoint(0, 0), m_rect.toPixels().size()};
+}
+
 void Control::applyGeometry() {
-    if (m_widget) m_widget->setGeometry(m_rect.toPixels());
+    if (m_widget) m_widget->setGeometry(scale().toPixels(m_rect));
+}
+
+void Control::rescale() {
+    applyGeometry();
+    rescaled();
+    repaint();
 }
 
 void Control::setRect(const TwipRect& rect) {
@@ -121,8 +136,9 @@ MouseEvent Control::twipEvent(int button, QPointF pos) const {
     // Measured from the control's own corner in twips, not from the pixel its widget was rounded
     // to: a label dragged by its centre would otherwise wobble by a pixel from move to move.
     const QPoint origin = m_widget ? m_widget->pos() : QPoint();
-    return {button, toTwips(pos.x() + origin.x()) - m_rect.left,
-            toTwips(pos.y() + origin.y()) - m_rect.top};
+    const Scale& s = scale();
+    return {button, s.toTwips(pos.x() + origin.x()) - m_rect.left,
+            s.toTwips(pos.y() + origin.y()) - m_rect.top};
 }
 
 void Control::dispatchPress(int button, QPointF pos) {

@@ -13,6 +13,7 @@ class QPainter;
 
 namespace forms {
 
+class Scale;
 class Screen;
 class Container;
 
@@ -73,13 +74,21 @@ class Control {
     // Run-time copies of array element 0 ("Load Label2(1)") take its look and size.
     virtual void copyLookFrom(const Control& other);
 
+    // Applies the geometry again, and whatever else depends on the scale, and repaints.
+    void rescale();
+
   protected:
     // Called once by the subclass constructor with the widget that shows it; defaults to a
     // plain widget that paints through paint().
     void attachWidget(QWidget* widget);
     void attachPaintedWidget();
     void repaint();
+    const Scale& scale() const;
+    // The control's area in the pixels of the designs: the rectangle its text is laid out in.
+    QRect designArea() const;
     virtual void paint(QPainter&) {}
+    // After the scale has changed and the geometry has been applied again.
+    virtual void rescaled() {}
     virtual void rectChanged() {}
     // A key pressed while the control has the focus; true when it was used.
     virtual bool keyPress(int /*key*/) { return false; }

@@ -6,10 +6,10 @@
 
 namespace forms {
 
-QFont FontSpec::toQFont() const {
+QFont FontSpec::toQFont(double factor) const {
     QFont font(family);
     // Points at 96 dpi, as the designs were drawn: 1 pt = 4/3 px.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 4.0 / 3.0))));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 4.0 / 3.0 * factor))));
     font.setBold(bold);
     font.setStyleHint(family == QLatin1String("Times New Roman") ? QFont::Serif : QFont::SansSerif);
     return font;

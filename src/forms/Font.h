@@ -11,7 +11,9 @@ struct FontSpec {
     float points = 8.25f;
     bool bold = false;
 
-    QFont toQFont() const;
+    // At `factor` times the design size, for what is laid out in display pixels (a drop-down's
+    // rows); what is laid out in twips measures the design size and is drawn scaled.
+    QFont toQFont(double factor = 1.0) const;
     bool operator==(const FontSpec&) const = default;
 };
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/Scale.h"
+
 namespace forms {
 
 namespace {
@@ -174,16 +176,17 @@ void Label::fitToText() {
 void Label::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     if (m_look.opaque) painter.fillRect(area, QColor(m_look.back));
-    QRect textArea = area;
+    // The text is laid out as at design size, so that it wraps as the designs were checked.
+    QRect textArea = designArea();
     if (m_look.border) {
-        painter.setPen(QPen(QColor(kBlack), 1));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
-        textArea = area.adjusted(1, 1, -1, -1);
+        drawOutline(painter, area, scale().pixels(1), QColor(kBlack));
+        textArea = textArea.adjusted(1, 1, -1, -1);
     }
     if (m_highlighted) {
         // Inside the label, so that it needs no room beyond it and no repaint of what is beneath.
-        const int inset = kHighlightWidthPx / 2;
-        painter.setPen(QPen(QColor(kHighlightColour), kHighlightWidthPx, Qt::SolidLine,
+        const int widthPx = scale().pixels(kHighlightWidthPx);
+        const int inset = widthPx / 2;
+        painter.setPen(QPen(QColor(kHighlightColour), widthPx, Qt::SolidLine,
                             Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
@@ -198,7 +201,8 @@ void Label::paint(QPainter& painter) {
         textArea = textArea.marginsRemoved(m_inkRoom);
     }
     const int vertical = m_look.centreVertically ? Qt::AlignVCenter : Qt::AlignTop;
-    painter.drawText(textArea, alignmentFlags(m_look.align) | vertical | wrap, m_caption);
+    drawDesignText(painter, scale(), textArea, alignmentFlags(m_look.align) | vertical | wrap,
+                   m_caption);
 }
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "forms/Pictures.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 
 namespace forms {
@@ -13,7 +14,7 @@ PictureBox::PictureBox(Screen& screen, Container& container, QString name, int i
 }
 
 bool PictureBox::loadPicture(const QString& designPath) {
-    std::optional<QImage> picture = screen().pictures().load(designPath);
+    std::optional<QImage> picture = screen().pictures().load(designPath, scale().factor());
     if (!picture) return false;
     setPicture(*picture);
     return true;
@@ -22,9 +23,10 @@ bool PictureBox::loadPicture(const QString& designPath) {
 void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
     if (m_autoSize && !picture.isNull()) {
+        // The same twips at any scale: the picture's size as the designs count pixels.
         const float border = m_border ? 2 * kTwipsPerPixel : 0;
-        setRect(
-            {left(), top(), toTwips(picture.width()) + border, toTwips(picture.height()) + border});
+        const QSize size = designSize(picture);
+        setRect({left(), top(), toTwips(size.width()) + border, toTwips(size.height()) + border});
     }
     repaint();
 }
@@ -67,20 +69,28 @@ void PictureBox::copyLookFrom(const Control& other) {
     }
 }
 
+void PictureBox::rescaled() {
+    m_picture = screen().pictures().rechoose(m_picture, scale().factor());
+}
+
 void PictureBox::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     if (m_opaque) painter.fillRect(area, QColor(m_back));
-    const QRect inner = m_border ? area.adjusted(1, 1, -1, -1) : area;
+    const int line = scale().pixels(1);
+    const QRect inner = m_border ? area.adjusted(line, line, -line, -line) : area;
     if (!m_picture.isNull()) {
-        if (m_stretch)
-            painter.drawImage(inner, m_picture);
-        else
-            painter.drawImage(inner.topLeft(), m_picture);
+        if (m_stretch) {
+            if (!scale().isDesignSize()) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(inner, m_picture, m_picture.rect());
+        } else if (designSize(m_picture) ==
+                   designArea().size() - QSize(2, 2) * (m_border ? 1 : 0)) {
+            // As large as the box: edge to edge at any scale.
+            drawPicture(painter, inner, m_picture, scale());
+        } else {
+            drawPicture(painter, inner.topLeft(), m_picture, scale());
+        }
     }
-    if (m_border) {
-        painter.setPen(QPen(QColor(kBlack), 1));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
-    }
+    if (m_border) drawOutline(painter, area, line, QColor(kBlack));
 }
 
 }  // namespace forms

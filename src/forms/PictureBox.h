@@ -33,6 +33,7 @@ class PictureBox : public Control {
 
   protected:
     void paint(QPainter& painter) override;
+    void rescaled() override;
 
   private:
     QImage m_picture;

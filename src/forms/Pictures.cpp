@@ -9,12 +9,14 @@
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
 #include <QImageReader>
-#include <algorithm>
-#include <vector>
 #include <QPluginLoader>
+#include <QThreadPool>
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <vector>
 
+#include "forms/Scale.h"
 #include "forms/WmfReader.h"
 
 namespace forms {
@@ -96,9 +98,28 @@ QString Pictures::resolve(const QString& designPath) const {
     return {};
 }
 
-std::optional<QImage> Pictures::decode(const QByteArray& bytes) {
+QString Pictures::variantPath(const QString& designPath, int variant) {
+    if (variant == 1) return designPath;
+    // Before the extension of the file name itself, whatever dots its folders have.
+    const qsizetype folderEnd = std::max(designPath.lastIndexOf(QLatin1Char('\\')),
+                                         designPath.lastIndexOf(QLatin1Char('/')));
+    qsizetype dot = designPath.lastIndexOf(QLatin1Char('.'));
+    if (dot <= folderEnd) dot = designPath.size();
+    return designPath.left(dot) + QStringLiteral("@%1x").arg(variant) + designPath.mid(dot);
+}
+
+std::vector<int> Pictures::variantOrder(double factor) {
+    std::vector<int> order;
+    for (int variant : kVariants)
+        if (variant >= factor - 1e-6) order.push_back(variant);
+    for (auto it = std::rbegin(kVariants); it != std::rend(kVariants); ++it)
+        if (*it < factor - 1e-6) order.push_back(*it);
+    return order;
+}
+
+std::optional<QImage> Pictures::decode(const QByteArray& bytes, double metafileFactor) {
     if (bytes.isEmpty()) return std::nullopt;
-    if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes);
+    if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes, metafileFactor);
 
     // A JPEG cut short decodes "successfully" with the rest filled in grey: a half-copied file
     // must not pass for a picture, so its end-of-image marker has to be there.
@@ -126,30 +147,98 @@ std::optional<QImage> Pictures::decode(const QByteArray& bytes) {
     return image;
 }
 
-std::optional<QImage> Pictures::load(const QString& designPath) {
-    const QString path = resolve(designPath);
-    if (path.isEmpty()) return std::nullopt;
-    const QFileInfo info(path);
+std::optional<QImage> Pictures::load(const QString& designPath, double factor) {
+    factor = Scale(factor).factor();
+    for (int variant : variantOrder(factor)) {
+        const QString file = resolve(variantPath(designPath, variant));
+        if (file.isEmpty()) continue;
+        if (std::optional<QImage> image = loadFile(designPath, file, variant, factor)) return image;
+    }
+    return std::nullopt;
+}
+
+void Pictures::prefetch(const QString& designPath, double factor) {
+    factor = Scale(factor).factor();
+    // At design size every picture reads in a millisecond or two: a worker would only add a
+    // thread to start and to wait for at the end.
+    if (factor == Scale::kDesignSize) return;
+    for (int variant : variantOrder(factor)) {
+        const QString file = resolve(variantPath(designPath, variant));
+        if (file.isEmpty()) continue;
+        const QString key = file + QLatin1Char('|') + QString::number(factor);
+        // A few at a time: one that is never collected holds its picture until the lookup goes.
+        if (m_cache.contains(key) || m_pending.contains(key) || m_pending.size() >= kMaxPending)
+            return;
+        // Made before any worker needs it: the JPEG plugin is loaded once, here.
+        jpegPlugin();
+        auto promise = std::make_shared<std::promise<std::optional<QImage>>>();
+        const QFileInfo info(file);
+        m_pending.insert(
+            key,
+            Pending{info.size(), info.lastModified().toMSecsSinceEpoch(),
+                    std::make_shared<std::future<std::optional<QImage>>>(promise->get_future())});
+        QThreadPool::globalInstance()->start([promise, file, variant, factor] {
+            promise->set_value(readAt(file, variant, factor));
+        });
+        return;
+    }
+}
+
+std::optional<QImage> Pictures::readAt(const QString& file, int variant, double factor) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() <= 0 || in.size() > kMaxFileBytes)
+        return std::nullopt;
+    // Asking for the most a file may hold would allocate that much for every picture read.
+    std::optional<QImage> image = decode(in.read(std::min(in.size(), kMaxFileBytes)), factor);
+    if (!image) return std::nullopt;
+    // A metafile comes drawn at the factor already; a raster picture is at its variant's size.
+    if (image->devicePixelRatio() == 1.0 && variant != 1) image->setDevicePixelRatio(variant);
+    if (std::abs(image->devicePixelRatio() - factor) > 1e-6) {
+        QImage scaled = image->scaled(Scale(factor).pixels(designSize(*image)),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(factor);
+        image = std::move(scaled);
+    }
+    return image;
+}
+
+std::optional<QImage> Pictures::loadFile(const QString& designPath, const QString& file,
+                                         int variant, double factor) {
+    const QFileInfo info(file);
     if (info.size() <= 0 || info.size() > kMaxFileBytes) return std::nullopt;
     const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+    const QString key = file + QLatin1Char('|') + QString::number(factor);
 
-    if (auto it = m_cache.find(path); it != m_cache.end()) {
+    if (auto it = m_cache.find(key); it != m_cache.end()) {
         if (it->size == info.size() && it->modified == modified) {
             it->lastUse = ++m_useClock;
             return it->image;
         }
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    // Asking for the most a file may hold would allocate that much for every picture read.
-    std::optional<QImage> image = decode(file.read(std::min(file.size(), kMaxFileBytes)));
+    std::optional<QImage> image;
+    if (const Pending pending = m_pending.take(key); pending.image) {
+        // Read on a worker already, or being read: the wait is at most what reading here takes.
+        std::optional<QImage> ahead = pending.image->get();
+        if (pending.size == info.size() && pending.modified == modified) image = std::move(ahead);
+    }
+    if (!image) image = readAt(file, variant, factor);
     if (!image) {
-        m_cache.remove(path);
+        m_cache.remove(key);
         return std::nullopt;
     }
-    m_cache.insert(path, Cached{info.size(), modified, *image, ++m_useClock});
-    trimCache(path);
+    m_cache.insert(key, Cached{info.size(), modified, *image, ++m_useClock, designPath});
+    trimCache(key);
     return image;
+}
+
+QImage Pictures::rechoose(const QImage& picture, double factor) {
+    if (picture.isNull()) return picture;
+    for (const Cached& cached : std::as_const(m_cache)) {
+        if (cached.image.cacheKey() != picture.cacheKey()) continue;
+        // Should the files have gone meanwhile, the picture on show stays.
+        return load(cached.designPath, factor).value_or(picture);
+    }
+    return picture;
 }
 
 qint64 Pictures::idleCacheBytes() const {

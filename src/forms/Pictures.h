@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <future>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace forms {
 
@@ -20,10 +23,33 @@ class Pictures {
     QString resolve(const QString& designPath) const;
 
     // A failed load (missing, empty, truncated, not a picture, absurdly large) gives nothing.
-    std::optional<QImage> load(const QString& designPath);
+    // A raster picture is made at 1, 2 and 3 times its design size, "exit.jpg", "exit@2x.jpg"
+    // and "exit@3x.jpg" side by side: the smallest that is at least `factor` is read, or when
+    // that one is missing or broken the next available, larger ones first, and a picture not
+    // made at the factor is smoothly scaled to it, once, here. A metafile is drawn at the factor.
+    // The image carries the factor as its device pixel ratio: its size over the ratio is its
+    // design size.
+    std::optional<QImage> load(const QString& designPath, double factor = 1.0);
 
-    // Decodes picture bytes; JPEG and the other Qt formats, and placeable Windows Metafiles.
-    static std::optional<QImage> decode(const QByteArray& bytes);
+    // A picture this lookup gave, chosen again for another factor; any other picture as it is.
+    QImage rechoose(const QImage& picture, double factor);
+
+    // Starts reading a picture at a factor on a worker thread, for load() to collect: pictures
+    // a screen is about to show, read side by side, or while the teacher still reads the screen
+    // before. A file that changes or fails meanwhile is read again by load(). Only in projector
+    // mode, where pictures are large.
+    void prefetch(const QString& designPath, double factor);
+
+    // Decodes picture bytes; JPEG and the other Qt formats, and placeable Windows Metafiles
+    // (drawn at `metafileFactor` times their natural size).
+    static std::optional<QImage> decode(const QByteArray& bytes, double metafileFactor = 1.0);
+
+    // The sizes every raster picture is made at, and the file of each: "Images\exit.jpg" at 2
+    // is "Images\exit@2x.jpg".
+    static constexpr int kVariants[] = {1, 2, 3};
+    static QString variantPath(const QString& designPath, int variant);
+    // The variants in the order they are tried at a factor.
+    static std::vector<int> variantOrder(double factor);
 
     // Largest picture accepted, in pixels per side; a school projector needs nothing near it.
     static constexpr int kMaxSide = 8192;
@@ -34,22 +60,36 @@ class Pictures {
 
     // Pictures that no screen shows any more are kept only up to this many bytes, the most
     // recently used first: enough for the shared ones a lesson comes back to.
-public:
+  public:
     // Bytes of decoded pictures the cache holds that nothing else shows.
     qint64 idleCacheBytes() const;
 
-private:
+  private:
     static constexpr qint64 kIdleCacheBytes = qint64{2} * 1024 * 1024;
+    static constexpr qsizetype kMaxPending = 16;
     void trimCache(const QString& newest);
 
+    // One picture read from one file, at one factor.
     struct Cached {
         qint64 size = 0;
         qint64 modified = 0;
         QImage image;
         quint64 lastUse = 0;
+        QString designPath;
     };
+    std::optional<QImage> loadFile(const QString& designPath, const QString& file, int variant,
+                                   double factor);
+    // Reads, decodes and scales one file; touches nothing of the lookup's, so any thread may.
+    static std::optional<QImage> readAt(const QString& file, int variant, double factor);
     QStringList m_roots;
     QHash<QString, Cached> m_cache;
+    // Pictures being read ahead, with the file's size and time as they were then.
+    struct Pending {
+        qint64 size = 0;
+        qint64 modified = 0;
+        std::shared_ptr<std::future<std::optional<QImage>>> image;
+    };
+    QHash<QString, Pending> m_pending;
     quint64 m_useClock = 0;
 };
 

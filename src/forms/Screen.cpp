@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "forms/Pictures.h"
+#include "forms/Platform.h"
 #include "forms/ScreenWindow.h"
 #include "forms/Screens.h"
 
@@ -27,6 +28,13 @@ Platform& Screen::platform() const {
 }
 Pictures& Screen::pictures() const {
     return m_screens.pictures();
+}
+const Scale& Screen::scale() const {
+    return m_screens.scale();
+}
+
+QSizeF Screen::displaySize() const {
+    return platform().displaySize() / scale().factor();
 }
 
 QWidget* Screen::window() const {
@@ -54,7 +62,7 @@ void Screen::setPicture(const QImage& picture) {
 }
 
 bool Screen::loadPicture(const QString& designPath) {
-    std::optional<QImage> picture = pictures().load(designPath);
+    std::optional<QImage> picture = pictures().load(designPath, scale().factor());
     if (!picture) return false;
     setPicture(*picture);
     return true;
@@ -95,10 +103,55 @@ void Screen::setClientSize(float width, float height) {
     applyWindowGeometry();
 }
 
+void Screen::setKeptOnDisplay(bool kept) {
+    m_keptOnDisplay = kept;
+    applyWindowGeometry();
+}
+
 void Screen::applyWindowGeometry() {
-    const QSize client(std::max(1, toPixels(clientWidth())), std::max(1, toPixels(clientHeight())));
+    const Scale& s = scale();
+    m_laidAt = s;
+    QSize client(std::max(1, s.toPixels(clientWidth())), std::max(1, s.toPixels(clientHeight())));
+    const QPoint at(s.toPixels(m_outer.left), s.toPixels(m_outer.top));
+    if (m_keptOnDisplay) {
+        const QSizeF twips = platform().displaySize();
+        const QRect display(0, 0, toPixels(static_cast<float>(twips.width())),
+                            toPixels(static_cast<float>(twips.height())));
+        if (!s.isDesignSize()) {
+            client.setHeight(
+                std::clamp(display.height() - s.toPixels(kDecorationHeight), 1, client.height()));
+        }
+        // Where the client area falls below a title bar and inside a border of the allowance.
+        const int side = s.toPixels(kDecorationWidth / 2);
+        QRect placed(at + QPoint(side, s.toPixels(kDecorationHeight - kDecorationWidth / 2)),
+                     client);
+        if (!display.contains(placed)) {
+            // A display too small for the whole client area keeps its top-left corner.
+            if (placed.right() > display.right()) placed.moveRight(display.right());
+            if (placed.bottom() > display.bottom()) placed.moveBottom(display.bottom());
+            if (placed.left() < 0) placed.moveLeft(0);
+            if (placed.top() < 0) placed.moveTop(0);
+            m_window->setFixedSize(client);
+            m_window->setGeometry(placed);
+            return;
+        }
+    }
     m_window->setFixedSize(client);
-    m_window->move(toPixels(m_outer.left), toPixels(m_outer.top));
+    m_window->move(at);
+}
+
+void Screen::rescale() {
+    // A screen keeps its place against the middle of the display, so that a centred screen
+    // stays centred at its new size.
+    const QSizeF before = platform().displaySize() / m_laidAt.factor();
+    const QSizeF after = displaySize();
+    m_outer.left += static_cast<float>((after.width() - before.width()) / 2);
+    m_outer.top += static_cast<float>((after.height() - before.height()) / 2);
+    applyWindowGeometry();
+    m_picture = pictures().rechoose(m_picture, scale().factor());
+    for (const auto& control : m_controls) control->rescale();
+    scaleChanged();
+    m_window->update();
 }
 
 void Screen::show() {
@@ -137,8 +190,13 @@ void Screen::updateArea(const QRect& area) {
 }
 
 void Screen::paintBackground(QPainter& painter, const QRect& dirty) {
-    painter.fillRect(dirty, QColor(m_back));
-    if (!m_picture.isNull()) painter.drawImage(dirty.topLeft(), m_picture, dirty);
+    // An opaque picture made for the scale that covers the area paints all of it: the colour
+    // beneath would be a second pass over a whole projector-sized window.
+    const bool covered = !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
+                         std::abs(m_picture.devicePixelRatio() - scale().factor()) < 1e-6 &&
+                         m_picture.rect().contains(dirty);
+    if (!covered) painter.fillRect(dirty, QColor(m_back));
+    drawPictureArea(painter, dirty, m_picture, scale());
 }
 
 }  // namespace forms

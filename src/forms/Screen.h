@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "forms/Colour.h"
 #include "forms/Control.h"
+#include "forms/Scale.h"
 
 class QIcon;
 
@@ -40,6 +42,11 @@ class Screen : public Container {
     Screens& screens() const { return m_screens; }
     Platform& platform() const;
     Pictures& pictures() const;
+    const Scale& scale() const;
+
+    // The display as the screens measure it: in projector mode the same display holds fewer,
+    // larger twips, so that a screen centred by its twips is centred at its scaled size.
+    QSizeF displaySize() const;
 
     // The load handler; the registry runs it once, right after the screen is created.
     virtual void load() {}
@@ -68,6 +75,10 @@ class Screen : public Container {
     void setWidth(float width);
     void setHeight(float height);
     void setClientSize(float width, float height);
+    // The window's client area kept whole on the display, moved up and in as far as needed and,
+    // when larger than design size, no taller than the display leaves room for. Its twips stay
+    // as they are; only where and how large the window is drawn changes.
+    void setKeptOnDisplay(bool kept);
     float clientWidth() const { return m_outer.width - kDecorationWidth; }
     float clientHeight() const { return m_outer.height - kDecorationHeight; }
 
@@ -126,7 +137,13 @@ class Screen : public Container {
     // Repaints part of the client area (pixels).
     void updateArea(const QRect& area);
 
+    // Draws the window and every control again at the registry's scale; pictures read from the
+    // picture files are chosen again for it.
+    void rescale();
+
   protected:
+    // After rescale() has re-laid the controls: for what a screen draws or fits itself.
+    virtual void scaleChanged() {}
     // Paints the client area beneath the controls: the back colour, then the picture.
     virtual void paintBackground(QPainter& painter, const QRect& dirty);
 
@@ -141,6 +158,9 @@ class Screen : public Container {
     Colour m_back = kButtonFace;
     QImage m_picture;
     bool m_hasIcon = true;
+    bool m_keptOnDisplay = false;
+    // The scale the window was last laid out at, to keep its place when that changes.
+    Scale m_laidAt;
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<std::unique_ptr<ControlArrayBase>> m_arrayStore;
     QHash<QString, Control*> m_singles;

@@ -24,23 +24,23 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
     m_screen.paintBackground(painter, event->rect());
 }
 
-static MouseEvent twipEvent(int button, const QPointF& pos) {
-    return {button, toTwips(pos.x()), toTwips(pos.y())};
+static MouseEvent twipEvent(const Screen& screen, int button, const QPointF& pos) {
+    return {button, screen.scale().toTwips(pos.x()), screen.scale().toTwips(pos.y())};
 }
 
 void ScreenWindow::mousePressEvent(QMouseEvent* event) {
     if (m_screen.onMouseDown)
-        m_screen.onMouseDown(twipEvent(buttonCode(event->button()), event->position()));
+        m_screen.onMouseDown(twipEvent(m_screen, buttonCode(event->button()), event->position()));
 }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent* event) {
     if (m_screen.onMouseMove)
-        m_screen.onMouseMove(twipEvent(buttonState(event->buttons()), event->position()));
+        m_screen.onMouseMove(twipEvent(m_screen, buttonState(event->buttons()), event->position()));
 }
 
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (m_screen.onMouseUp)
-        m_screen.onMouseUp(twipEvent(buttonCode(event->button()), event->position()));
+        m_screen.onMouseUp(twipEvent(m_screen, buttonCode(event->button()), event->position()));
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {

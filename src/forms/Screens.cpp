@@ -18,9 +18,13 @@ Screens::~Screens() {
     m_unloaded.clear();
 }
 
-void Screens::define(const QString& name, const Factory& factory) {
-    m_factories.insert(name, factory);
+void Screens::setScale(const Scale& scale) {
+    if (scale == m_scale) return;
+    m_scale = scale;
+    for (auto& [name, screen] : m_loaded) screen->rescale();
 }
+
+void Screens::define(const QString& name, const Factory& factory) { m_factories.insert(name, factory); }
 
 QStringList Screens::definedNames() const {
     QStringList names = m_factories.keys();

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "forms/Scale.h"
+
 namespace forms {
 
 class Pictures;
@@ -27,6 +29,10 @@ class Screens {
 
     Platform& platform() const { return m_platform; }
     Pictures& pictures() const { return m_pictures; }
+
+    // How large every screen is drawn. A new scale re-lays every loaded screen at once.
+    const Scale& scale() const { return m_scale; }
+    void setScale(const Scale& scale);
 
     void define(const QString& name, const Factory& factory);
     bool isDefined(const QString& name) const { return m_factories.contains(name); }
@@ -79,6 +85,7 @@ class Screens {
 
     Platform& m_platform;
     Pictures& m_pictures;
+    Scale m_scale;
     QHash<QString, Factory> m_factories;
     std::map<QString, std::unique_ptr<Screen>> m_loaded;
     std::vector<std::unique_ptr<Screen>> m_unloaded;

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "forms/Scale.h"
+
 namespace forms {
 
 Shape::Shape(Screen& screen, Container& container, QString name, int index)
@@ -24,16 +26,19 @@ void Shape::setLine(Colour colour, int widthPx) {
 
 void Shape::paint(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, m_kind == Kind::RoundedRectangle);
-    QPen pen{QColor(m_colour), static_cast<qreal>(m_lineWidth)};
+    const int lineWidth = scale().pixels(m_lineWidth);
+    QPen pen{QColor(m_colour), static_cast<qreal>(lineWidth)};
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
-    const qreal inset = m_lineWidth / 2.0;
+    const qreal inset = lineWidth / 2.0;
     const QRectF box =
         QRectF(QPointF(0, 0), widget()->size()).adjusted(inset, inset, -inset, -inset);
-    if (m_kind == Kind::RoundedRectangle)
-        painter.drawRoundedRect(box, 8, 8);
-    else
+    if (m_kind == Kind::RoundedRectangle) {
+        const qreal radius = 8 * scale().factor();
+        painter.drawRoundedRect(box, radius, radius);
+    } else {
         painter.drawRect(box);
+    }
 }
 
 }  // namespace forms

@@ -364,7 +364,7 @@ bool Player::play(quint16 function, const Params& p) {
 
 }  // namespace
 
-std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes) {
+std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes, double factor) {
     const qsizetype size = bytes.size();
     const char* data = bytes.constData();
     if (size < kPlaceableHeaderBytes + kMetaHeaderBytes || !isPlaceableMetafile(bytes)) {
@@ -378,8 +378,13 @@ std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes) {
     const auto pixels = [unitsPerInch](int units) {
         return std::max(1L, std::lround(units * 96.0 / unitsPerInch));
     };
-    const long width = pixels(right - left), height = pixels(bottom - top);
-    if (width > kMaxSide || height > kMaxSide) return std::nullopt;
+    const long naturalWidth = pixels(right - left), naturalHeight = pixels(bottom - top);
+    if (naturalWidth > kMaxSide || naturalHeight > kMaxSide) return std::nullopt;
+    // Larger for a projector, though never past the side any picture may have.
+    factor = std::clamp(std::isfinite(factor) ? factor : 1.0, 1.0,
+                        double(kMaxSide) / double(std::max(naturalWidth, naturalHeight)));
+    const long width = std::max(1L, std::lround(naturalWidth * factor));
+    const long height = std::max(1L, std::lround(naturalHeight * factor));
 
     const char* header = data + kPlaceableHeaderBytes;
     const quint16 type = u16(header), headerWords = u16(header + 2), version = u16(header + 4);
@@ -407,6 +412,8 @@ std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes) {
             offset += qsizetype(words) * 2;
         }
     }
+    // Set once drawn: a painter on an image with a ratio would scale the drawing once more.
+    if (factor != 1.0) image.setDevicePixelRatio(factor);
     return image;
 }
 

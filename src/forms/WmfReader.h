@@ -12,8 +12,9 @@ namespace forms {
 bool isPlaceableMetafile(const QByteArray& bytes);
 
 // Renders the metafile at its natural size (its header's bounds at its units per inch, shown at
-// 96 dpi). A truncated, oversized or garbage file gives nothing.
-std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes);
+// 96 dpi) times `factor`, as vectors, the factor kept as the image's device pixel ratio (less
+// when the drawing would pass kMaxSide). A truncated, oversized or garbage file gives nothing.
+std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes, double factor = 1.0);
 
 namespace wmf {
 

@@ -4,6 +4,7 @@
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 #include "forms/Pictures.h"
+#include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenFrame.h"
@@ -59,16 +60,29 @@ void BridgeProblemScreen::load() {
     placePicture();
 }
 
+void BridgeProblemScreen::scaleChanged() {
+    placePicture();
+}
+
 void BridgeProblemScreen::placePicture() {
-    std::optional<QImage> picture = pictures().load(QStringLiteral("Images\\kbridge.jpg"));
+    std::optional<QImage> picture =
+        pictures().load(QStringLiteral("Images\\kbridge.jpg"), scale().factor());
     if (!picture) return;
+    // Fitted in the pixels of the designs, so that its place in twips is the same at any scale.
     const QRect area = kPictureArea.toPixels();
+    const QSize natural = designSize(*picture);
+    QSize fitted = natural;
+    if (fitted.width() > area.width() || fitted.height() > area.height())
+        fitted = fitted.scaled(area.size(), Qt::KeepAspectRatio);
     QImage shown = *picture;
-    if (shown.width() > area.width() || shown.height() > area.height())
-        shown = shown.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (fitted != natural) {
+        shown =
+            shown.scaled(scale().pixels(fitted), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(scale().factor());
+    }
     imgbridges.setPicture(shown);
-    const float width = toTwips(shown.width());
-    const float height = toTwips(shown.height());
+    const float width = toTwips(fitted.width());
+    const float height = toTwips(fitted.height());
     imgbridges.setRect({kPictureArea.left + (kPictureArea.width - width) / 2,
                         kPictureArea.top + (kPictureArea.height - height) / 2, width, height});
 }

@@ -18,6 +18,9 @@ class BridgeProblemScreen : public forms::Screen {
 
     static constexpr auto kScreenName = "bridgeproblem";
 
+  protected:
+    void scaleChanged() override;
+
   private:
     void placePicture();
     void close();

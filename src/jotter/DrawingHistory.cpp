@@ -10,13 +10,13 @@ constexpr int kCompression = 1;
 }  // namespace
 
 // Rows packed without their padding, so that two equal drawings pack to equal bytes.
-DrawingHistory::Kept DrawingHistory::pack(const QImage& image, int layout) {
+DrawingHistory::Kept DrawingHistory::pack(const QImage& image, int layout, double factor) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     const qsizetype row = qsizetype{rgb.width()} * 3;
     QByteArray raw(row * rgb.height(), Qt::Uninitialized);
     for (int y = 0; y < rgb.height(); ++y)
         std::memcpy(raw.data() + y * row, rgb.constScanLine(y), row);
-    return {qCompress(raw, kCompression), rgb.size(), layout};
+    return {qCompress(raw, kCompression), rgb.size(), layout, factor};
 }
 
 DrawingHistory::State DrawingHistory::unpack(const Kept& kept) {
@@ -27,21 +27,22 @@ DrawingHistory::State DrawingHistory::unpack(const Kept& kept) {
         for (int y = 0; y < kept.size.height(); ++y)
             std::memcpy(rgb.scanLine(y), raw.constData() + y * row, row);
     }
-    return {rgb.convertToFormat(QImage::Format_RGB32), kept.layout};
+    return {rgb.convertToFormat(QImage::Format_RGB32), kept.layout, kept.factor};
 }
 
-void DrawingHistory::start(const QImage& image, int layout) {
+void DrawingHistory::start(const QImage& image, int layout, double factor) {
     m_kept.clear();
-    m_kept.push_back(pack(image, layout));
+    m_kept.push_back(pack(image, layout, factor));
     m_place = 0;
     m_bytes = m_kept.back().packed.size();
 }
 
-bool DrawingHistory::record(const QImage& image, int layout) {
-    Kept kept = pack(image, layout);
+bool DrawingHistory::record(const QImage& image, int layout, double factor) {
+    Kept kept = pack(image, layout, factor);
     if (m_place >= 0) {
         const Kept& here = m_kept[static_cast<size_t>(m_place)];
-        if (here.layout == layout && here.size == kept.size && here.packed == kept.packed)
+        if (here.layout == layout && here.factor == factor && here.size == kept.size &&
+            here.packed == kept.packed)
             return false;
     }
     while (redoSteps() > 0) {

@@ -36,8 +36,9 @@ constexpr float kWideStep = 305;
 constexpr float kTallGap = 50;
 constexpr float kTallColumnStep = 400;
 
+// The surface is the window's client area as drawn, which a small display may have shortened.
 QSize clientPixels(const Screen& screen) {
-    return {toPixels(screen.clientWidth()), toPixels(screen.clientHeight())};
+    return screen.window()->size();
 }
 
 CommandButton& addButton(Screen& screen, const char* name, const TwipRect& rect, Panel& strip) {
@@ -74,10 +75,12 @@ JotterScreen::JotterScreen(Screens& screens)
     setClientSize(9915, 3660);
     // A fixed dialog border: no resizing and no minimise button.
     window()->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-    // Centred across the display and at its top, where the tall layout has the most room.
-    const QSizeF display = platform().displaySize();
+    // Centred across the display and at its top, where the tall layout has the most room; and
+    // whole on the display, which may be shorter than the tall layout.
+    const QSizeF display = displaySize();
     setLeft(static_cast<float>(display.width()) / 2 - width() / 2);
     setTop(0);
+    setKeptOnDisplay(true);
 
     styleButton(Command1, "Exit", kExitColour);
     styleButton(Command2, "Write", kWriteColour);
@@ -122,6 +125,7 @@ void JotterScreen::load() {
     // The pen was made fresh with the screen: width 3, light yellow, light yellow saved.
     setBackColour(kSurfaceColour);
     m_surface.setBackground(kSurfaceColour);
+    m_surface.rescale(scale().factor(), clientPixels(*this));
     m_surface.resize(clientPixels(*this));
     Frame_portrait.setBackColour(kSurfaceColour);
     Frame_landscape.setBackColour(kSurfaceColour);
@@ -148,11 +152,18 @@ void JotterScreen::load() {
         Label11[i].setRect({Label11[i - 8].left() + kTallColumnStep, Label11[i - 8].top(),
                             tall0.width(), tall0.height()});
     }
-    m_history.start(m_surface.image(), static_cast<int>(m_layout));
+    m_history.start(m_surface.image(), static_cast<int>(m_layout), m_surface.factor());
 }
 
 void JotterScreen::paintBackground(QPainter& painter, const QRect& dirty) {
     m_surface.paint(painter, dirty);
+}
+
+void JotterScreen::scaleChanged() {
+    // Back at the top, where it was placed; what was drawn stays, at the new size.
+    setTop(0);
+    m_surface.rescale(scale().factor(), clientPixels(*this));
+    updateArea(QRect(QPoint(0, 0), clientPixels(*this)));
 }
 
 void JotterScreen::surfaceMouseDown(const MouseEvent& event) {
@@ -174,7 +185,7 @@ void JotterScreen::endStroke() {
 }
 
 void JotterScreen::record() {
-    m_history.record(m_surface.image(), static_cast<int>(m_layout));
+    m_history.record(m_surface.image(), static_cast<int>(m_layout), m_surface.factor());
 }
 
 void JotterScreen::undo() {
@@ -191,7 +202,9 @@ void JotterScreen::redo() {
 void JotterScreen::restore(const DrawingHistory::State& state) {
     const auto layout = static_cast<Layout>(state.layout);
     if (layout != m_layout) showLayout(layout);
-    m_surface.setImage(state.image);
+    // Drawn before F11 changed the factor, it comes back at the present one.
+    m_surface.setImage(state.image, state.factor);
+    m_surface.rescale(scale().factor(), clientPixels(*this));
     updateArea(QRect(QPoint(0, 0), clientPixels(*this)));
 }
 

@@ -39,6 +39,7 @@ class JotterScreen : public forms::Screen, public shell::ScreenMenu {
 
   protected:
     void paintBackground(QPainter& painter, const QRect& dirty) override;
+    void scaleChanged() override;
 
   private:
     void surfaceMouseDown(const forms::MouseEvent& event);

@@ -9,6 +9,7 @@
 #include "forms/CommandButton.h"
 #include "forms/PictureBox.h"
 #include "forms/Pictures.h"
+#include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "forms/Shape.h"
 #include "labelling/SnapRules.h"
@@ -192,13 +193,25 @@ void LabellingBoard::addDesignControls() {
 }
 
 void LabellingBoard::setUp() {
+    loadPictures();
+    setUpBoard();
+    // Every control is in place by now, the frame's buttons included.
+    m_putDownWatch = std::make_unique<PutDownWatch>(*this);
+}
+
+void LabellingBoard::loadPictures() {
+    // Read side by side on the worker threads, then fitted here one by one.
+    for (const BoardPicture& picture : m_design.pictures)
+        pictures().prefetch(QString::fromLatin1(picture.file), scale().factor());
     // A missing picture leaves its box empty; the board works without it.
     for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot)
         loadPictureToFit((*m_pictures)[slot],
                          QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file));
-    setUpBoard();
-    // Every control is in place by now, the frame's buttons included.
-    m_putDownWatch = std::make_unique<PutDownWatch>(*this);
+}
+
+void LabellingBoard::scaleChanged() {
+    // Fitted afresh to the boxes at their new size, from the pictures made for it.
+    loadPictures();
 }
 
 void LabellingBoard::setUpBoard() {
@@ -224,7 +237,8 @@ void LabellingBoard::showPage(int page) {
     m_page = page % pageCount();
     for (int i = 0; i < m_count; ++i) Label2[i].setCaption(itemText(m_design, m_page, i));
     if (m_question)
-        m_question->setCaption(QString::fromUtf8(m_design.pages[static_cast<size_t>(m_page)].question));
+        m_question->setCaption(
+            QString::fromUtf8(m_design.pages[static_cast<size_t>(m_page)].question));
     startAgain();
 }
 
@@ -368,10 +382,16 @@ void LabellingBoard::startAgain() {
 }
 
 bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath) {
-    std::optional<QImage> picture = box.screen().pictures().load(designPath);
+    const Scale& scale = box.screen().scale();
+    std::optional<QImage> picture = box.screen().pictures().load(designPath, scale.factor());
     if (!picture) return false;
-    const QSize size = box.rect().toPixels().size();
-    if (picture->size() != size && !size.isEmpty()) {
+    const QSize size = scale.toPixels(box.rect()).size();
+    // A picture drawn for a box of its size fills it edge to edge as it is (at a factor, to
+    // within the pixel that rounding the box's edges may add): nothing to fit.
+    const bool madeForTheBox = designSize(*picture) == box.rect().toPixels().size();
+    if (!madeForTheBox && picture->size() != size && !size.isEmpty()) {
+        // Fitted in display pixels; the ratio goes back on once the fitting is done.
+        picture->setDevicePixelRatio(1);
         QImage scaled = picture->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (scaled.size() == size) {
             picture = std::move(scaled);
@@ -385,6 +405,7 @@ bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath
             painter.end();
             picture = std::move(fitted);
         }
+        picture->setDevicePixelRatio(scale.factor());
     }
     box.setPicture(*picture);
     return true;

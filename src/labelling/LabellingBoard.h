@@ -51,6 +51,7 @@ class LabellingBoard : public shell::ActivityScreen {
 
   protected:
     void setUp() override;
+    void scaleChanged() override;
 
     forms::ControlArray<forms::Label>& Label1;  // target boxes
     forms::ControlArray<forms::Label>& Label2;  // name labels
@@ -61,6 +62,7 @@ class LabellingBoard : public shell::ActivityScreen {
     class PutDownWatch;
 
     void addDesignControls();
+    void loadPictures();
     void setUpBoard();
     void drag(int i, const forms::MouseEvent& event);
     void drop(int i);

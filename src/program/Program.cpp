@@ -1,8 +1,9 @@
 #include "program/Program.h"
 
+#include "program/ProjectorMode.h"
+#include "program/ScreenDirectory.h"
 #include "shell/JotterAccess.h"
 #include "shell/LessonTimer.h"
-#include "program/ScreenDirectory.h"
 
 namespace program {
 
@@ -17,7 +18,8 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
 
 Program::~Program() = default;
 
-void Program::start() {
+void Program::start(const Options& options) {
+    m_projectorMode = std::make_unique<ProjectorMode>(*m_screens, options);
     m_screens->show(QStringLiteral("Titlefrm"));
 }
 

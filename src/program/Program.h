@@ -6,10 +6,7 @@
 #include "forms/Pictures.h"
 #include "forms/Platform.h"
 #include "forms/Screens.h"
-
-namespace program {
-
-}  // namespace program
+#include "program/Options.h"
 
 namespace shell {
 class JotterAccess;
@@ -17,6 +14,8 @@ class LessonTimer;
 }  // namespace shell
 
 namespace program {
+
+class ProjectorMode;
 
 class Program {
   public:
@@ -28,8 +27,12 @@ class Program {
     forms::Pictures& pictures() { return m_pictures; }
     forms::Screens& screens() { return *m_screens; }
 
-    // Loads and shows the title screen; nothing else runs before it.
-    void start();
+    // Loads and shows the title screen, at the size the options ask for; nothing else runs
+    // before it.
+    void start(const Options& options = {});
+
+    // Null before start().
+    ProjectorMode* projectorMode() const { return m_projectorMode.get(); }
 
   private:
     std::unique_ptr<forms::Platform> m_platform;
@@ -37,6 +40,7 @@ class Program {
     std::unique_ptr<forms::Screens> m_screens;
     std::unique_ptr<shell::LessonTimer> m_lessonTimer;
     std::unique_ptr<shell::JotterAccess> m_jotterAccess;
+    std::unique_ptr<ProjectorMode> m_projectorMode;
 };
 
 }  // namespace program

@@ -3,6 +3,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
+#include "forms/Pictures.h"
 #include "forms/Platform.h"
 #include "forms/Screens.h"
 #include "shell/HouseStyle.h"
@@ -18,6 +19,8 @@ using namespace forms;
 
 namespace {
 constexpr int kWebAddress = 6;
+constexpr auto kBackground = "Images\\kal2he24.jpg";
+constexpr auto kLogo = "Images\\logo2.jpg";
 }  // namespace
 
 FrontScreen::FrontScreen(Screens& screens)
@@ -70,10 +73,15 @@ void FrontScreen::load() {
     ApplyScreenFrame(*this);
     setBackColour(ScreenBlue);
     // A missing picture is skipped: the screen works without it.
-    loadPicture(QStringLiteral("Images\\kal2he24.jpg"));
-    Image2.loadPicture(QStringLiteral("Images\\logo2.jpg"));
+    loadPicture(QString::fromLatin1(kBackground));
+    Image2.loadPicture(QString::fromLatin1(kLogo));
     setUpExitButton(Command1);
     loadMenuTabs(Label2);
+}
+
+void FrontScreen::prefetchPictures(Screens& screens) {
+    for (const char* picture : {kBackground, kLogo})
+        screens.pictures().prefetch(QString::fromLatin1(picture), screens.scale().factor());
 }
 
 void FrontScreen::tabClicked(int index) {

@@ -17,6 +17,9 @@ class FrontScreen : public forms::Screen {
     explicit FrontScreen(forms::Screens& screens);
     void load() override;
 
+    // Starts reading the pictures the front screen and the menus show, ahead of "OK".
+    static void prefetchPictures(forms::Screens& screens);
+
   private:
     void tabClicked(int index);
     void exitClicked();

@@ -48,7 +48,7 @@ void ApplyScreenFrame(Screen& screen) {
     screen.setWidth(FrameWidth);
     screen.setHeight(FrameHeight);
 
-    const QSizeF display = screen.platform().displaySize();
+    const QSizeF display = screen.displaySize();
     screen.platform().setBusyPointer(true);
     // Single-precision twips, no clamping: on a small display the screen overhangs all edges.
     screen.setTop(static_cast<float>(display.height()) / 2 - screen.height() / 2);

@@ -7,6 +7,7 @@
 #include "forms/Platform.h"
 #include "forms/Screens.h"
 #include "shell/AppIcon.h"
+#include "shell/FrontScreen.h"
 #include "shell/ScreenFrame.h"
 #include "shell/Texts.h"
 
@@ -62,10 +63,13 @@ TitleScreen::TitleScreen(Screens& screens)
 
 void TitleScreen::load() {
     if (!loadAtDesignSize()) fallBackToHouseFrame();
+    // "OK" shows the front screen: its large picture is read while the title is on view rather
+    // than after the click (at 1.8, 16 ms of the front screen's 23 ms).
+    FrontScreen::prefetchPictures(screens());
 }
 
 bool TitleScreen::loadAtDesignSize() {
-    const QSizeF display = platform().displaySize();
+    const QSizeF display = displaySize();
     setTop(static_cast<float>(display.height()) / 2 - height() / 2);
     setLeft(static_cast<float>(display.width()) / 2 - width() / 2);
     return Picture1.loadPicture(QString::fromLatin1(kTitlePicture));

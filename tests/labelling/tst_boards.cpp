@@ -3,6 +3,7 @@
 // screen (a label too long for its box, a home place over a box, a picture that does not exist).
 #include <QtTest>
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 #include "Mouse.h"

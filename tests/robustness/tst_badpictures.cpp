@@ -14,6 +14,7 @@
 #include "ProgramPictures.h"
 #include "TestProgram.h"
 #include "forms/Pictures.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "forms/WmfReader.h"
@@ -55,6 +56,23 @@ QByteArray enormousMetafile(QByteArray wmf) {
     return wmf;
 }
 
+// The kinds of damage a picture file suffers, each made from the file's own bytes.
+const char* const kDamages[] = {"missing", "empty", "truncated", "not a picture", "enormous"};
+
+void damage(TestProgram& program, const QString& relative, const QByteArray& bytes,
+            const QString& kind, const QByteArray& enormous) {
+    if (kind == QLatin1String("missing"))
+        program.removeFile(relative);
+    else if (kind == QLatin1String("empty"))
+        program.addFile(relative, {});
+    else if (kind == QLatin1String("truncated"))
+        program.addFile(relative, bytes.left(bytes.size() / 2));
+    else if (kind == QLatin1String("not a picture"))
+        program.addFile(relative, "<html><body>404 Not Found</body></html>\r\n");
+    else
+        program.addFile(relative, enormous);
+}
+
 long peakResidentKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -64,13 +82,15 @@ long peakResidentKiB() {
 // Opens every screen the program defines, each in a program of its own (so that closing the
 // last one ends only that program), lets it paint, and closes it. The names that did not come
 // on view.
-QStringList openAndCloseEveryScreen(forms::Platform& platform, forms::Pictures& pictures) {
+QStringList openAndCloseEveryScreen(forms::Platform& platform, forms::Pictures& pictures,
+                                    double factor = 1.0) {
     QStringList failed;
     forms::Screens names(platform, pictures);
     program::defineScreens(names);
     for (const QString& name : names.definedNames()) {
         forms::Screens screens(platform, pictures);
         program::defineScreens(screens);
+        screens.setScale(forms::Scale(factor));
         screens.onProgramEnd = [] {};
         forms::Screen& screen = screens.show(name);
         settle();
@@ -91,6 +111,8 @@ class BadPicturesTest : public QObject {
     void initTestCase();
     void brokenPicture_data();
     void brokenPicture();
+    void brokenVariant_data();
+    void brokenVariant();
     void folders_data();
     void folders();
     void memoryStaysBounded();
@@ -101,6 +123,7 @@ class BadPicturesTest : public QObject {
     // mending it after.
     std::unique_ptr<TestProgram> m_shared;
     QByteArray m_board;
+    QByteArray m_enormousJpeg;
     long m_peakBefore = 0;
     int m_cases = 0;
 };
@@ -110,6 +133,7 @@ void BadPicturesTest::initTestCase() {
     QFile board(forms::Pictures({buildDir()}).resolve(QStringLiteral("IMAGES\\BOARD.WMF")));
     QVERIFY(board.open(QIODevice::ReadOnly));
     m_board = board.readAll();
+    m_enormousJpeg = enormousJpeg();
     m_shared = std::make_unique<TestProgram>(false);
     QVERIFY(m_shared->addProgramPictures());
     m_peakBefore = peakResidentKiB();
@@ -119,9 +143,9 @@ void BadPicturesTest::brokenPicture_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("damage");
     for (const ProgramPicture& picture : programPictures()) {
-        for (const char* damage : {"missing", "empty", "truncated", "not a picture", "enormous"}) {
-            QTest::addRow("%s %s", qPrintable(picture.name), damage)
-                << picture.path << QString::fromLatin1(damage);
+        for (const char* kind : kDamages) {
+            QTest::addRow("%s %s", qPrintable(picture.name), kind)
+                << picture.path << QString::fromLatin1(kind);
         }
     }
 }
@@ -141,22 +165,74 @@ void BadPicturesTest::brokenPicture() {
     original.close();
 
     const bool metafile = forms::isPlaceableMetafile(bytes);
-    if (damage == QLatin1String("missing"))
-        program.removeFile(relative);
-    else if (damage == QLatin1String("empty"))
-        program.addFile(relative, {});
-    else if (damage == QLatin1String("truncated"))
-        program.addFile(relative, bytes.left(bytes.size() / 2));
-    else if (damage == QLatin1String("not a picture"))
-        program.addFile(relative, "<html><body>404 Not Found</body></html>\r\n");
-    else
-        program.addFile(relative, metafile ? enormousMetafile(m_board) : enormousJpeg());
+    ::damage(program, relative, bytes, damage,
+             metafile ? enormousMetafile(m_board) : m_enormousJpeg);
 
     // The damage is real: the program's own lookup gets no picture from it.
     const bool loaded = pictures.load(path).has_value();
     const QStringList failed = openAndCloseEveryScreen(program.platform, pictures);
     program.addFile(relative, bytes);
     QVERIFY(!loaded);
+    QCOMPARE(failed, QStringList());
+    ++m_cases;
+}
+
+// The larger sizes of a sample of the pictures, to keep the sweep quick: one raster picture in
+// fifteen (the title, an atom, an apparatus drawing, a flame, a particle diagram), at 2 and 3
+// times by turns, broken in each way and read at its own factor. The program reads another size
+// of the same picture instead, and every screen opens at that factor.
+void BadPicturesTest::brokenVariant_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("damage");
+    const std::vector<ProgramPicture>& variants = programPictureVariants();
+    // Two variants to a picture in the list, @2x then @3x.
+    for (size_t picture = 0, turn = 0; 2 * picture < variants.size(); picture += 15, ++turn) {
+        const ProgramPicture& variant = variants[2 * picture + turn % 2];
+        for (const char* kind : kDamages) {
+            QTest::addRow("%s %s", qPrintable(variant.name), kind)
+                << variant.path << variant.variant << QString::fromLatin1(kind);
+        }
+    }
+}
+
+void BadPicturesTest::brokenVariant() {
+    QFETCH(QString, path);
+    QFETCH(int, variant);
+    QFETCH(QString, damage);
+    TestProgram& program = *m_shared;
+    const forms::Pictures built({buildDir()});
+    const QDir root(buildDir());
+    // The design-size file's path: the variant's without its "@2x".
+    const QString designPath = QString(path).remove(QStringLiteral("@%1x").arg(variant));
+    QStringList added;
+    for (int other : {2, 3}) {
+        const QString source = built.resolve(forms::Pictures::variantPath(designPath, other));
+        QVERIFY(!source.isEmpty());
+        added << root.relativeFilePath(source);
+        QFile::remove(program.path(added.back()));
+        QVERIFY(QFile::copy(source, program.path(added.back())));
+    }
+    forms::Pictures pictures({program.folder.path()});
+    const QString relative = QDir(program.folder.path()).relativeFilePath(pictures.resolve(path));
+    QFile original(program.path(relative));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+    const QSize design = forms::designSize(*pictures.load(designPath));
+    ::damage(program, relative, bytes, damage, m_enormousJpeg);
+
+    // The damage is real, yet the picture is read from another of its sizes.
+    QFile damaged(program.path(relative));
+    const bool decodes =
+        damaged.open(QIODevice::ReadOnly) && forms::Pictures::decode(damaged.readAll()).has_value();
+    damaged.close();
+    const std::optional<QImage> shown = pictures.load(designPath, variant);
+    const QStringList failed = openAndCloseEveryScreen(program.platform, pictures, variant);
+    for (const QString& file : added) program.removeFile(file);
+    QVERIFY(!decodes);
+    QVERIFY(shown.has_value());
+    QCOMPARE(shown->size(), design * variant);
     QCOMPARE(failed, QStringList());
     ++m_cases;
 }

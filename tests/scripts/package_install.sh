@@ -41,8 +41,10 @@ path_key="$(sed -n 's/^Path=//p' "$desktop")"
 data_dir="$root$path_key"
 [ -d "$data_dir/Images" ] && [ -d "$data_dir/opening" ] || fail "no picture folders in $data_dir"
 # Every picture the program names, looked up and decoded as the program does, in the
-# installed folder.
-KINDREL_BUILD_DIR="$data_dir" QT_QPA_PLATFORM=offscreen "$build_dir/tests/tst_picturefiles" \
+# installed folder; the list of them is the manifest in the sources.
+manifest="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/assets/manifest.txt"
+KINDREL_BUILD_DIR="$data_dir" KINDREL_MANIFEST="$manifest" QT_QPA_PLATFORM=offscreen \
+    "$build_dir/tests/tst_picturefiles" \
     >"$work/pictures.log" 2>&1 || { cat "$work/pictures.log"; fail "pictures not all found"; }
 
 # Started as the launcher starts it: the title picture is found, so the title keeps its design

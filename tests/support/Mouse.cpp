@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 
 namespace testing_support {
@@ -45,7 +46,8 @@ void Mouse::drag(QPoint from, QPoint to, int steps, Qt::MouseButton button) {
 
 QPoint Mouse::pixelOf(const forms::Control& control, float twipX, float twipY) {
     QWidget* widget = control.widget();
-    const QPoint inControl(forms::toPixels(twipX), forms::toPixels(twipY));
+    const forms::Scale& scale = control.screen().scale();
+    const QPoint inControl(scale.toPixels(twipX), scale.toPixels(twipY));
     return widget->mapTo(widget->window(), inControl);
 }
 

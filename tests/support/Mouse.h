@@ -25,7 +25,7 @@ class Mouse {
     // Press at from, move in steps to to, release there.
     void drag(QPoint from, QPoint to, int steps = 8, Qt::MouseButton button = Qt::LeftButton);
 
-    // The centre of a control, in the client area's pixels.
+    // The centre of a control, in the client area's pixels at the screen's scale.
     static QPoint centreOf(const forms::Control& control);
     static QPoint pixelOf(const forms::Control& control, float twipX, float twipY);
 

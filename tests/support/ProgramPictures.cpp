@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "forms/PictureManifest.h"
+#include "forms/Pictures.h"
 
 namespace testing_support {
 
@@ -17,7 +18,28 @@ std::vector<ProgramPicture> makeList() {
     return list;
 }
 
+std::vector<ProgramPicture> makeVariants() {
+    std::vector<ProgramPicture> list;
+    for (const ProgramPicture& picture : programPictures()) {
+        // The board metafile is drawn as vectors at any size.
+        if (picture.path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) continue;
+        for (int variant : forms::Pictures::kVariants) {
+            if (variant == 1) continue;
+            const QString path = forms::Pictures::variantPath(picture.path, variant);
+            list.push_back(
+                {QFileInfo(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName(),
+                 path, picture.size * variant, variant});
+        }
+    }
+    return list;
+}
+
 }  // namespace
+
+const std::vector<ProgramPicture>& programPictureVariants() {
+    static const std::vector<ProgramPicture> list = makeVariants();
+    return list;
+}
 
 std::optional<forms::PictureManifest> pictureManifest() {
     return forms::readPictureManifest(qEnvironmentVariable("KINDREL_MANIFEST"));

@@ -1,0 +1,75 @@
+// How large the screens are drawn: design size, or larger on a projector; twips stay twips.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+
+#include "forms/Twips.h"
+
+class QFont;
+class QPainter;
+class QString;
+
+namespace forms {
+
+// The one place where twips become the pixels on the display, and pointer pixels become twips
+// again. At factor 1 a twip is 1/15 of a pixel as the designs were drawn; at 1.8 every screen is
+// drawn 1.8 times as large, while every position, size and rule stays in the same twips.
+class Scale {
+  public:
+    static constexpr double kDesignSize = 1.0;
+    static constexpr double kLargest = 4.0;
+
+    Scale() = default;
+    // Factors outside 1 to 4 are taken to the nearer end.
+    explicit Scale(double factor);
+
+    double factor() const { return m_factor; }
+    bool isDesignSize() const { return m_factor == kDesignSize; }
+    bool operator==(const Scale&) const = default;
+
+    int toPixels(float twips) const;
+    float toTwips(double pixels) const;
+    // Edges are rounded, not the size, so that neighbours that touch in twips touch in pixels.
+    QRect toPixels(const TwipRect& rect) const;
+
+    // A length the designs give in pixels (a border, a pen, an inset), never thinner than one.
+    int pixels(double designPixels) const;
+    QSize pixels(QSize designPixels) const;
+
+  private:
+    double m_factor = kDesignSize;
+};
+
+// The largest factor at which a screen of `frame` twips fits a display of `display` twips (as
+// the platform measures it, 15 to a pixel), in hundredths, within 1 to 4.
+double factorToFit(QSizeF display, QSizeF frame);
+
+// A picture's size in the pixels of the designs: its pixels over the factor it was made for,
+// which it carries as its device pixel ratio.
+QSize designSize(const QImage& picture);
+
+// Draws a picture with its top-left corner at `at`: as it is when it was made for the scale's
+// factor, otherwise smoothly scaled to its design size at that factor.
+void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale);
+// Draws a picture to fill `target`, a control's area when the picture is the control's size:
+// as it is when it was made for the factor at that size; stretched by the pixel or so that the
+// control's rounding may add when it was made for the factor, keeping it sharp; otherwise
+// smoothly scaled.
+void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, const Scale& scale);
+// The part of a picture made for the scale under `area` (a background's dirty rectangle).
+void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture,
+                     const Scale& scale);
+
+// Draws text laid out in the pixels of the designs (`designArea`, the font at its design size)
+// and drawn at the scale, so that it breaks into the same lines and fits the same boxes at any
+// factor, with its glyphs drawn at the scaled size rather than enlarged.
+void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
+                    const QString& text);
+
+// A rectangle's outline `width` pixels thick, inside the rectangle.
+void drawOutline(QPainter& painter, const QRect& area, int width, const QColor& colour);
+
+}  // namespace forms

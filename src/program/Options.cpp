@@ -1,0 +1,110 @@
+#include "program/Options.h"
+
+#include <QLocale>
+#include <cmath>
+
+#include "forms/Scale.h"
+
+namespace program {
+
+namespace {
+
+// The options QGuiApplication and QApplication read for themselves, those followed by a value
+// first. They are passed over here and left in place for Qt.
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+    QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
+    QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+    QStringLiteral("-qwindowtitle"),    QStringLiteral("-session"),
+    QStringLiteral("-display"),         QStringLiteral("-style"),
+    QStringLiteral("-stylesheet"),      QStringLiteral("-qmljsdebugger"),
+};
+const QStringList kQtFlags = {QStringLiteral("-reverse"), QStringLiteral("-widgetcount")};
+
+bool isQtOptionWithValueAttached(const QString& argument) {
+    for (const QString& option : kQtOptionsWithValue)
+        if (argument.startsWith(option + QLatin1Char('='))) return true;
+    return false;
+}
+
+// A factor written with a point, as on any keyboard's number row: "1.8", "2", "2.70".
+bool readFactor(const QString& text, double& factor) {
+    bool ok = false;
+    factor = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(factor) && factor >= forms::Scale::kDesignSize &&
+           factor <= forms::Scale::kLargest;
+}
+
+}  // namespace
+
+ParsedOptions parseOptions(const QStringList& arguments) {
+    ParsedOptions parsed;
+    Options& options = parsed.options;
+    const auto fail = [&parsed](const QString& why) {
+        if (parsed.error.isEmpty()) parsed.error = why;
+    };
+    bool sized = false;
+    const auto size = [&](Options::Size chosen, const QString& option) {
+        if (sized && options.size != chosen)
+            fail(QStringLiteral("%1 cannot be given with another size").arg(option));
+        sized = true;
+        options.size = chosen;
+    };
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--fit")) {
+            size(Options::Size::FitDisplay, argument);
+        } else if (argument == QLatin1String("--scale") ||
+                   argument.startsWith(QLatin1String("--scale="))) {
+            QString value;
+            if (argument.contains(QLatin1Char('='))) {
+                value = argument.section(QLatin1Char('='), 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                fail(QStringLiteral("--scale needs a factor from 1 to 4, such as --scale 1.8"));
+                continue;
+            }
+            double factor = 0;
+            if (!readFactor(value, factor)) {
+                fail(QStringLiteral("--scale %1: the factor must be a number from 1 to 4, "
+                                    "such as 1.8")
+                         .arg(value));
+                continue;
+            }
+            if (sized && options.size == Options::Size::Fixed && factor != options.factor)
+                fail(QStringLiteral("--scale is given twice"));
+            size(Options::Size::Fixed, QStringLiteral("--scale"));
+            options.factor = factor;
+        } else if (kQtOptionsWithValue.contains(argument)) {
+            ++i;
+        } else if (kQtFlags.contains(argument) || isQtOptionWithValueAttached(argument)) {
+            continue;
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            fail(QStringLiteral("unknown option %1").arg(argument));
+        } else {
+            fail(
+                QStringLiteral("unexpected argument %1: the program opens no files").arg(argument));
+        }
+    }
+    return parsed;
+}
+
+QString usage() {
+    return QStringLiteral(
+        "Usage: kindrel [--fit | --scale F]\n"
+        "\n"
+        "Chemistry Key Stage 3 Kindrel: whole-class chemistry starter activities for a\n"
+        "projector or an interactive whiteboard. Without options every screen is drawn at its\n"
+        "design size, 800 x 600 pixels.\n"
+        "\n"
+        "  --fit        projector mode: every screen as large as the display holds\n"
+        "  --scale F    every screen F times its design size, F from 1 to 4 (such as 1.8)\n"
+        "  -h, --help   show this help and end\n"
+        "\n"
+        "F11 switches projector mode on and off while the program runs. Nothing is stored.\n");
+}
+
+}  // namespace program

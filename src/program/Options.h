@@ -1,0 +1,33 @@
+// The command line: how large the screens are drawn, and the help; nothing is ever stored.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace program {
+
+struct Options {
+    enum class Size {
+        Design,      // 800 x 600 pixels, as designed
+        FitDisplay,  // --fit: projector mode, as large as the display holds
+        Fixed,       // --scale F: projector mode at F times the design size
+    };
+    Size size = Size::Design;
+    double factor = 1.0;  // with Fixed
+    bool help = false;
+};
+
+struct ParsedOptions {
+    Options options;
+    // Why the command line cannot be followed; empty when it can.
+    QString error;
+};
+
+// The arguments after the program's name. Qt's own options (-platform xcb, -style fusion, ...)
+// are left for Qt to read.
+ParsedOptions parseOptions(const QStringList& arguments);
+
+// What --help prints.
+QString usage();
+
+}  // namespace program

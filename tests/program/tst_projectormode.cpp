@@ -1,0 +1,236 @@
+// Projector mode through the program: the factor the options ask for, F11 re-laying every loaded
+// screen at once (geometry, pictures, the Jotter's drawing), and the menus worked at the factor.
+#include <QtTest>
+
+#include "Lesson.h"
+#include "Mouse.h"
+#include "TestProgram.h"
+#include "forms/CommandButton.h"
+#include "forms/ControlArray.h"
+#include "forms/Label.h"
+#include "forms/PictureBox.h"
+#include "forms/Scale.h"
+#include "forms/Screen.h"
+#include "jotter/JotterScreen.h"
+#include "labelling/LabellingBoard.h"
+#include "program/Activities.h"
+#include "program/ProjectorMode.h"
+#include "shell/HouseStyle.h"
+#include "shell/ScreenNames.h"
+
+using namespace forms;
+using program::Options;
+using program::ProjectorMode;
+using testing_support::Mouse;
+using testing_support::TestProgram;
+
+Q_DECLARE_METATYPE(Options::Size)
+
+namespace {
+
+// A classroom projector: --fit draws at 1.8.
+constexpr QSize kDisplay(1920, 1080);
+
+struct Laid {
+    QRect window;
+    std::vector<QRect> controls;
+    bool operator==(const Laid&) const = default;
+};
+
+// Where a screen's window and a set of its controls are drawn, each control checked against its
+// twips at the screen's scale on the way.
+Laid laidOut(const Screen& screen, const std::vector<const Control*>& controls) {
+    Laid laid{screen.window()->geometry(), {}};
+    const Scale& scale = screen.scale();
+    for (const Control* control : controls) {
+        const QRect at = control->widget()->geometry();
+        if (at != scale.toPixels(control->rect())) {
+            qWarning("%s is not at its twips", qPrintable(control->name()));
+            return {};
+        }
+        laid.controls.push_back(at);
+    }
+    return laid;
+}
+
+std::vector<const Control*> elements(const Screen& screen, const char* array) {
+    std::vector<const Control*> all;
+    const ControlArrayBase* found = screen.findArray(QString::fromLatin1(array));
+    for (int index : found->indices()) all.push_back(found->element(index));
+    return all;
+}
+
+void press(Screen& screen, int key) {
+    QTest::keyClick(screen.window(), static_cast<Qt::Key>(key));
+    testing_support::settle();
+}
+
+}  // namespace
+
+class ProjectorModeTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init();
+    void cleanup();
+    void factorAsTheOptionsSay_data();
+    void factorAsTheOptionsSay();
+    void f11RelaysEveryLoadedScreen();
+    void menuEntriesAndTabsAtTheFactor();
+    void jotterKeepsItsDrawing();
+
+  private:
+    std::unique_ptr<TestProgram> m_program;
+};
+
+void ProjectorModeTest::init() {
+    m_program = std::make_unique<TestProgram>();
+    m_program->platform.display = QSizeF(toTwips(kDisplay.width()), toTwips(kDisplay.height()));
+    QVERIFY(m_program->addProgramPictures());
+}
+
+void ProjectorModeTest::cleanup() {
+    m_program.reset();
+}
+
+void ProjectorModeTest::factorAsTheOptionsSay_data() {
+    QTest::addColumn<Options::Size>("size");
+    QTest::addColumn<double>("given");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("afterF11");
+    QTest::newRow("design size, F11 fits") << Options::Size::Design << 1.0 << 1.0 << 1.8;
+    QTest::newRow("--fit, F11 to design size") << Options::Size::FitDisplay << 1.0 << 1.8 << 1.0;
+    QTest::newRow("--scale 2.7, F11 to design size") << Options::Size::Fixed << 2.7 << 2.7 << 1.0;
+}
+
+void ProjectorModeTest::factorAsTheOptionsSay() {
+    QFETCH(Options::Size, size);
+    QFETCH(double, given);
+    QFETCH(double, start);
+    QFETCH(double, afterF11);
+    ProjectorMode mode(m_program->screens, Options{size, given, false});
+    QCOMPARE(m_program->screens.scale().factor(), start);
+    Screen& title = m_program->screens.show(QStringLiteral("Titlefrm"));
+    press(title, Qt::Key_F11);
+    QCOMPARE(m_program->screens.scale().factor(), afterF11);
+    press(title, Qt::Key_F11);
+    QCOMPARE(m_program->screens.scale().factor(), start);
+    // Other keys, and F11 held down, change nothing.
+    press(title, Qt::Key_F10);
+    QTest::keyPress(title.window(), Qt::Key_F11, Qt::ShiftModifier);
+    QCOMPARE(m_program->screens.scale().factor(), start);
+}
+
+// The lesson's board over its menu, the front screen loaded beneath: F11 re-lays them all, each
+// control at its twips at 1.8 with its pictures made for 1.8, centred on the display; F11 again
+// brings back exactly what was there.
+void ProjectorModeTest::f11RelaysEveryLoadedScreen() {
+    ProjectorMode mode(m_program->screens, {});
+    Screens& screens = m_program->screens;
+    screens.show(QString::fromLatin1(shell::kFrontScreen));
+    Screen& menu = screens.show(shell::menuScreenName(5));
+    auto& board = screens.show<labelling::LabellingBoard>(QStringLiteral("equipment"));
+    testing_support::settle();
+    const auto boardControls = [&] {
+        std::vector<const Control*> all = elements(board, "Label2");
+        for (const char* array : {"Label1", "Image1"})
+            for (const Control* control : elements(board, array)) all.push_back(control);
+        return all;
+    };
+    const Laid boardBefore = laidOut(board, boardControls());
+    const Laid menuBefore = laidOut(menu, elements(menu, "Label3"));
+    QVERIFY(!boardBefore.controls.empty());
+
+    press(board, Qt::Key_F11);
+    const Scale scale(1.8);
+    QCOMPARE(screens.scale(), scale);
+    for (Screen* screen : {static_cast<Screen*>(&board), &menu}) {
+        const QRect window = screen->window()->geometry();
+        QCOMPARE(window.size(), QSize(scale.toPixels(screen->clientWidth()),
+                                      scale.toPixels(screen->clientHeight())));
+        // Centred with its scaled outer size, as at design size (its frame is where it is put).
+        QCOMPARE(screen->window()->pos(), QPoint((kDisplay.width() - scale.toPixels(12000)) / 2,
+                                                 (kDisplay.height() - scale.toPixels(9000)) / 2));
+    }
+    QVERIFY(!laidOut(board, boardControls()).controls.empty());
+    QVERIFY(!laidOut(menu, elements(menu, "Label3")).controls.empty());
+    for (const Control* control : elements(board, "Image1")) {
+        const auto& picture = static_cast<const PictureBox&>(*control).picture();
+        QCOMPARE(picture.devicePixelRatio(), 1.8);
+        // Drawn for its box: to within the pixel that rounding the box's edges may add.
+        const QSize box = scale.toPixels(control->rect()).size();
+        QVERIFY(qAbs(picture.width() - box.width()) <= 1 &&
+                qAbs(picture.height() - box.height()) <= 1);
+    }
+    QCOMPARE(menu.picture().size(), QSize(1440, 1080));
+    Screen& front = *screens.loaded(QString::fromLatin1(shell::kFrontScreen));
+    QCOMPARE(front.picture().size(), QSize(1440, 1080));
+
+    press(board, Qt::Key_F11);
+    QVERIFY(screens.scale().isDesignSize());
+    QCOMPARE(laidOut(board, boardControls()), boardBefore);
+    QCOMPARE(laidOut(menu, elements(menu, "Label3")), menuBefore);
+    QCOMPARE(menu.picture().size(), QSize(800, 600));
+}
+
+// At 1.8 a click at the middle of a tab or an entry, worked out from its twips, opens its screen.
+void ProjectorModeTest::menuEntriesAndTabsAtTheFactor() {
+    ProjectorMode mode(m_program->screens, Options{Options::Size::FitDisplay, 1.0, false});
+    Screens& screens = m_program->screens;
+    const Scale& scale = screens.scale();
+    const auto middle = [&scale](const Control& control) {
+        return QPoint(scale.toPixels(control.left() + control.width() / 2),
+                      scale.toPixels(control.top() + control.height() / 2));
+    };
+    Screen& front = screens.show(QString::fromLatin1(shell::kFrontScreen));
+    Mouse(front).click(middle((*front.array<Label>(QStringLiteral("Label2")))[4]));
+    testing_support::settle();
+    Screen* menu = screens.loaded(shell::menuScreenName(5));
+    QVERIFY(menu && menu->isVisible());
+    for (const program::Activity& activity : program::activities()) {
+        if (activity.menu != 5 || !activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        Mouse(*menu).click(
+            middle(*menu->array<Label>(QStringLiteral("Label3"))->at(activity.entry)));
+        testing_support::settle();
+        QVERIFY2(screens.isLoaded(name) && screens.loaded(name)->isVisible(), activity.screen);
+        screens.unload(name);
+        testing_support::settle();
+    }
+}
+
+// What is drawn on the Jotter stays through F11 and back, where it was in twips.
+void ProjectorModeTest::jotterKeepsItsDrawing() {
+    ProjectorMode mode(m_program->screens, {});
+    Screens& screens = m_program->screens;
+    screens.show(QStringLiteral("Grey"));
+    auto& jotter = screens.show<jotter::JotterScreen>(QString::fromLatin1(shell::kJotterScreen));
+    Mouse(jotter).drag({40, 100}, {400, 100}, 20);
+    const QPointF end = jotter.drawing().currentPoint();
+    const auto inkAt = [&jotter](float x, float y) {
+        const Scale& scale = jotter.scale();
+        return jotter.drawing().image().pixel(scale.toPixels(x), scale.toPixels(y)) !=
+               shell::ScreenBlue;
+    };
+    QVERIFY(inkAt(toTwips(220), toTwips(100)));
+
+    press(jotter, Qt::Key_F11);
+    QCOMPARE(jotter.drawing().image().size(), jotter.window()->size());
+    QCOMPARE(jotter.window()->width(), Scale(1.8).toPixels(jotter.clientWidth()));
+    QVERIFY(inkAt(toTwips(220), toTwips(100)));
+    QVERIFY(!inkAt(toTwips(220), toTwips(140)));
+    QCOMPARE(jotter.drawing().currentPoint(), end);
+    // Drawing on goes on from where the stroke ended, at the new size.
+    Mouse mouse(jotter);
+    const QPoint from(Scale(1.8).toPixels(float(end.x())), Scale(1.8).toPixels(float(end.y())));
+    mouse.press(from);
+    mouse.move(from + QPoint(0, 90));
+    mouse.release(from + QPoint(0, 90));
+    QVERIFY(inkAt(float(end.x()), float(end.y()) + 600));
+
+    press(jotter, Qt::Key_F11);
+    QVERIFY(inkAt(toTwips(220), toTwips(100)));
+    QCOMPARE(jotter.drawing().image().size(), jotter.window()->size());
+}
+
+QTEST_MAIN(ProjectorModeTest)
+#include "tst_projectormode.moc"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The real program's command line and projector mode: the help and the mistakes need no display;
+# under a 1366 x 768 X server --fit draws the title 1.28 times as large, and F11 brings it back
+# to its design size.
+set -euo pipefail
+program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+export KINDREL_CHECK=projector_mode
+fail() { echo "$KINDREL_CHECK: $*"; exit 1; }
+
+unset QT_QPA_PLATFORM DISPLAY
+help="$("$program" --help)" || fail "--help did not end with status 0"
+grep -q -- "--fit" <<<"$help" && grep -q -- "--scale F" <<<"$help" || fail "--help lacks the options"
+for wrong in "--projector" "--scale 9" "--scale" "--fit --scale 2" "lesson.txt"; do
+    status=0
+    # shellcheck disable=SC2086
+    message="$("$program" $wrong 2>&1 >/dev/null)" || status=$?
+    [ "$status" -eq 2 ] || fail "'$wrong' ended with status $status, not 2"
+    grep -q "^kindrel: " <<<"$message" || fail "'$wrong' gave no message: $message"
+done
+
+cd "$(dirname "$program")"
+exec xvfb-run -a -s "-screen 0 1366x768x24 -noreset" bash -c '
+    source "$KINDREL_X11"
+    title_size() { local _ w h; read -r _ _ _ w h < <(window " ") && [ "$w x $h" = "$1" ]; }
+    ./kindrel --fit &
+    pid=$!
+    trap "kill $pid 2>/dev/null || true" EXIT
+    # 5460 x 6570 twips at 1.28: 466 x 561 pixels.
+    until_ok title_size "466 x 561" || fail "the title did not come up 1.28 times as large"
+    # Over the title, as the e2e run gives the Jotter its key.
+    read -r _ x y _ _ < <(window " ")
+    xdotool mousemove $((x + 200)) $((y + 150)) key F11
+    until_ok title_size "364 x 438" || fail "F11 did not bring the title back to its design size"
+    echo "options refused with status 2; --fit and F11 resize the title"
+'
