@@ -38,6 +38,14 @@ namespace {
 // Some writers pad a JPEG after its end-of-image marker.
 constexpr qsizetype kJpegTrailerSlack = 64;
 
+// No place on a screen is larger than the screen, 800 x 600 at design size: a picture file of
+// more design pixels than this a side is none of ours. Refusing it before it is decoded bounds
+// what one file costs (a file of 5000 x 5000 pixels, which Qt would decode, would otherwise be
+// scaled to 15000 x 15000 at 3 times, 900 MB) and keeps every copy scaled for a factor up to the
+// largest within the limit on a side.
+constexpr int kMaxDesignSide = 1024;
+static_assert(kMaxDesignSide * Scale::kLargest <= Pictures::kMaxSide);
+
 // Qt's image reader loads every image format plugin on first use (TIFF, WebP, MNG and the
 // libraries behind them): milliseconds and a megabyte before the title screen shows its picture.
 // The pictures are JPEG files, so their plugin is loaded alone and asked directly.
@@ -63,7 +71,43 @@ QString matchEntry(const QDir& dir, const QString& component) {
     return {};
 }
 
+// Decodes picture bytes, refusing a raster picture of more than maxSide pixels a side before
+// anything is allocated for it.
+std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor, int maxSide) {
+    if (bytes.isEmpty()) return std::nullopt;
+    if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes, metafileFactor);
+
+    // A JPEG cut short decodes "successfully" with the rest filled in grey: a half-copied file
+    // must not pass for a picture, so its end-of-image marker has to be there.
+    if (bytes.startsWith("\xFF\xD8") && !bytes.right(kJpegTrailerSlack).contains("\xFF\xD9"))
+        return std::nullopt;
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::unique_ptr<QImageIOHandler> jpeg;
+    if (QImageIOPlugin* plugin = bytes.startsWith("\xFF\xD8") ? jpegPlugin() : nullptr)
+        jpeg.reset(plugin->create(&buffer, "jpeg"));
+    QImageReader reader;
+    if (!jpeg) reader.setDevice(&buffer);
+    const QSize declared = jpeg ? jpeg->option(QImageIOHandler::Size).toSize() : reader.size();
+    if (!declared.isValid() || declared.width() > maxSide || declared.height() > maxSide) {
+        return std::nullopt;
+    }
+    QImage image;
+    if (!(jpeg ? jpeg->read(&image) : reader.read(&image)) || image.isNull()) return std::nullopt;
+    // Drawn many times (a dragged label repaints the picture under it): keep it in a fast format.
+    const QImage::Format fast =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() != fast) image.convertTo(fast);
+    return image;
+}
+
 }  // namespace
+
+std::optional<QImage> Pictures::decode(const QByteArray& bytes, double metafileFactor) {
+    return decodeUpTo(bytes, metafileFactor, kMaxSide);
+}
 
 QString Pictures::resolve(const QString& designPath) const {
     QString normalised = designPath;
@@ -117,36 +161,6 @@ std::vector<int> Pictures::variantOrder(double factor) {
     return order;
 }
 
-std::optional<QImage> Pictures::decode(const QByteArray& bytes, double metafileFactor) {
-    if (bytes.isEmpty()) return std::nullopt;
-    if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes, metafileFactor);
-
-    // A JPEG cut short decodes "successfully" with the rest filled in grey: a half-copied file
-    // must not pass for a picture, so its end-of-image marker has to be there.
-    if (bytes.startsWith("\xFF\xD8") && !bytes.right(kJpegTrailerSlack).contains("\xFF\xD9"))
-        return std::nullopt;
-
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    std::unique_ptr<QImageIOHandler> jpeg;
-    if (QImageIOPlugin* plugin = bytes.startsWith("\xFF\xD8") ? jpegPlugin() : nullptr)
-        jpeg.reset(plugin->create(&buffer, "jpeg"));
-    QImageReader reader;
-    if (!jpeg) reader.setDevice(&buffer);
-    const QSize declared = jpeg ? jpeg->option(QImageIOHandler::Size).toSize() : reader.size();
-    if (!declared.isValid() || declared.width() > kMaxSide || declared.height() > kMaxSide) {
-        return std::nullopt;
-    }
-    QImage image;
-    if (!(jpeg ? jpeg->read(&image) : reader.read(&image)) || image.isNull()) return std::nullopt;
-    // Drawn many times (a dragged label repaints the picture under it): keep it in a fast format.
-    const QImage::Format fast =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (image.format() != fast) image.convertTo(fast);
-    return image;
-}
-
 std::optional<QImage> Pictures::load(const QString& designPath, double factor) {
     factor = Scale(factor).factor();
     for (int variant : variantOrder(factor)) {
@@ -189,7 +203,8 @@ std::optional<QImage> Pictures::readAt(const QString& file, int variant, double 
     if (!in.open(QIODevice::ReadOnly) || in.size() <= 0 || in.size() > kMaxFileBytes)
         return std::nullopt;
     // Asking for the most a file may hold would allocate that much for every picture read.
-    std::optional<QImage> image = decode(in.read(std::min(in.size(), kMaxFileBytes)), factor);
+    std::optional<QImage> image =
+        decodeUpTo(in.read(std::min(in.size(), kMaxFileBytes)), factor, kMaxDesignSide * variant);
     if (!image) return std::nullopt;
     // A metafile comes drawn at the factor already; a raster picture is at its variant's size.
     if (image->devicePixelRatio() == 1.0 && variant != 1) image->setDevicePixelRatio(variant);

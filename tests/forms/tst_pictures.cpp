@@ -19,6 +19,8 @@ class PicturesTest : public QObject {
     void changedFileIsReadAgain();
     void jpegDecodesAsQtReadsIt();
     void jpegTooLargeToAllocateFails();
+    void pictureLargerThanAnyPlaceIsRefused_data();
+    void pictureLargerThanAnyPlaceIsRefused();
     void cacheKeepsLittleThatNothingShows();
 };
 
@@ -142,19 +144,54 @@ void PicturesTest::jpegTooLargeToAllocateFails() {
     QVERIFY(!forms::Pictures::decode(bytes).has_value());
 }
 
+// A file Qt would decode, yet larger than the whole screen it would be shown on, is refused at
+// its own size, so that no copy of it is scaled for a projector to gigabytes. A screen's size
+// is read at every size, and scaled to the largest factor.
+void PicturesTest::pictureLargerThanAnyPlaceIsRefused_data() {
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<int>("shownWidth");  // 0: refused
+    QTest::newRow("a screen's width, at 4") << 1 << 800 << 4.0 << 3200;
+    QTest::newRow("a screen's width @2x, at 1") << 2 << 1600 << 1.0 << 800;
+    QTest::newRow("a screen's width @3x, at 3") << 3 << 2400 << 3.0 << 2400;
+    QTest::newRow("half as wide again as a screen") << 1 << 1200 << 1.0 << 0;
+    QTest::newRow("half as wide again @2x, at 2") << 2 << 2400 << 2.0 << 0;
+    QTest::newRow("half as wide again @3x, at 1") << 3 << 3600 << 1.0 << 0;
+    QTest::newRow("5000 pixels, which Qt decodes, at 3") << 1 << 5000 << 3.0 << 0;
+    QTest::newRow("5000 pixels @3x, at 3") << 3 << 5000 << 3.0 << 0;
+}
+
+void PicturesTest::pictureLargerThanAnyPlaceIsRefused() {
+    QFETCH(int, variant);
+    QFETCH(int, width);
+    QFETCH(double, factor);
+    QFETCH(int, shownWidth);
+    TestProgram program(false);
+    const QString file = forms::Pictures::variantPath(QStringLiteral("Images/wide.jpg"), variant);
+    program.addPicture(file, {width, 4 * variant});
+    const std::optional<QImage> shown =
+        program.pictures.load(QStringLiteral("Images\\wide.jpg"), factor);
+    QCOMPARE(shown.has_value(), shownWidth > 0);
+    if (shown) QCOMPARE(shown->width(), shownWidth);
+}
+
 void PicturesTest::cacheKeepsLittleThatNothingShows() {
     TestProgram program(false);
     // Each decodes to 1 MiB (512 x 512, four bytes a pixel).
-    for (int i = 0; i < 5; ++i) program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {512, 512});
+    for (int i = 0; i < 5; ++i)
+        program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {512, 512});
     const QImage shown = *program.pictures.load(QStringLiteral("Images\\p0.jpg"));
     for (int i = 1; i < 5; ++i) program.pictures.load(QStringLiteral("Images\\p%1.jpg").arg(i));
     QVERIFY(program.pictures.idleCacheBytes() <= 2 * 1024 * 1024);
     QVERIFY(program.pictures.idleCacheBytes() > 0);
     // The picture still on show is kept and shared, not decoded again; the most recent idle one
     // is kept too.
-    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p0.jpg"))->constBits(), shown.constBits());
+    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p0.jpg"))->constBits(),
+             shown.constBits());
     const QImage recent = *program.pictures.load(QStringLiteral("Images\\p4.jpg"));
-    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p4.jpg"))->constBits(), recent.constBits());
+    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p4.jpg"))->constBits(),
+             recent.constBits());
 }
 
 QTEST_MAIN(PicturesTest)
