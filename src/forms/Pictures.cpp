@@ -38,13 +38,11 @@ namespace {
 // Some writers pad a JPEG after its end-of-image marker.
 constexpr qsizetype kJpegTrailerSlack = 64;
 
-// No place on a screen is larger than the screen, 800 x 600 at design size: a picture file of
-// more design pixels than this a side is none of ours. Refusing it before it is decoded bounds
-// what one file costs (a file of 5000 x 5000 pixels, which Qt would decode, would otherwise be
-// scaled to 15000 x 15000 at 3 times, 900 MB) and keeps every copy scaled for a factor up to the
-// largest within the limit on a side.
-constexpr int kMaxDesignSide = 1024;
-static_assert(kMaxDesignSide * Scale::kLargest <= Pictures::kMaxSide);
+// The most design pixels a side a picture file may give: the largest factor then keeps every
+// copy scaled for a projector within the limit on a side. Refused before it is decoded, a file
+// of 8000 x 1000 pixels (which Qt would decode) in a button's place costs nothing; it was scaled
+// to 24000 x 3000 at 3 times, 288 MB, and larger ones to gigabytes.
+constexpr int kMaxDesignSide = int(Pictures::kMaxSide / Scale::kLargest);
 
 // Qt's image reader loads every image format plugin on first use (TIFF, WebP, MNG and the
 // libraries behind them): milliseconds and a megabyte before the title screen shows its picture.

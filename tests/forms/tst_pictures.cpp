@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "TestProgram.h"
+#include "forms/Scale.h"
 
 using testing_support::TestProgram;
 
@@ -144,22 +145,22 @@ void PicturesTest::jpegTooLargeToAllocateFails() {
     QVERIFY(!forms::Pictures::decode(bytes).has_value());
 }
 
-// A file Qt would decode, yet larger than the whole screen it would be shown on, is refused at
-// its own size, so that no copy of it is scaled for a projector to gigabytes. A screen's size
-// is read at every size, and scaled to the largest factor.
+// A file Qt would decode, yet so large that a copy scaled for the largest factor would pass the
+// limit on a side, is refused at its own size rather than scaled to gigabytes for a projector.
+// The largest that is not is read at every size and scaled to the largest factor.
 void PicturesTest::pictureLargerThanAnyPlaceIsRefused_data() {
     QTest::addColumn<int>("variant");
     QTest::addColumn<int>("width");
     QTest::addColumn<double>("factor");
     QTest::addColumn<int>("shownWidth");  // 0: refused
-    QTest::newRow("a screen's width, at 4") << 1 << 800 << 4.0 << 3200;
-    QTest::newRow("a screen's width @2x, at 1") << 2 << 1600 << 1.0 << 800;
-    QTest::newRow("a screen's width @3x, at 3") << 3 << 2400 << 3.0 << 2400;
-    QTest::newRow("half as wide again as a screen") << 1 << 1200 << 1.0 << 0;
-    QTest::newRow("half as wide again @2x, at 2") << 2 << 2400 << 2.0 << 0;
-    QTest::newRow("half as wide again @3x, at 1") << 3 << 3600 << 1.0 << 0;
-    QTest::newRow("5000 pixels, which Qt decodes, at 3") << 1 << 5000 << 3.0 << 0;
-    QTest::newRow("5000 pixels @3x, at 3") << 3 << 5000 << 3.0 << 0;
+    const int most = int(forms::Pictures::kMaxSide / forms::Scale::kLargest);
+    QTest::newRow("the most, at 4") << 1 << most << 4.0 << forms::Pictures::kMaxSide;
+    QTest::newRow("the most @2x, at 1") << 2 << 2 * most << 1.0 << most;
+    QTest::newRow("the most @3x, at 3") << 3 << 3 * most << 3.0 << 3 * most;
+    QTest::newRow("one more") << 1 << most + 1 << 1.0 << 0;
+    QTest::newRow("one more @2x, at 2") << 2 << 2 * (most + 1) << 2.0 << 0;
+    QTest::newRow("one more @3x, at 1") << 3 << 3 * (most + 1) << 1.0 << 0;
+    QTest::newRow("8000 pixels, which Qt decodes, at 3") << 1 << 8000 << 3.0 << 0;
 }
 
 void PicturesTest::pictureLargerThanAnyPlaceIsRefused() {
