@@ -34,6 +34,7 @@ found_reports() {
 # Leaks are reported when each process ends; undefined behaviour aborts at once.
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
+export LSAN_OPTIONS="suppressions=$KINDREL_ROOT/scripts/lsan.supp:print_suppressions=0"
 (cd "$asan" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs") \
     || { found_reports; kindrel_fail "tests failed under AddressSanitizer and UndefinedBehaviorSanitizer"; }
 found_reports
@@ -44,7 +45,7 @@ echo "kindrel: the suite is clean under AddressSanitizer and UndefinedBehaviorSa
     tests/tst_monkey) || { found_reports; kindrel_fail "the soak failed under the sanitizers"; }
 found_reports
 echo "kindrel: a soak of $soak_steps steps is clean under the sanitizers, leaks included"
-unset ASAN_OPTIONS UBSAN_OPTIONS
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 kindrel_build
 memcheck() {
