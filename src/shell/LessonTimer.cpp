@@ -10,6 +10,7 @@
 
 #include "forms/Font.h"
 #include "forms/Platform.h"
+#include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "forms/Twips.h"
 #include "shell/HouseStyle.h"
@@ -55,14 +56,29 @@ class TimerWindow final : public QWidget {
   public:
     explicit TimerWindow(LessonTimer& timer)
         : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-          m_timer(timer),
-          m_digits(tahoma(48, true).toQFont()),
-          m_end(tahoma(32, true).toQFont()),
-          m_note(tahoma(10, true).toQFont()) {
+          m_timer(timer) {
         setObjectName(QStringLiteral("lessontimer"));
         // Never takes the keyboard from the screen beneath, whose remote keys must keep working.
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
+        layOut(Scale());
+    }
+
+    const Scale& scale() const { return m_scale; }
+
+    // Everything, type and padding alike, grows with the screens in projector mode, so that the
+    // countdown stays as easy to read beside them.
+    void layOut(const Scale& scale) {
+        m_scale = scale;
+        const auto points = [&](float designPoints) {
+            return tahoma(designPoints * static_cast<float>(scale.factor()), true).toQFont();
+        };
+        m_digits = points(48);
+        m_end = points(32);
+        m_note = points(10);
+        m_padding = scale.pixels(kPadding);
+        m_closeBox = scale.pixels(kCloseBox);
+        m_frame = scale.pixels(3);
         const QFontMetrics digits(m_digits);
         const QFontMetrics end(m_end);
         const QFontMetrics note(m_note);
@@ -73,12 +89,16 @@ class TimerWindow final : public QWidget {
         m_digitsInk = digits.tightBoundingRect(QStringLiteral("0123456789:"));
         m_endInk = end.tightBoundingRect(kTimesUp);
         const int noteHeight = note.ascent() + note.descent();
-        setFixedSize(text + 2 * (kCloseBox + kPadding),
-                     kPadding + m_digitsInk.height() + kPadding + noteHeight + kPadding);
-        m_noteArea = QRect(0, height() - kPadding - noteHeight, width(), noteHeight);
+        setFixedSize(text + 2 * (m_closeBox + m_padding),
+                     m_padding + m_digitsInk.height() + m_padding + noteHeight + m_padding);
+        m_noteArea = QRect(0, height() - m_padding - noteHeight, width(), noteHeight);
+        update();
     }
 
-    QRect closeBox() const { return {width() - kCloseBox - 2, 2, kCloseBox, kCloseBox}; }
+    QRect closeBox() const {
+        const int inset = m_scale.pixels(2);
+        return {width() - m_closeBox - inset, inset, m_closeBox, m_closeBox};
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -90,8 +110,9 @@ class TimerWindow final : public QWidget {
         const QColor colour = finished || m_timer.isWarning()       ? kWarningColour
                               : state == LessonTimer::State::Paused ? kPausedColour
                                                                     : kDigitsColour;
-        painter.setPen(QPen(colour, 3));
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        const double half = m_frame / 2.0;
+        painter.setPen(QPen(colour, m_frame));
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 
         // Centred across on the text's advance, which is steady from second to second, and
         // down on the ink.
@@ -100,7 +121,7 @@ class TimerWindow final : public QWidget {
         const QRect& ink = finished ? m_endInk : m_digitsInk;
         painter.setFont(finished ? m_end : m_digits);
         painter.drawText(QPoint((width() - metrics.horizontalAdvance(text)) / 2,
-                                kPadding + (m_digitsInk.height() - ink.height()) / 2 - ink.top()),
+                                m_padding + (m_digitsInk.height() - ink.height()) / 2 - ink.top()),
                          text);
 
         painter.setFont(m_note);
@@ -108,8 +129,9 @@ class TimerWindow final : public QWidget {
         painter.drawText(m_noteArea, Qt::AlignCenter, noteFor(state));
 
         // The close box: a cross in a square, big enough for a pen.
-        const QRectF box = QRectF(closeBox()).adjusted(5, 5, -5, -5);
-        painter.setPen(QPen(kNoteColour, 2));
+        const int inset = m_scale.pixels(5);
+        const QRectF box = QRectF(closeBox()).adjusted(inset, inset, -inset, -inset);
+        painter.setPen(QPen(kNoteColour, m_scale.pixels(2)));
         painter.drawLine(box.topLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomLeft());
     }
@@ -155,6 +177,10 @@ class TimerWindow final : public QWidget {
     }
 
     LessonTimer& m_timer;
+    Scale m_scale;
+    int m_padding = kPadding;
+    int m_closeBox = kCloseBox;
+    int m_frame = 3;
     QFont m_digits;
     QFont m_end;
     QFont m_note;
@@ -232,6 +258,11 @@ void LessonTimer::tick() {
         close();
         return;
     }
+    // F11 re-lays the screens; the countdown follows them at its next tick.
+    if (!(m_window->scale() == m_screens.scale())) {
+        show();
+        m_shown.clear();
+    }
     if (m_state == State::Running && remainingMs() == 0) m_state = State::Finished;
     // Repainted when what it shows changes, once a second, not at every tick.
     const QString shown = text() + (isWarning() ? QLatin1Char('!') : QLatin1Char(' '));
@@ -245,9 +276,10 @@ void LessonTimer::tick() {
 
 void LessonTimer::show() {
     const QSizeF display = m_screens.platform().displaySize();
+    m_window->layOut(m_screens.scale());
     m_window->move(placeOnDisplay({toPixels(static_cast<float>(display.width())),
                                    toPixels(static_cast<float>(display.height()))},
-                                  m_window->size()));
+                                  m_window->size(), m_screens.scale()));
     m_window->update();
     m_window->show();
 }
@@ -274,13 +306,13 @@ void LessonTimer::offerChoices(QWidget* over, QPoint globalPx) {
     menu->popup(globalPx - QPoint(size.width() / 2, size.height() / 2));
 }
 
-QPoint LessonTimer::placeOnDisplay(QSize display, QSize window) {
-    const QPoint client((display.width() - toPixels(FrameWidth)) / 2 + kClientLeftPx,
-                        (display.height() - toPixels(FrameHeight)) / 2 + kClientTopPx);
+QPoint LessonTimer::placeOnDisplay(QSize display, QSize window, const Scale& scale) {
+    const QPoint client((display.width() - scale.toPixels(FrameWidth)) / 2 + kClientLeftPx,
+                        (display.height() - scale.toPixels(FrameHeight)) / 2 + kClientTopPx);
     const auto clear = [&](const QRect& place) {
         return std::none_of(std::begin(kHouseButtons), std::end(kHouseButtons),
                             [&](const TwipRect& button) {
-                                return button.toPixels().translated(client).intersects(place);
+                                return scale.toPixels(button).translated(client).intersects(place);
                             });
     };
     const int left = kDisplayMargin;

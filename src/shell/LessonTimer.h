@@ -15,8 +15,9 @@ class QMenu;
 class QWidget;
 
 namespace forms {
+class Scale;
 class Screens;
-}
+}  // namespace forms
 
 namespace shell {
 
@@ -63,8 +64,8 @@ class LessonTimer {
 
     // Where the window goes on a display of the given pixel size: the first corner (top right,
     // top left, bottom right, bottom left) clear of the house buttons of a screen centred on the
-    // display, or the top right corner where none is.
-    static QPoint placeOnDisplay(QSize display, QSize window);
+    // display at the scale, or the top right corner where none is.
+    static QPoint placeOnDisplay(QSize display, QSize window, const forms::Scale& scale);
 
   private:
     void tick();

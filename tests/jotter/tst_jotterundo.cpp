@@ -9,6 +9,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/Panel.h"
+#include "forms/Scale.h"
 #include "jotter/DrawingHistory.h"
 #include "jotter/JotterScreen.h"
 #include "shell/JotterAccess.h"
@@ -73,6 +74,7 @@ class JotterUndoTest : public QObject {
     void everyKindOfStepGoesBackAndForward();
     void newStrokeAfterUndoDropsTheStepsAhead();
     void nothingDrawnIsNoStep();
+    void undoAfterF11ComesBackAtThePresentSize();
     void menuOnTheToolStripOffersUndoAndRedo();
     void historyKeepsTheLatestHundredSteps();
     void historyBytesStayBoundedWithFiftyStepsEvenOfNoise();
@@ -143,6 +145,25 @@ void JotterUndoTest::everyKindOfStepGoesBackAndForward() {
     // Without Ctrl the letters are nobody's.
     key(Qt::Key_Z, Qt::NoModifier);
     compareSeen(steps.back());
+}
+
+// A drawing made at design size and undone to after projector mode doubled the screens fills
+// the window at its new size, the stroke where it was in the window's twips.
+void JotterUndoTest::undoAfterF11ComesBackAtThePresentSize() {
+    m_mouse->drag({100, 60}, {300, 60}, 10);
+    m_mouse->drag({100, 120}, {300, 120}, 10);
+    m_program->screens.setScale(forms::Scale(2.0));
+    const QSize window = m_jotter->window()->size();
+    QCOMPARE(m_jotter->drawing().image().size(), window);
+    key(Qt::Key_Z);
+    const QImage undone = m_jotter->drawing().image();
+    QCOMPARE(undone.size(), window);
+    const QRgb background = undone.pixel(10, 10);
+    QVERIFY(undone.pixel(400, 120) != background);  // the first stroke, twice as far in
+    QCOMPARE(undone.pixel(400, 240), background);   // the undone one, gone
+    key(Qt::Key_Y);
+    QCOMPARE(m_jotter->drawing().image().size(), window);
+    QVERIFY(m_jotter->drawing().image().pixel(400, 240) != background);
 }
 
 void JotterUndoTest::newStrokeAfterUndoDropsTheStepsAhead() {

@@ -8,6 +8,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "shell/HouseStyle.h"
 #include "shell/JotterAccess.h"
@@ -82,6 +83,7 @@ class LessonTimerTest : public QObject {
     void keepsTimeWhileScreensChangeAndGoesWithTheProgram();
     void cornerClearOfTheHouseButtons_data();
     void cornerClearOfTheHouseButtons();
+    void growsWithTheScreensInProjectorMode();
     void offeredByCtrlTAndTheHouseMenu();
 
   private:
@@ -237,14 +239,17 @@ void LessonTimerTest::keepsTimeWhileScreensChangeAndGoesWithTheProgram() {
 void LessonTimerTest::cornerClearOfTheHouseButtons_data() {
     QTest::addColumn<QSize>("display");
     QTest::addColumn<QString>("screen");
-    for (const QSize display :
-         {QSize(1024, 768), QSize(1280, 800), QSize(1366, 768), QSize(1920, 1080)})
-        for (const char* screen : {"molecules", "equipment"})
-            QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3")
-                                         .arg(display.width())
-                                         .arg(display.height())
-                                         .arg(QLatin1String(screen))))
-                << display << QString::fromLatin1(screen);
+    QTest::addColumn<bool>("fitted");
+    for (const bool fitted : {false, true})
+        for (const QSize display : {QSize(1024, 768), QSize(1280, 800), QSize(1366, 768),
+                                    QSize(1920, 1080), QSize(3840, 2160)})
+            for (const char* screen : {"molecules", "equipment"})
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3%4")
+                                             .arg(display.width())
+                                             .arg(display.height())
+                                             .arg(QLatin1String(screen))
+                                             .arg(fitted ? QStringLiteral(" fitted") : QString())))
+                    << display << QString::fromLatin1(screen) << fitted;
 }
 
 // Whether or not the window manager frames the screen (a title bar moves its buttons down), the
@@ -252,7 +257,12 @@ void LessonTimerTest::cornerClearOfTheHouseButtons_data() {
 void LessonTimerTest::cornerClearOfTheHouseButtons() {
     QFETCH(QSize, display);
     QFETCH(QString, screen);
+    QFETCH(bool, fitted);
     m_program->platform.display = {toTwips(display.width()), toTwips(display.height())};
+    const Scale scale(
+        fitted ? factorToFit(m_program->platform.display, {shell::FrameWidth, shell::FrameHeight})
+               : Scale::kDesignSize);
+    m_program->screens.setScale(scale);
     const Screen& shownScreen = m_program->screens.show(screen);
     m_timer->start(10);
     const QRect timer = m_timer->window()->geometry();
@@ -263,8 +273,38 @@ void LessonTimerTest::cornerClearOfTheHouseButtons() {
         QVERIFY(!button.intersects(timer));
         QVERIFY(!button.translated(3, 29).intersects(timer));
     }
-    // Above the screen where there is room, clear of its title bar and its window buttons.
-    if (display.height() >= 768) QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
+    // Above the screen where there is room, clear of its title bar and its window buttons; a
+    // fitted screen leaves none.
+    if (!fitted && display.height() >= 768)
+        QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
+}
+
+// As readable beside a screen at twice its size as beside one at design size, and F11 while it
+// runs brings it along at its next tick.
+void LessonTimerTest::growsWithTheScreensInProjectorMode() {
+    m_program->platform.display = {toTwips(3840), toTwips(2160)};
+    m_timer->start(3);
+    const QSize designSize = m_timer->window()->size();
+    const QImage design = shown();
+    const int digitInk = pixelsOf(design, QColor(shell::TitleYellow).rgb());
+    QVERIFY(digitInk > 0);
+
+    m_program->screens.setScale(Scale(2.0));
+    advance(LessonTimer::kTickMs);
+    const QSize twice = m_timer->window()->size();
+    QVERIFY2(std::abs(twice.width() - 2 * designSize.width()) <= 4 &&
+                 std::abs(twice.height() - 2 * designSize.height()) <= 4,
+             qPrintable(QStringLiteral("%1x%2 from %3x%4")
+                            .arg(twice.width())
+                            .arg(twice.height())
+                            .arg(designSize.width())
+                            .arg(designSize.height())));
+    // The digits' ink grows with their area, not only the window around them.
+    const int twiceInk = pixelsOf(shown(), QColor(shell::TitleYellow).rgb());
+    QVERIFY2(twiceInk > 3 * digitInk,
+             qPrintable(QStringLiteral("%1 from %2").arg(twiceInk).arg(digitInk)));
+    QVERIFY(QRect(QPoint(), QSize(3840, 2160)).contains(m_timer->window()->geometry()));
+    QCOMPARE(m_timer->text(), QStringLiteral("3:00"));
 }
 
 void LessonTimerTest::offeredByCtrlTAndTheHouseMenu() {
