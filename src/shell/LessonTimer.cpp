@@ -62,9 +62,10 @@ class TimerWindow final : public QWidget {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
         layOut(Scale());
+        m_designSize = size();
     }
 
-    const Scale& scale() const { return m_scale; }
+    QSize designSize() const { return m_designSize; }
 
     // Everything, type and padding alike, grows with the screens in projector mode, so that the
     // countdown stays as easy to read beside them.
@@ -177,6 +178,7 @@ class TimerWindow final : public QWidget {
     }
 
     LessonTimer& m_timer;
+    QSize m_designSize;
     Scale m_scale;
     int m_padding = kPadding;
     int m_closeBox = kCloseBox;
@@ -259,7 +261,7 @@ void LessonTimer::tick() {
         return;
     }
     // F11 re-lays the screens; the countdown follows them at its next tick.
-    if (!(m_window->scale() == m_screens.scale())) {
+    if (!(m_laidOutFor == m_screens.scale())) {
         show();
         m_shown.clear();
     }
@@ -275,11 +277,12 @@ void LessonTimer::tick() {
 }
 
 void LessonTimer::show() {
-    const QSizeF display = m_screens.platform().displaySize();
-    m_window->layOut(m_screens.scale());
-    m_window->move(placeOnDisplay({toPixels(static_cast<float>(display.width())),
-                                   toPixels(static_cast<float>(display.height()))},
-                                  m_window->size(), m_screens.scale()));
+    const QSizeF displayTwips = m_screens.platform().displaySize();
+    const QSize display(toPixels(static_cast<float>(displayTwips.width())),
+                        toPixels(static_cast<float>(displayTwips.height())));
+    m_laidOutFor = m_screens.scale();
+    m_window->layOut(timerScale(display, m_window->designSize(), m_laidOutFor));
+    m_window->move(placeOnDisplay(display, m_window->size(), m_laidOutFor));
     m_window->update();
     m_window->show();
 }
@@ -304,6 +307,12 @@ void LessonTimer::offerChoices(QWidget* over, QPoint globalPx) {
     // Centred on the point, which is the middle of the screen the key was pressed on.
     const QSize size = menu->sizeHint();
     menu->popup(globalPx - QPoint(size.width() / 2, size.height() / 2));
+}
+
+Scale LessonTimer::timerScale(QSize display, QSize designSize, const Scale& screens) {
+    const int margin = (display.width() - screens.toPixels(FrameWidth)) / 2 - kDisplayMargin;
+    const double fits = static_cast<double>(margin) / std::max(1, designSize.width());
+    return Scale(std::clamp(fits, Scale::kDesignSize, screens.factor()));
 }
 
 QPoint LessonTimer::placeOnDisplay(QSize display, QSize window, const Scale& scale) {

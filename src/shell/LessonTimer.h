@@ -9,13 +9,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "forms/Scale.h"
 #include "forms/Timer.h"
 
 class QMenu;
 class QWidget;
 
 namespace forms {
-class Scale;
 class Screens;
 }  // namespace forms
 
@@ -66,6 +66,9 @@ class LessonTimer {
     // top left, bottom right, bottom left) clear of the house buttons of a screen centred on the
     // display at the scale, or the top right corner where none is.
     static QPoint placeOnDisplay(QSize display, QSize window, const forms::Scale& scale);
+    // The countdown grows with the screens, but no further than the strip a fitted screen leaves
+    // at the side of the display, where it covers nothing; never below its design size.
+    static forms::Scale timerScale(QSize display, QSize designSize, const forms::Scale& screens);
 
   private:
     void tick();
@@ -79,6 +82,8 @@ class LessonTimer {
     std::int64_t m_endsAt = 0;
     std::int64_t m_leftWhenPaused = 0;
     QString m_shown;
+    // The screens' scale the window was last laid out for.
+    forms::Scale m_laidOutFor;
 };
 
 }  // namespace shell

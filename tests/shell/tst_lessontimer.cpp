@@ -273,6 +273,10 @@ void LessonTimerTest::cornerClearOfTheHouseButtons() {
         QVERIFY(!button.intersects(timer));
         QVERIFY(!button.translated(3, 29).intersects(timer));
     }
+    // Beside a fitted screen where the strip beside it is wider than the countdown, covering none
+    // of it. (At 1920 x 1080 the strip is a few pixels short: the countdown overlaps the frame.)
+    if (fitted && display.width() >= 2560)
+        QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
     // Above the screen where there is room, clear of its title bar and its window buttons; a
     // fitted screen leaves none.
     if (!fitted && display.height() >= 768)
