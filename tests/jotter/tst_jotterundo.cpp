@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "Menus.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
@@ -17,7 +18,10 @@
 using namespace forms;
 using jotter::DrawingHistory;
 using jotter::JotterScreen;
+using testing_support::closeMenu;
+using testing_support::menuEntry;
 using testing_support::Mouse;
+using testing_support::openMenu;
 using testing_support::TestProgram;
 
 namespace {
@@ -26,21 +30,6 @@ struct Seen {
     QImage image;
     JotterScreen::Layout layout;
 };
-
-QMenu* openMenu() {
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
-void closeMenu() {
-    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QAction* entry(QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions())
-        if (action->text().section(QLatin1Char('\t'), 0, 0) == text) return action;
-    return nullptr;
-}
 
 // A drawing of the given size that no compression shrinks.
 QImage noise(QSize size, quint32 seed) {
@@ -214,9 +203,9 @@ void JotterUndoTest::menuOnTheToolStripOffersUndoAndRedo() {
     QMenu* menu = openMenu();
     QVERIFY(menu);
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("Undo\tCtrl+Z"));
-    QVERIFY(!entry(*menu, QStringLiteral("Undo"))->isEnabled());
-    QVERIFY(!entry(*menu, QStringLiteral("Redo"))->isEnabled());
-    QVERIFY(!entry(*menu, QStringLiteral("Jotter")));
+    QVERIFY(!menuEntry(*menu, QStringLiteral("Undo"))->isEnabled());
+    QVERIFY(!menuEntry(*menu, QStringLiteral("Redo"))->isEnabled());
+    QVERIFY(!menuEntry(*menu, QStringLiteral("Jotter")));
     closeMenu();
 
     const Seen blank = seen();
@@ -225,7 +214,7 @@ void JotterUndoTest::menuOnTheToolStripOffersUndoAndRedo() {
     m_mouse->click(Mouse::centreOf(*m_jotter->find<CommandButton>(QStringLiteral("Command2"))),
                    Qt::RightButton);
     QVERIFY(openMenu());
-    entry(*openMenu(), QStringLiteral("Undo"))->trigger();
+    menuEntry(*openMenu(), QStringLiteral("Undo"))->trigger();
     compareSeen(blank);
     closeMenu();
 
@@ -233,8 +222,8 @@ void JotterUndoTest::menuOnTheToolStripOffersUndoAndRedo() {
     m_program->platform.advance(shell::JotterAccess::kHoldMs);
     QVERIFY(openMenu());
     m_mouse->release(stripBackground);
-    QVERIFY(entry(*openMenu(), QStringLiteral("Redo"))->isEnabled());
-    entry(*openMenu(), QStringLiteral("Redo"))->trigger();
+    QVERIFY(menuEntry(*openMenu(), QStringLiteral("Redo"))->isEnabled());
+    menuEntry(*openMenu(), QStringLiteral("Redo"))->trigger();
     compareSeen(drawn);
     closeMenu();
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <vector>
 
+#include "Boards.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
@@ -19,18 +20,6 @@ using testing_support::Mouse;
 using testing_support::TestProgram;
 
 namespace {
-
-QStringList boardScreens() {
-    QStringList names;
-    TestProgram program;
-    program.addShellPictures();
-    for (const program::Activity& activity : program::activities()) {
-        if (!activity.make) continue;
-        const QString name = QString::fromUtf8(activity.screen);
-        if (dynamic_cast<LabellingBoard*>(&program.screens.load(name))) names << name;
-    }
-    return names;
-}
 
 // A board of two pages, to see a page change drop a pick.
 constexpr labelling::BoardItem kPagedItems[] = {
@@ -124,7 +113,7 @@ std::optional<QPoint> TapToPlaceTest::openGround(int i) const {
 void TapToPlaceTest::tapPlacesAsTheDragWould_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("place");
-    for (const QString& screen : boardScreens())
+    for (const QString& screen : testing_support::boardScreens())
         for (const char* place : {"target box", "home box", "nowhere"})
             QTest::newRow(qPrintable(screen + QLatin1Char(' ') + QLatin1String(place)))
                 << screen << QString::fromLatin1(place);
@@ -179,7 +168,8 @@ void TapToPlaceTest::tapPlacesAsTheDragWould() {
 
 void TapToPlaceTest::answerKeyPlacedByTapsAlone_data() {
     QTest::addColumn<QString>("screen");
-    for (const QString& screen : boardScreens()) QTest::newRow(qPrintable(screen)) << screen;
+    for (const QString& screen : testing_support::boardScreens())
+        QTest::newRow(qPrintable(screen)) << screen;
 }
 
 // The whole board worked with a pen that cannot drag: every label by two taps, then scored.

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QtTest>
 
+#include "Menus.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
@@ -16,7 +17,10 @@
 
 using namespace forms;
 using shell::LessonTimer;
+using testing_support::closeMenu;
+using testing_support::menuEntry;
 using testing_support::Mouse;
+using testing_support::openMenu;
 using testing_support::TestProgram;
 
 namespace {
@@ -29,17 +33,6 @@ int pixelsOf(const QImage& image, QRgb colour) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == colour) ++count;
     return count;
-}
-
-void closeMenu() {
-    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QAction* entry(QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions())
-        if (action->text().section(QLatin1Char('\t'), 0, 0) == text) return action;
-    return nullptr;
 }
 
 // The house buttons of a shown screen, in display pixels.
@@ -201,14 +194,14 @@ void LessonTimerTest::closedByItsBoxOrItsMenu() {
     QCoreApplication::sendEvent(m_timer->window(), &request);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    entry(*menu, QStringLiteral("Pause"))->trigger();
+    menuEntry(*menu, QStringLiteral("Pause"))->trigger();
     QCOMPARE(m_timer->state(), State::Paused);
     closeMenu();
     QCoreApplication::sendEvent(m_timer->window(), &request);
     menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QVERIFY(entry(*menu, QStringLiteral("Go on")));
-    entry(*menu, QStringLiteral("Close timer"))->trigger();
+    QVERIFY(menuEntry(*menu, QStringLiteral("Go on")));
+    menuEntry(*menu, QStringLiteral("Close timer"))->trigger();
     QCOMPARE(m_timer->state(), State::Off);
     QVERIFY(!m_timer->window()->isVisible());
 }
@@ -333,10 +326,10 @@ void LessonTimerTest::offeredByCtrlTAndTheHouseMenu() {
     QVERIFY(menu);
     QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
              QStringLiteral("Jotter"));
-    QAction* timer = entry(*menu, QStringLiteral("Timer"));
+    QAction* timer = menuEntry(*menu, QStringLiteral("Timer"));
     QVERIFY(timer && timer->menu());
     QCOMPARE(timer->menu()->actions().size(), 5);
-    entry(*timer->menu(), QStringLiteral("5 minutes"))->trigger();
+    menuEntry(*timer->menu(), QStringLiteral("5 minutes"))->trigger();
     QCOMPARE(m_timer->text(), QStringLiteral("5:00"));
     QVERIFY(safety.isVisible());
 }
