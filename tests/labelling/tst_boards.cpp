@@ -3,7 +3,6 @@
 // screen (a label too long for its box, a home place over a box, a picture that does not exist).
 #include <QtTest>
 #include <algorithm>
-#include <deque>
 #include <vector>
 
 #include "Boards.h"
