@@ -93,13 +93,14 @@ bool tapIntoPlace(forms::Screen& screen, labelling::LabellingBoard& board, int i
     return board.picked() == -1 && board.score() == i + 1;
 }
 
-// The steps of a board: one name label dragged onto its box (the release measured), one tapped
-// into place, the rest placed unmeasured, then Check Score.
+// The steps of a board: one name label dragged onto its box (the release measured: the snap and
+// the repaint), one tapped into place, the rest placed unmeasured, then Check Score.
 QString workBoard(forms::Screen& screen, labelling::LabellingBoard& board, Samples& samples) {
     forms::Control* first = controlOf(screen, QStringLiteral("Label2"), 0);
     forms::Control* firstBox = controlOf(screen, QStringLiteral("Label1"), 0);
     if (!first || !firstBox) return QStringLiteral("no name label or box");
-    const QPoint from = Mouse::centreOf(*first), to = Mouse::centreOf(*firstBox);
+    // Let go a few pixels off the box's centre, as a hand does, so that the drop snaps it there.
+    const QPoint from = Mouse::centreOf(*first), to = Mouse::centreOf(*firstBox) + QPoint(6, 4);
     Mouse hand(screen);
     hand.press(from);
     for (int i = 1; i <= kDragMoves; ++i) hand.move(from + (to - from) * i / kDragMoves);
