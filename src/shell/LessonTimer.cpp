@@ -191,13 +191,9 @@ class TimerWindow final : public QWidget {
     QRect m_noteArea;
 };
 
-LessonTimer::LessonTimer(Screens& screens)
-    : m_screens(screens),
-      m_ticker(screens.platform()),
-      m_window(std::make_unique<TimerWindow>(*this)) {
+LessonTimer::LessonTimer(Screens& screens) : m_screens(screens), m_ticker(screens.platform()) {
     m_ticker.setInterval(kTickMs);
     m_ticker.onTimer = [this] { tick(); };
-    screens.platform().keepOnTop(m_window.get());
 }
 
 LessonTimer::~LessonTimer() = default;
@@ -218,13 +214,13 @@ void LessonTimer::pauseOrResume() {
         m_endsAt = now + m_leftWhenPaused;
         m_state = State::Running;
     }
-    m_window->update();
+    if (m_window) m_window->update();
 }
 
 void LessonTimer::close() {
     m_state = State::Off;
     m_ticker.setEnabled(false);
-    m_window->hide();
+    if (m_window) m_window->hide();
 }
 
 std::int64_t LessonTimer::remainingMs() const {
@@ -250,7 +246,13 @@ QString LessonTimer::text() const {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-QWidget* LessonTimer::window() const {
+QWidget* LessonTimer::window() {
+    // Made when first wanted: measuring its large digits costs the program's start a
+    // millisecond, for a timer that most lessons never start.
+    if (!m_window) {
+        m_window = std::make_unique<TimerWindow>(*this);
+        m_screens.platform().keepOnTop(m_window.get());
+    }
     return m_window.get();
 }
 
@@ -268,7 +270,7 @@ void LessonTimer::tick() {
     if (m_state == State::Running && remainingMs() == 0) m_state = State::Finished;
     // Repainted when what it shows changes, once a second, not at every tick.
     const QString shown = text() + (isWarning() ? QLatin1Char('!') : QLatin1Char(' '));
-    if (shown != m_shown) {
+    if (shown != m_shown && m_window) {
         m_shown = shown;
         m_window->update();
         // Where no window manager keeps it above, a screen shown since would cover it.
@@ -277,14 +279,15 @@ void LessonTimer::tick() {
 }
 
 void LessonTimer::show() {
+    QWidget* shown = window();
     const QSizeF displayTwips = m_screens.platform().displaySize();
     const QSize display(toPixels(static_cast<float>(displayTwips.width())),
                         toPixels(static_cast<float>(displayTwips.height())));
     m_laidOutFor = m_screens.scale();
     m_window->layOut(timerScale(display, m_window->designSize(), m_laidOutFor));
-    m_window->move(placeOnDisplay(display, m_window->size(), m_laidOutFor));
-    m_window->update();
-    m_window->show();
+    shown->move(placeOnDisplay(display, shown->size(), m_laidOutFor));
+    shown->update();
+    shown->show();
 }
 
 void LessonTimer::addMenu(QMenu& menu) {

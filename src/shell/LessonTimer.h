@@ -54,7 +54,8 @@ class LessonTimer {
     bool isWarning() const;
     // What the window says: "4:59", or "Time's up!" at the end.
     QString text() const;
-    QWidget* window() const;
+    // Its window, made on first asking.
+    QWidget* window();
 
     // A "Timer" submenu of the durations, for the house menu.
     void addMenu(QMenu& menu);

@@ -145,16 +145,19 @@ void PicturesTest::jpegTooLargeToAllocateFails() {
 void PicturesTest::cacheKeepsLittleThatNothingShows() {
     TestProgram program(false);
     // Each decodes to 1 MiB (512 x 512, four bytes a pixel).
-    for (int i = 0; i < 5; ++i) program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {512, 512});
+    for (int i = 0; i < 5; ++i)
+        program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {512, 512});
     const QImage shown = *program.pictures.load(QStringLiteral("Images\\p0.jpg"));
     for (int i = 1; i < 5; ++i) program.pictures.load(QStringLiteral("Images\\p%1.jpg").arg(i));
-    QVERIFY(program.pictures.idleCacheBytes() <= 2 * 1024 * 1024);
+    QVERIFY(program.pictures.idleCacheBytes() <= forms::Pictures::kIdleCacheBytes);
     QVERIFY(program.pictures.idleCacheBytes() > 0);
     // The picture still on show is kept and shared, not decoded again; the most recent idle one
     // is kept too.
-    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p0.jpg"))->constBits(), shown.constBits());
+    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p0.jpg"))->constBits(),
+             shown.constBits());
     const QImage recent = *program.pictures.load(QStringLiteral("Images\\p4.jpg"));
-    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p4.jpg"))->constBits(), recent.constBits());
+    QCOMPARE(program.pictures.load(QStringLiteral("Images\\p4.jpg"))->constBits(),
+             recent.constBits());
 }
 
 QTEST_MAIN(PicturesTest)

@@ -9,6 +9,7 @@
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
+#include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/SnapRules.h"
@@ -168,13 +169,19 @@ void TapToPlaceTest::tapPlacesAsTheDragWould() {
 
 void TapToPlaceTest::answerKeyPlacedByTapsAlone_data() {
     QTest::addColumn<QString>("screen");
+    QTest::addColumn<double>("factor");
+    // Design size, and projector mode on 1920 x 1080 and 3840 x 2160, where a pixel is fewer twips.
     for (const QString& screen : testing_support::boardScreens())
-        QTest::newRow(qPrintable(screen)) << screen;
+        for (double factor : {1.0, 1.8, 3.6})
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(screen).arg(factor)))
+                << screen << factor;
 }
 
 // The whole board worked with a pen that cannot drag: every label by two taps, then scored.
 void TapToPlaceTest::answerKeyPlacedByTapsAlone() {
     QFETCH(QString, screen);
+    QFETCH(double, factor);
+    m_program->screens.setScale(Scale(factor));
     LabellingBoard& board = show(screen);
     const auto& design = board.design();
     for (int page = 0; page < board.pageCount(); ++page) {
@@ -182,6 +189,7 @@ void TapToPlaceTest::answerKeyPlacedByTapsAlone() {
             QVERIFY(!checkScoreShown());
             tap(Mouse::centreOf(name(i)));
             tap(Mouse::centreOf(target(i)));
+            QCOMPARE(name(i).rect(), target(i).rect());
         }
         QVERIFY(checkScoreShown());
         QCOMPARE(board.score(), board.count());

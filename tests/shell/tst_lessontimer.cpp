@@ -69,6 +69,7 @@ class LessonTimerTest : public QObject {
         m_program.reset();
     }
 
+    void noWindowUntilOneIsWanted();
     void countsDownToTimesUpOnThePlatformClock();
     void lastTenSecondsShowInAnotherColour();
     void clickPausesAndResumes();
@@ -90,6 +91,27 @@ class LessonTimerTest : public QObject {
     std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<LessonTimer> m_timer;
 };
+
+// The program's start builds no timer window, nor does working a timer that was never started:
+// most lessons never use it, and measuring its large digits costs a millisecond.
+void LessonTimerTest::noWindowUntilOneIsWanted() {
+    const auto timerWindows = [] {
+        int count = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            count += window->objectName() == QLatin1String("lessontimer");
+        return count;
+    };
+    QCOMPARE(timerWindows(), 0);
+    m_timer->pauseOrResume();
+    m_timer->close();
+    advance(LessonTimer::kTickMs);
+    QCOMPARE(timerWindows(), 0);
+    QCOMPARE(m_timer->state(), State::Off);
+    m_timer->start(1);
+    QCOMPARE(timerWindows(), 1);
+    QVERIFY(m_timer->window()->isVisible());
+    QCOMPARE(m_timer->text(), QStringLiteral("1:00"));
+}
 
 void LessonTimerTest::countsDownToTimesUpOnThePlatformClock() {
     QVERIFY(!m_timer->window()->isVisible());
