@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
 
     bench::registerStartUp();
     bench::registerLesson();
+    bench::registerActivities();
     bench::registerPointerWork();
     bench::registerMemory();
     bench::registerGrowth();

@@ -1,7 +1,13 @@
 // The benchmarks, registered in the order the table lists them.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
+
+namespace program {
+class Program;
+}
 
 namespace bench {
 
@@ -17,8 +23,17 @@ inline constexpr ProjectorDisplay kProjectorDisplays[] = {{"1920 x 1080", 1.8},
 std::string buildDir();
 std::string benchDir();
 
+// Design size first, then each projector display's factor.
+std::vector<double> factors();
+// "" at design size, " at 1920 x 1080 (1.8)" in projector mode.
+std::string atDisplay(double factor);
+// A program as main() makes it, except that its end does not quit this process; at a projector
+// factor as --scale gives it.
+std::unique_ptr<program::Program> freshProgram(double factor = 1.0);
+
 void registerStartUp();
 void registerLesson();
+void registerActivities();
 void registerPointerWork();
 void registerMemory();
 void registerGrowth();

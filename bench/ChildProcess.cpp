@@ -24,7 +24,7 @@ double msSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 ProcessRun runProcess(const std::string& program, const std::string& workingDir,
-                      const std::vector<std::string>& arguments) {
+                      const std::vector<std::string>& arguments, const char* platform) {
     ProcessRun run;
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments)
@@ -38,7 +38,7 @@ ProcessRun runProcess(const std::string& program, const std::string& workingDir,
     if (pid == 0) {
         // dup2 clears close-on-exec on the copy, so only the report descriptor survives exec.
         if (dup2(frame[1], kFrameFd) < 0 || chdir(workingDir.c_str()) != 0) _exit(127);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_QPA_PLATFORM", platform, 1);
         setenv("KINDREL_FRAME_FD", std::to_string(kFrameFd).c_str(), 1);
         const int devNull = open("/dev/null", O_WRONLY);
         if (devNull >= 0) dup2(devNull, STDERR_FILENO);
@@ -59,6 +59,10 @@ ProcessRun runProcess(const std::string& program, const std::string& workingDir,
     if (wait4(pid, &status, 0, &usage) != pid) return run;
     run.wholeMs = msSince(start);
     run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    const auto ms = [](const timeval& t) {
+        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
+    };
+    run.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }

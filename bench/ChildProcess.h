@@ -11,10 +11,13 @@ struct ProcessRun {
     double firstFrameMs = 0;  // from fork to the first frame reported (0 when none was)
     double wholeMs = 0;       // from fork to exit
     double peakMiB = 0;       // largest resident set, from the kernel's accounting
+    double cpuMs = 0;         // user and system time of the whole run
 };
 
-// Starts program (a path) with the offscreen platform in workingDir and waits for it.
+// Starts program (a path) in workingDir on a Qt platform ("offscreen", or "xcb" for the X server
+// that DISPLAY names) and waits for it.
 ProcessRun runProcess(const std::string& program, const std::string& workingDir,
-                      const std::vector<std::string>& arguments = {});
+                      const std::vector<std::string>& arguments = {},
+                      const char* platform = "offscreen");
 
 }  // namespace bench

@@ -2,6 +2,7 @@
 // against a bare Qt window.
 #include <benchmark/benchmark.h>
 
+#include <QtGlobal>
 #include <cstdio>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int kStartUpPairs = 30;
 constexpr int kTourRuns = 5;
-constexpr double kStartUpTarget = 1.3;
+constexpr double kStartUpTarget = 1.2;
 constexpr double kMemoryTarget = 1.5;
 constexpr double kProjectorMemoryTarget = 2.0;
 
@@ -31,7 +32,7 @@ std::string ratioText(const char* floorName, double floor, const char* unit, dou
 }
 
 struct Medians {
-    double frame = 0, whole = 0, peak = 0;
+    double frame = 0, whole = 0, peak = 0, cpu = 0;
 };
 
 // Runs a program count times (after one unmeasured run that warms the file cache).
@@ -46,24 +47,26 @@ bool runMany(const std::string& path, int count, std::vector<ProcessRun>& runs,
 }
 
 Medians mediansOf(const std::vector<ProcessRun>& runs) {
-    std::vector<double> frame, whole, peak;
+    std::vector<double> frame, whole, peak, cpu;
     for (const ProcessRun& run : runs) {
         frame.push_back(run.firstFrameMs);
         whole.push_back(run.wholeMs);
         peak.push_back(run.peakMiB);
+        cpu.push_back(run.cpuMs);
     }
-    return {median(frame), median(whole), median(peak)};
+    return {median(frame), median(whole), median(peak), median(cpu)};
 }
 
-void startUp(benchmark::State& state) {
+// The program and the bare window started in turn, so that whatever else the machine is doing
+// weighs on both alike, on one platform: the offscreen one, or the X server DISPLAY names.
+void startUpOn(benchmark::State& state, const char* platform, const std::string& where) {
     std::vector<ProcessRun> kindrel, floor;
     for (auto _ : state) {
-        runProcess(program("kindrel_firstframe"), buildDir());
-        runProcess(program("bare_window"), buildDir());
-        // In turn, so that whatever else the machine is doing weighs on both alike.
+        runProcess(program("kindrel_firstframe"), buildDir(), {}, platform);
+        runProcess(program("bare_window"), buildDir(), {}, platform);
         for (int i = 0; i < kStartUpPairs; ++i) {
-            kindrel.push_back(runProcess(program("kindrel_firstframe"), buildDir()));
-            floor.push_back(runProcess(program("bare_window"), buildDir()));
+            kindrel.push_back(runProcess(program("kindrel_firstframe"), buildDir(), {}, platform));
+            floor.push_back(runProcess(program("bare_window"), buildDir(), {}, platform));
             if (!kindrel.back().ok || !floor.back().ok || kindrel.back().firstFrameMs == 0 ||
                 floor.back().firstFrameMs == 0) {
                 state.SkipWithError("a start-up run failed or showed no frame");
@@ -77,14 +80,20 @@ void startUp(benchmark::State& state) {
     state.counters["floor_frame_ms"] = f.frame;
     state.counters["whole_ms"] = k.whole;
     state.counters["floor_whole_ms"] = f.whole;
+    state.counters["cpu_ms"] = k.cpu;
+    state.counters["floor_cpu_ms"] = f.cpu;
     state.counters["peak_MiB"] = k.peak;
     state.counters["floor_peak_MiB"] = f.peak;
     const double frameRatio = k.frame / f.frame, wholeRatio = k.whole / f.whole;
-    record({"start-up to the title's first frame", k.frame, "ms", "<= 1.3 x floor",
+    record({"start-up to the title's first frame" + where, k.frame, "ms", "<= 1.2 x floor",
             frameRatio <= kStartUpTarget, ratioText("bare window", f.frame, "ms", frameRatio)});
-    record({"start-up, first frame and exit", k.whole, "ms", "<= 1.3 x floor",
+    record({"start-up, first frame and exit" + where, k.whole, "ms", "<= 1.2 x floor",
             wholeRatio <= kStartUpTarget, ratioText("bare window", f.whole, "ms", wholeRatio)});
-    record({"peak memory, title screen only", k.peak, "MiB", "", false,
+    // Time on the processor rather than on the clock: what the other work of a shared machine
+    // does not stretch.
+    record({"start-up, processor time to exit" + where, k.cpu, "ms", "", false,
+            ratioText("bare window", f.cpu, "ms", k.cpu / f.cpu)});
+    record({"peak memory, title screen only" + where, k.peak, "MiB", "", false,
             ratioText("bare window", f.peak, "MiB", k.peak / f.peak)});
 }
 
@@ -133,7 +142,15 @@ void projectorTourMemory(benchmark::State& state, ProjectorDisplay display) {
 }  // namespace
 
 void registerStartUp() {
-    benchmark::RegisterBenchmark("process/start-up vs bare window", startUp)
+    benchmark::RegisterBenchmark("process/start-up vs bare window",
+                                 [](benchmark::State& s) { startUpOn(s, "offscreen", ""); })
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    // Run under xvfb-run (as scripts/bench.sh does), the same again on a real X server.
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) return;
+    benchmark::RegisterBenchmark("process/start-up vs bare window, X server",
+                                 [](benchmark::State& s) { startUpOn(s, "xcb", ", X server"); })
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);

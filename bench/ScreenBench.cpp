@@ -22,6 +22,7 @@
 #include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
+#include "program/Activities.h"
 #include "program/Program.h"
 
 using testing_support::LessonStep;
@@ -49,26 +50,6 @@ constexpr double kGrowthTargetKiB = 1024;
 
 double msBetween(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-// A program as main() makes it, except that its end does not quit this process; at a projector
-// factor as --scale gives it.
-std::unique_ptr<program::Program> freshProgram(double factor = 1.0) {
-    auto program = std::make_unique<program::Program>();
-    program->screens().onProgramEnd = [] {};
-    program->screens().setScale(forms::Scale(factor));
-    return program;
-}
-
-// "" at design size, " at 1920 x 1080 (1.8)" in projector mode.
-std::string atDisplay(double factor) {
-    for (const ProjectorDisplay& display : kProjectorDisplays) {
-        if (display.factor != factor) continue;
-        char text[64];
-        std::snprintf(text, sizeof text, " at %s (%.1f)", display.name, factor);
-        return text;
-    }
-    return "";
 }
 
 // Counts the screen windows painted while it lives: a move that shows a screen must paint it.
@@ -289,7 +270,23 @@ void openCloseCycles(benchmark::State& state, QString name) {
 
 }  // namespace
 
-// Design size first, then each projector display.
+std::unique_ptr<program::Program> freshProgram(double factor) {
+    auto program = std::make_unique<program::Program>();
+    program->screens().onProgramEnd = [] {};
+    program->screens().setScale(forms::Scale(factor));
+    return program;
+}
+
+std::string atDisplay(double factor) {
+    for (const ProjectorDisplay& display : kProjectorDisplays) {
+        if (display.factor != factor) continue;
+        char text[64];
+        std::snprintf(text, sizeof text, " at %s (%.1f)", display.name, factor);
+        return text;
+    }
+    return "";
+}
+
 std::vector<double> factors() {
     std::vector<double> all{1.0};
     for (const ProjectorDisplay& display : kProjectorDisplays) all.push_back(display.factor);
@@ -331,11 +328,15 @@ void registerPointerWork() {
 }
 
 void registerGrowth() {
-    // The screens are known by name only: whatever the program defines beyond its shell.
-    forms::Screens* names = nullptr;
+    // Every activity of the menus, then whatever else the program defines beyond its shell (the
+    // Jotter and the screens an activity opens).
+    QStringList names;
+    for (const program::Activity& activity : program::activities())
+        names << QString::fromLatin1(activity.screen);
     auto program = freshProgram();
-    names = &program->screens();
-    for (const QString& name : testing_support::activityScreens(*names)) {
+    for (const QString& name : testing_support::activityScreens(program->screens()))
+        if (!names.contains(name)) names << name;
+    for (const QString& name : names) {
         benchmark::RegisterBenchmark(("memory/open and close x1000, " + name.toStdString()).c_str(),
                                      [name](benchmark::State& s) { openCloseCycles(s, name); })
             ->Iterations(1)

@@ -186,8 +186,8 @@ void Label::paint(QPainter& painter) {
         // Inside the label, so that it needs no room beyond it and no repaint of what is beneath.
         const int widthPx = scale().pixels(kHighlightWidthPx);
         const int inset = widthPx / 2;
-        painter.setPen(QPen(QColor(kHighlightColour), widthPx, Qt::SolidLine,
-                            Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(
+            QPen(QColor(kHighlightColour), widthPx, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
     if (m_caption.isEmpty()) return;

@@ -55,17 +55,17 @@ class Pictures {
     static constexpr int kMaxSide = 8192;
     static constexpr qint64 kMaxFileBytes = qint64{64} * 1024 * 1024;
 
+    // Bytes of decoded pictures the cache holds that nothing else shows.
+    qint64 idleCacheBytes() const;
+    // Pictures that no screen shows any more are kept only up to this many bytes, the most
+    // recently used first. A megabyte holds the small ones a lesson comes back to (buttons,
+    // marks, the boards' drawings); a screen-sized picture left idle is read again rather than
+    // kept, which took the peak of a tour through every screen down by half a megabyte.
+    static constexpr qint64 kIdleCacheBytes = qint64{1} * 1024 * 1024;
+
   private:
     QStringList searchRoots() const;
 
-    // Pictures that no screen shows any more are kept only up to this many bytes, the most
-    // recently used first: enough for the shared ones a lesson comes back to.
-  public:
-    // Bytes of decoded pictures the cache holds that nothing else shows.
-    qint64 idleCacheBytes() const;
-
-  private:
-    static constexpr qint64 kIdleCacheBytes = qint64{2} * 1024 * 1024;
     static constexpr qsizetype kMaxPending = 16;
     void trimCache(const QString& newest);
 

@@ -8,6 +8,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace forms {
 
@@ -128,8 +129,8 @@ QPainterPath textOutlines(const QFont& font, const QSizeF& area, int flags, QStr
         down = area.height() - height;
     else if (flags & Qt::AlignVCenter)
         down = (area.height() - height) / 2;
-    QPainterPath outlines;
-    outlines.setFillRule(Qt::WindingFill);
+    std::vector<QPainterPath> glyphOutlines;
+    int points = 0;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         qreal across = 0;
@@ -140,13 +141,28 @@ QPainterPath textOutlines(const QFont& font, const QSizeF& area, int flags, QStr
         for (const QGlyphRun& run : line.glyphRuns()) {
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> at = run.positions();
-            for (qsizetype g = 0; g < glyphs.size(); ++g)
-                outlines.addPath(run.rawFont().pathForGlyph(glyphs[g]).translated(
+            for (qsizetype g = 0; g < glyphs.size(); ++g) {
+                glyphOutlines.push_back(run.rawFont().pathForGlyph(glyphs[g]).translated(
                     at[g] + QPointF(across, down)));
+                points += glyphOutlines.back().elementCount();
+            }
         }
     }
+    // Room for every point at once: grown glyph by glyph, a path holds up to twice what it uses.
+    QPainterPath outlines;
+    outlines.reserve(points);
+    outlines.setFillRule(Qt::WindingFill);
+    for (const QPainterPath& glyph : glyphOutlines) outlines.addPath(glyph);
     return outlines;
 }
+
+// What a kept outline costs for each of its points: the path's own and the copy the painter
+// makes, once, to fill it.
+constexpr qsizetype kOutlineBytesPerPoint = sizeof(QPainterPath::Element) + 3 * sizeof(qreal);
+// One screen's bold captions take a few hundred kilobytes of outlines, whatever the factor, since
+// they are kept at design size: enough for the screens on view and the last few, where a count
+// of 512 captions let the outlines of every screen of a lesson pile up to some 5 MiB.
+constexpr qsizetype kKeptOutlineBytes = qsizetype{1} << 20;
 
 }  // namespace
 
@@ -167,14 +183,17 @@ void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designA
     // Qt draws a bold made from the regular face (Tahoma's, from Wine) regular when its glyphs
     // are scaled, though bold in outline: bold text is filled from its outlines, kept for the
     // next repaint.
-    static QCache<QString, QPainterPath> kept(512);
+    static QCache<QString, QPainterPath> kept(kKeptOutlineBytes);
     const QString key = painter.font().key() + QLatin1Char('|') + QString::number(flags) +
                         QLatin1Char('|') + QString::number(designArea.width()) + QLatin1Char('x') +
                         QString::number(designArea.height()) + QLatin1Char('|') + text;
-    QPainterPath* outlines = kept.object(key);
+    const QPainterPath* outlines = kept.object(key);
+    QPainterPath made;
     if (!outlines) {
-        outlines = new QPainterPath(textOutlines(painter.font(), designArea.size(), flags, text));
-        kept.insert(key, outlines);
+        made = textOutlines(painter.font(), designArea.size(), flags, text);
+        // Shared with the cache, which refuses (and deletes) one larger than it may hold.
+        kept.insert(key, new QPainterPath(made), made.elementCount() * kOutlineBytesPerPoint);
+        outlines = &made;
     }
     painter.setClipRect(designArea, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing);

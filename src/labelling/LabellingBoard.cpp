@@ -75,8 +75,9 @@ class LabellingBoard::PutDownWatch : public QObject {
         QWidget* window = m_board.window();
         const QPointF at = press.position() +
                            QPointF(widget == window ? QPoint() : widget->mapTo(window, QPoint()));
+        // In the screen's own twips: in projector mode a pixel is fewer of them.
         if (m_board.putsDownAt(m_board.controlAt(at.toPoint())))
-            m_board.putDown(toTwips(at.x()), toTwips(at.y()));
+            m_board.putDown(m_board.scale().toTwips(at.x()), m_board.scale().toTwips(at.y()));
         return false;
     }
 
@@ -128,7 +129,8 @@ LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
     // Home boxes are placed at load, where the name labels stand.
     for (int i = 0; i < count; ++i) {
         const TwipRect& target = design.items[static_cast<size_t>(i)].target;
-        Label4.add(i, {0, 0, target.width, target.height}).setLook({.font = design.font, .border = true});
+        Label4.add(i, {0, 0, target.width, target.height})
+            .setLook({.font = design.font, .border = true});
     }
     addDesignControls();
 
@@ -166,10 +168,10 @@ void LabellingBoard::addDesignControls() {
                         m_design.equationArrowLeft);
     for (const BoardText& text : m_design.texts) {
         const QString name = QString::fromLatin1(text.name);
-        Label& label = text.index < 0 ? add<Label>(name, text.place)
-                                      : (findArray(name) ? *array<Label>(name)
-                                                         : addArray<Label>(name))
-                                            .add(text.index, text.place);
+        Label& label = text.index < 0
+                           ? add<Label>(name, text.place)
+                           : (findArray(name) ? *array<Label>(name) : addArray<Label>(name))
+                                 .add(text.index, text.place);
         label.setLook(text.look);
         label.setCaption(QString::fromUtf8(text.text));
     }

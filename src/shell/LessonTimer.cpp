@@ -10,6 +10,7 @@
 
 #include "forms/Font.h"
 #include "forms/Platform.h"
+#include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "forms/Twips.h"
 #include "shell/HouseStyle.h"
@@ -55,14 +56,30 @@ class TimerWindow final : public QWidget {
   public:
     explicit TimerWindow(LessonTimer& timer)
         : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-          m_timer(timer),
-          m_digits(tahoma(48, true).toQFont()),
-          m_end(tahoma(32, true).toQFont()),
-          m_note(tahoma(10, true).toQFont()) {
+          m_timer(timer) {
         setObjectName(QStringLiteral("lessontimer"));
         // Never takes the keyboard from the screen beneath, whose remote keys must keep working.
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
+        layOut(Scale());
+        m_designSize = size();
+    }
+
+    QSize designSize() const { return m_designSize; }
+
+    // Everything, type and padding alike, grows with the screens in projector mode, so that the
+    // countdown stays as easy to read beside them.
+    void layOut(const Scale& scale) {
+        m_scale = scale;
+        const auto points = [&](float designPoints) {
+            return tahoma(designPoints * static_cast<float>(scale.factor()), true).toQFont();
+        };
+        m_digits = points(48);
+        m_end = points(32);
+        m_note = points(10);
+        m_padding = scale.pixels(kPadding);
+        m_closeBox = scale.pixels(kCloseBox);
+        m_frame = scale.pixels(3);
         const QFontMetrics digits(m_digits);
         const QFontMetrics end(m_end);
         const QFontMetrics note(m_note);
@@ -73,12 +90,16 @@ class TimerWindow final : public QWidget {
         m_digitsInk = digits.tightBoundingRect(QStringLiteral("0123456789:"));
         m_endInk = end.tightBoundingRect(kTimesUp);
         const int noteHeight = note.ascent() + note.descent();
-        setFixedSize(text + 2 * (kCloseBox + kPadding),
-                     kPadding + m_digitsInk.height() + kPadding + noteHeight + kPadding);
-        m_noteArea = QRect(0, height() - kPadding - noteHeight, width(), noteHeight);
+        setFixedSize(text + 2 * (m_closeBox + m_padding),
+                     m_padding + m_digitsInk.height() + m_padding + noteHeight + m_padding);
+        m_noteArea = QRect(0, height() - m_padding - noteHeight, width(), noteHeight);
+        update();
     }
 
-    QRect closeBox() const { return {width() - kCloseBox - 2, 2, kCloseBox, kCloseBox}; }
+    QRect closeBox() const {
+        const int inset = m_scale.pixels(2);
+        return {width() - m_closeBox - inset, inset, m_closeBox, m_closeBox};
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -90,8 +111,9 @@ class TimerWindow final : public QWidget {
         const QColor colour = finished || m_timer.isWarning()       ? kWarningColour
                               : state == LessonTimer::State::Paused ? kPausedColour
                                                                     : kDigitsColour;
-        painter.setPen(QPen(colour, 3));
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        const double half = m_frame / 2.0;
+        painter.setPen(QPen(colour, m_frame));
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 
         // Centred across on the text's advance, which is steady from second to second, and
         // down on the ink.
@@ -100,7 +122,7 @@ class TimerWindow final : public QWidget {
         const QRect& ink = finished ? m_endInk : m_digitsInk;
         painter.setFont(finished ? m_end : m_digits);
         painter.drawText(QPoint((width() - metrics.horizontalAdvance(text)) / 2,
-                                kPadding + (m_digitsInk.height() - ink.height()) / 2 - ink.top()),
+                                m_padding + (m_digitsInk.height() - ink.height()) / 2 - ink.top()),
                          text);
 
         painter.setFont(m_note);
@@ -108,8 +130,9 @@ class TimerWindow final : public QWidget {
         painter.drawText(m_noteArea, Qt::AlignCenter, noteFor(state));
 
         // The close box: a cross in a square, big enough for a pen.
-        const QRectF box = QRectF(closeBox()).adjusted(5, 5, -5, -5);
-        painter.setPen(QPen(kNoteColour, 2));
+        const int inset = m_scale.pixels(5);
+        const QRectF box = QRectF(closeBox()).adjusted(inset, inset, -inset, -inset);
+        painter.setPen(QPen(kNoteColour, m_scale.pixels(2)));
         painter.drawLine(box.topLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomLeft());
     }
@@ -155,6 +178,11 @@ class TimerWindow final : public QWidget {
     }
 
     LessonTimer& m_timer;
+    QSize m_designSize;
+    Scale m_scale;
+    int m_padding = kPadding;
+    int m_closeBox = kCloseBox;
+    int m_frame = 3;
     QFont m_digits;
     QFont m_end;
     QFont m_note;
@@ -163,13 +191,9 @@ class TimerWindow final : public QWidget {
     QRect m_noteArea;
 };
 
-LessonTimer::LessonTimer(Screens& screens)
-    : m_screens(screens),
-      m_ticker(screens.platform()),
-      m_window(std::make_unique<TimerWindow>(*this)) {
+LessonTimer::LessonTimer(Screens& screens) : m_screens(screens), m_ticker(screens.platform()) {
     m_ticker.setInterval(kTickMs);
     m_ticker.onTimer = [this] { tick(); };
-    screens.platform().keepOnTop(m_window.get());
 }
 
 LessonTimer::~LessonTimer() = default;
@@ -190,13 +214,13 @@ void LessonTimer::pauseOrResume() {
         m_endsAt = now + m_leftWhenPaused;
         m_state = State::Running;
     }
-    m_window->update();
+    if (m_window) m_window->update();
 }
 
 void LessonTimer::close() {
     m_state = State::Off;
     m_ticker.setEnabled(false);
-    m_window->hide();
+    if (m_window) m_window->hide();
 }
 
 std::int64_t LessonTimer::remainingMs() const {
@@ -222,7 +246,13 @@ QString LessonTimer::text() const {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-QWidget* LessonTimer::window() const {
+QWidget* LessonTimer::window() {
+    // Made when first wanted: measuring its large digits costs the program's start a
+    // millisecond, for a timer that most lessons never start.
+    if (!m_window) {
+        m_window = std::make_unique<TimerWindow>(*this);
+        m_screens.platform().keepOnTop(m_window.get());
+    }
     return m_window.get();
 }
 
@@ -232,10 +262,15 @@ void LessonTimer::tick() {
         close();
         return;
     }
+    // F11 re-lays the screens; the countdown follows them at its next tick.
+    if (!(m_laidOutFor == m_screens.scale())) {
+        show();
+        m_shown.clear();
+    }
     if (m_state == State::Running && remainingMs() == 0) m_state = State::Finished;
     // Repainted when what it shows changes, once a second, not at every tick.
     const QString shown = text() + (isWarning() ? QLatin1Char('!') : QLatin1Char(' '));
-    if (shown != m_shown) {
+    if (shown != m_shown && m_window) {
         m_shown = shown;
         m_window->update();
         // Where no window manager keeps it above, a screen shown since would cover it.
@@ -244,12 +279,15 @@ void LessonTimer::tick() {
 }
 
 void LessonTimer::show() {
-    const QSizeF display = m_screens.platform().displaySize();
-    m_window->move(placeOnDisplay({toPixels(static_cast<float>(display.width())),
-                                   toPixels(static_cast<float>(display.height()))},
-                                  m_window->size()));
-    m_window->update();
-    m_window->show();
+    QWidget* shown = window();
+    const QSizeF displayTwips = m_screens.platform().displaySize();
+    const QSize display(toPixels(static_cast<float>(displayTwips.width())),
+                        toPixels(static_cast<float>(displayTwips.height())));
+    m_laidOutFor = m_screens.scale();
+    m_window->layOut(timerScale(display, m_window->designSize(), m_laidOutFor));
+    shown->move(placeOnDisplay(display, shown->size(), m_laidOutFor));
+    shown->update();
+    shown->show();
 }
 
 void LessonTimer::addMenu(QMenu& menu) {
@@ -274,13 +312,19 @@ void LessonTimer::offerChoices(QWidget* over, QPoint globalPx) {
     menu->popup(globalPx - QPoint(size.width() / 2, size.height() / 2));
 }
 
-QPoint LessonTimer::placeOnDisplay(QSize display, QSize window) {
-    const QPoint client((display.width() - toPixels(FrameWidth)) / 2 + kClientLeftPx,
-                        (display.height() - toPixels(FrameHeight)) / 2 + kClientTopPx);
+Scale LessonTimer::timerScale(QSize display, QSize designSize, const Scale& screens) {
+    const int margin = (display.width() - screens.toPixels(FrameWidth)) / 2 - kDisplayMargin;
+    const double fits = static_cast<double>(margin) / std::max(1, designSize.width());
+    return Scale(std::clamp(fits, Scale::kDesignSize, screens.factor()));
+}
+
+QPoint LessonTimer::placeOnDisplay(QSize display, QSize window, const Scale& scale) {
+    const QPoint client((display.width() - scale.toPixels(FrameWidth)) / 2 + kClientLeftPx,
+                        (display.height() - scale.toPixels(FrameHeight)) / 2 + kClientTopPx);
     const auto clear = [&](const QRect& place) {
         return std::none_of(std::begin(kHouseButtons), std::end(kHouseButtons),
                             [&](const TwipRect& button) {
-                                return button.toPixels().translated(client).intersects(place);
+                                return scale.toPixels(button).translated(client).intersects(place);
                             });
     };
     const int left = kDisplayMargin;

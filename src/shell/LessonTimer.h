@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "forms/Scale.h"
 #include "forms/Timer.h"
 
 class QMenu;
@@ -16,7 +17,7 @@ class QWidget;
 
 namespace forms {
 class Screens;
-}
+}  // namespace forms
 
 namespace shell {
 
@@ -53,7 +54,8 @@ class LessonTimer {
     bool isWarning() const;
     // What the window says: "4:59", or "Time's up!" at the end.
     QString text() const;
-    QWidget* window() const;
+    // Its window, made on first asking.
+    QWidget* window();
 
     // A "Timer" submenu of the durations, for the house menu.
     void addMenu(QMenu& menu);
@@ -63,8 +65,11 @@ class LessonTimer {
 
     // Where the window goes on a display of the given pixel size: the first corner (top right,
     // top left, bottom right, bottom left) clear of the house buttons of a screen centred on the
-    // display, or the top right corner where none is.
-    static QPoint placeOnDisplay(QSize display, QSize window);
+    // display at the scale, or the top right corner where none is.
+    static QPoint placeOnDisplay(QSize display, QSize window, const forms::Scale& scale);
+    // The countdown grows with the screens, but no further than the strip a fitted screen leaves
+    // at the side of the display, where it covers nothing; never below its design size.
+    static forms::Scale timerScale(QSize display, QSize designSize, const forms::Scale& screens);
 
   private:
     void tick();
@@ -78,6 +83,8 @@ class LessonTimer {
     std::int64_t m_endsAt = 0;
     std::int64_t m_leftWhenPaused = 0;
     QString m_shown;
+    // The screens' scale the window was last laid out for.
+    forms::Scale m_laidOutFor;
 };
 
 }  // namespace shell

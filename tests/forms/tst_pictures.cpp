@@ -184,7 +184,7 @@ void PicturesTest::cacheKeepsLittleThatNothingShows() {
         program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {512, 512});
     const QImage shown = *program.pictures.load(QStringLiteral("Images\\p0.jpg"));
     for (int i = 1; i < 5; ++i) program.pictures.load(QStringLiteral("Images\\p%1.jpg").arg(i));
-    QVERIFY(program.pictures.idleCacheBytes() <= 2 * 1024 * 1024);
+    QVERIFY(program.pictures.idleCacheBytes() <= forms::Pictures::kIdleCacheBytes);
     QVERIFY(program.pictures.idleCacheBytes() > 0);
     // The picture still on show is kept and shared, not decoded again; the most recent idle one
     // is kept too.

@@ -23,6 +23,7 @@ class ScaleTest : public QObject {
     void otherPicturesAreScaledToTheirDesignSize();
     void textLandsWhereItDoesAtDesignSize_data();
     void textLandsWhereItDoesAtDesignSize();
+    void boldTextFromKeptOutlinesAndAfresh();
 };
 
 void ScaleTest::factorToFitTheDisplay_data() {
@@ -137,15 +138,16 @@ QRect inked(const QImage& image) {
     return covered;
 }
 
-QImage drawn(const QFont& font, int flags, double factor) {
-    const QRect design(4, 3, 150, 70);
-    QImage image(Scale(factor).pixels(QSize(160, 80)), QImage::Format_RGB32);
+QImage drawn(const QFont& font, int flags, double factor,
+             const QString& text = QStringLiteral("Evaporating basin and tripod"),
+             QSize size = {160, 80}) {
+    const QRect design(4, 3, size.width() - 10, size.height() - 10);
+    QImage image(Scale(factor).pixels(size), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(Qt::yellow);
-    forms::drawDesignText(painter, Scale(factor), design, flags,
-                          QStringLiteral("Evaporating basin and tripod"));
+    forms::drawDesignText(painter, Scale(factor), design, flags, text);
     return image;
 }
 
@@ -189,6 +191,33 @@ void ScaleTest::textLandsWhereItDoesAtDesignSize() {
                             .arg(scaled.y())
                             .arg(scaled.width())
                             .arg(scaled.height())));
+}
+
+// Bold text at a factor is filled from outlines kept for the next repaint, within a budget: the
+// same pixels again from the kept outlines; the same lines in the same place once many other
+// captions have pushed them out; and a text whose outlines are more than the whole budget, never
+// kept, drawn alike each time.
+void ScaleTest::boldTextFromKeptOutlinesAndAfresh() {
+    forms::registerHouseFonts();
+    const QFont font = forms::tahoma(11.25f, true).toQFont();
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QImage first = drawn(font, flags, 1.8);
+    QVERIFY(!inked(first).isEmpty());
+    QCOMPARE(drawn(font, flags, 1.8), first);
+    for (int i = 0; i < 200; ++i)
+        drawn(font, flags, 1.8, QStringLiteral("Caption %1 with words enough to fill it").arg(i));
+    const QRect again = inked(drawn(font, flags, 1.8));
+    const QRect before = inked(first);
+    QVERIFY2((again.topLeft() - before.topLeft()).manhattanLength() <= 1 &&
+                 (again.bottomRight() - before.bottomRight()).manhattanLength() <= 1,
+             "the outlines made again put the text somewhere else");
+
+    const QString longText = QStringLiteral("sulphur copper oxide ").repeated(80);
+    const QSize page(1000, 500);
+    const QImage whole = drawn(font, flags, 1.8, longText, page);
+    // Some 1,700 glyphs on ten lines or more: megabytes of outlines.
+    QVERIFY(inked(whole).height() > 10 * 15 * 1.8);
+    QCOMPARE(drawn(font, flags, 1.8, longText, page), whole);
 }
 
 QTEST_MAIN(ScaleTest)

@@ -4,11 +4,13 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "Menus.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/Panel.h"
+#include "forms/Scale.h"
 #include "jotter/DrawingHistory.h"
 #include "jotter/JotterScreen.h"
 #include "shell/JotterAccess.h"
@@ -16,7 +18,10 @@
 using namespace forms;
 using jotter::DrawingHistory;
 using jotter::JotterScreen;
+using testing_support::closeMenu;
+using testing_support::menuEntry;
 using testing_support::Mouse;
+using testing_support::openMenu;
 using testing_support::TestProgram;
 
 namespace {
@@ -25,21 +30,6 @@ struct Seen {
     QImage image;
     JotterScreen::Layout layout;
 };
-
-QMenu* openMenu() {
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
-void closeMenu() {
-    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QAction* entry(QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions())
-        if (action->text().section(QLatin1Char('\t'), 0, 0) == text) return action;
-    return nullptr;
-}
 
 // A drawing of the given size that no compression shrinks.
 QImage noise(QSize size, quint32 seed) {
@@ -73,6 +63,7 @@ class JotterUndoTest : public QObject {
     void everyKindOfStepGoesBackAndForward();
     void newStrokeAfterUndoDropsTheStepsAhead();
     void nothingDrawnIsNoStep();
+    void undoAfterF11ComesBackAtThePresentSize();
     void menuOnTheToolStripOffersUndoAndRedo();
     void historyKeepsTheLatestHundredSteps();
     void historyBytesStayBoundedWithFiftyStepsEvenOfNoise();
@@ -145,6 +136,25 @@ void JotterUndoTest::everyKindOfStepGoesBackAndForward() {
     compareSeen(steps.back());
 }
 
+// A drawing made at design size and undone to after projector mode doubled the screens fills
+// the window at its new size, the stroke where it was in the window's twips.
+void JotterUndoTest::undoAfterF11ComesBackAtThePresentSize() {
+    m_mouse->drag({100, 60}, {300, 60}, 10);
+    m_mouse->drag({100, 120}, {300, 120}, 10);
+    m_program->screens.setScale(forms::Scale(2.0));
+    const QSize window = m_jotter->window()->size();
+    QCOMPARE(m_jotter->drawing().image().size(), window);
+    key(Qt::Key_Z);
+    const QImage undone = m_jotter->drawing().image();
+    QCOMPARE(undone.size(), window);
+    const QRgb background = undone.pixel(10, 10);
+    QVERIFY(undone.pixel(400, 120) != background);  // the first stroke, twice as far in
+    QCOMPARE(undone.pixel(400, 240), background);   // the undone one, gone
+    key(Qt::Key_Y);
+    QCOMPARE(m_jotter->drawing().image().size(), window);
+    QVERIFY(m_jotter->drawing().image().pixel(400, 240) != background);
+}
+
 void JotterUndoTest::newStrokeAfterUndoDropsTheStepsAhead() {
     m_mouse->drag({100, 60}, {300, 60}, 10);
     const Seen first = seen();
@@ -193,9 +203,9 @@ void JotterUndoTest::menuOnTheToolStripOffersUndoAndRedo() {
     QMenu* menu = openMenu();
     QVERIFY(menu);
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("Undo\tCtrl+Z"));
-    QVERIFY(!entry(*menu, QStringLiteral("Undo"))->isEnabled());
-    QVERIFY(!entry(*menu, QStringLiteral("Redo"))->isEnabled());
-    QVERIFY(!entry(*menu, QStringLiteral("Jotter")));
+    QVERIFY(!menuEntry(*menu, QStringLiteral("Undo"))->isEnabled());
+    QVERIFY(!menuEntry(*menu, QStringLiteral("Redo"))->isEnabled());
+    QVERIFY(!menuEntry(*menu, QStringLiteral("Jotter")));
     closeMenu();
 
     const Seen blank = seen();
@@ -204,7 +214,7 @@ void JotterUndoTest::menuOnTheToolStripOffersUndoAndRedo() {
     m_mouse->click(Mouse::centreOf(*m_jotter->find<CommandButton>(QStringLiteral("Command2"))),
                    Qt::RightButton);
     QVERIFY(openMenu());
-    entry(*openMenu(), QStringLiteral("Undo"))->trigger();
+    menuEntry(*openMenu(), QStringLiteral("Undo"))->trigger();
     compareSeen(blank);
     closeMenu();
 
@@ -212,8 +222,8 @@ void JotterUndoTest::menuOnTheToolStripOffersUndoAndRedo() {
     m_program->platform.advance(shell::JotterAccess::kHoldMs);
     QVERIFY(openMenu());
     m_mouse->release(stripBackground);
-    QVERIFY(entry(*openMenu(), QStringLiteral("Redo"))->isEnabled());
-    entry(*openMenu(), QStringLiteral("Redo"))->trigger();
+    QVERIFY(menuEntry(*openMenu(), QStringLiteral("Redo"))->isEnabled());
+    menuEntry(*openMenu(), QStringLiteral("Redo"))->trigger();
     compareSeen(drawn);
     closeMenu();
 

@@ -3,9 +3,9 @@
 // screen (a label too long for its box, a home place over a box, a picture that does not exist).
 #include <QtTest>
 #include <algorithm>
-#include <deque>
 #include <vector>
 
+#include "Boards.h"
 #include "Mouse.h"
 #include "ProgramPictures.h"
 #include "TestProgram.h"
@@ -25,20 +25,6 @@ using testing_support::TestProgram;
 
 namespace {
 
-// The screens that are boards. Only their names outlive this program: a board's design is its
-// own copy, gone with the board.
-QStringList boards() {
-    QStringList names;
-    TestProgram program;
-    program.addShellPictures();
-    for (const program::Activity& activity : program::activities()) {
-        if (!activity.make) continue;
-        const QString name = QString::fromUtf8(activity.screen);
-        if (dynamic_cast<LabellingBoard*>(&program.screens.load(name))) names << name;
-    }
-    return names;
-}
-
 bool overlap(const TwipRect& a, const TwipRect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
@@ -51,7 +37,8 @@ int groupOf(const BoardDesign& design, int item) {
 }
 
 QString itemText(const BoardDesign& design, int page, int item) {
-    if (design.pages.empty()) return QString::fromUtf8(design.items[static_cast<size_t>(item)].text);
+    if (design.pages.empty())
+        return QString::fromUtf8(design.items[static_cast<size_t>(item)].text);
     return QString::fromUtf8(
         design.pages[static_cast<size_t>(page)].texts[static_cast<size_t>(item)]);
 }
@@ -69,7 +56,8 @@ class BoardsTest : public QObject {
 
     void everyBoard_data() {
         QTest::addColumn<QString>("screen");
-        for (const QString& screen : boards()) QTest::newRow(qPrintable(screen)) << screen;
+        for (const QString& screen : testing_support::boardScreens())
+            QTest::newRow(qPrintable(screen)) << screen;
     }
 
     // On every page: each label dragged onto its own box scores full marks; moved onto a box of
@@ -95,8 +83,8 @@ class BoardsTest : public QObject {
                          qPrintable(names[i].caption()));
             QVERIFY(buttons[LabellingBoard::kCheckScore].isVisible());
             mouse.click(Mouse::centreOf(buttons[LabellingBoard::kCheckScore]));
-            const QString full = LabellingBoard::scoreMessage(
-                count, count, QString::fromUtf8(design.scoreSuffix));
+            const QString full =
+                LabellingBoard::scoreMessage(count, count, QString::fromUtf8(design.scoreSuffix));
             QCOMPARE(board.find<Label>(QString::fromLatin1(design.message.name))->caption(), full);
 
             // Label 0 onto the first box of another column.
@@ -141,7 +129,8 @@ class BoardsTest : public QObject {
                 buttons.push_back(button->rect());
         const auto& labelButtons = *board.array<Label>(QStringLiteral("Label3"));
         for (int k = 0; k < 3; ++k)
-            if (k != LabellingBoard::kExit || !table.houseButtons) buttons.push_back(labelButtons[k].rect());
+            if (k != LabellingBoard::kExit || !table.houseButtons)
+                buttons.push_back(labelButtons[k].rect());
 
         for (int i = 0; i < count; ++i) {
             const auto& item = table.items[static_cast<size_t>(i)];

@@ -4,10 +4,12 @@
 #include <QtTest>
 #include <vector>
 
+#include "Boards.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
+#include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "labelling/LabellingBoard.h"
 #include "labelling/SnapRules.h"
@@ -19,18 +21,6 @@ using testing_support::Mouse;
 using testing_support::TestProgram;
 
 namespace {
-
-QStringList boardScreens() {
-    QStringList names;
-    TestProgram program;
-    program.addShellPictures();
-    for (const program::Activity& activity : program::activities()) {
-        if (!activity.make) continue;
-        const QString name = QString::fromUtf8(activity.screen);
-        if (dynamic_cast<LabellingBoard*>(&program.screens.load(name))) names << name;
-    }
-    return names;
-}
 
 // A board of two pages, to see a page change drop a pick.
 constexpr labelling::BoardItem kPagedItems[] = {
@@ -124,7 +114,7 @@ std::optional<QPoint> TapToPlaceTest::openGround(int i) const {
 void TapToPlaceTest::tapPlacesAsTheDragWould_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("place");
-    for (const QString& screen : boardScreens())
+    for (const QString& screen : testing_support::boardScreens())
         for (const char* place : {"target box", "home box", "nowhere"})
             QTest::newRow(qPrintable(screen + QLatin1Char(' ') + QLatin1String(place)))
                 << screen << QString::fromLatin1(place);
@@ -179,12 +169,19 @@ void TapToPlaceTest::tapPlacesAsTheDragWould() {
 
 void TapToPlaceTest::answerKeyPlacedByTapsAlone_data() {
     QTest::addColumn<QString>("screen");
-    for (const QString& screen : boardScreens()) QTest::newRow(qPrintable(screen)) << screen;
+    QTest::addColumn<double>("factor");
+    // Design size, and projector mode on 1920 x 1080 and 3840 x 2160, where a pixel is fewer twips.
+    for (const QString& screen : testing_support::boardScreens())
+        for (double factor : {1.0, 1.8, 3.6})
+            QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(screen).arg(factor)))
+                << screen << factor;
 }
 
 // The whole board worked with a pen that cannot drag: every label by two taps, then scored.
 void TapToPlaceTest::answerKeyPlacedByTapsAlone() {
     QFETCH(QString, screen);
+    QFETCH(double, factor);
+    m_program->screens.setScale(Scale(factor));
     LabellingBoard& board = show(screen);
     const auto& design = board.design();
     for (int page = 0; page < board.pageCount(); ++page) {
@@ -192,6 +189,7 @@ void TapToPlaceTest::answerKeyPlacedByTapsAlone() {
             QVERIFY(!checkScoreShown());
             tap(Mouse::centreOf(name(i)));
             tap(Mouse::centreOf(target(i)));
+            QCOMPARE(name(i).rect(), target(i).rect());
         }
         QVERIFY(checkScoreShown());
         QCOMPARE(board.score(), board.count());

@@ -3,11 +3,13 @@
 #include <QMenu>
 #include <QtTest>
 
+#include "Menus.h"
 #include "Mouse.h"
 #include "TestProgram.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
+#include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "shell/HouseStyle.h"
 #include "shell/JotterAccess.h"
@@ -15,7 +17,10 @@
 
 using namespace forms;
 using shell::LessonTimer;
+using testing_support::closeMenu;
+using testing_support::menuEntry;
 using testing_support::Mouse;
+using testing_support::openMenu;
 using testing_support::TestProgram;
 
 namespace {
@@ -28,17 +33,6 @@ int pixelsOf(const QImage& image, QRgb colour) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == colour) ++count;
     return count;
-}
-
-void closeMenu() {
-    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QAction* entry(QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions())
-        if (action->text().section(QLatin1Char('\t'), 0, 0) == text) return action;
-    return nullptr;
 }
 
 // The house buttons of a shown screen, in display pixels.
@@ -75,6 +69,7 @@ class LessonTimerTest : public QObject {
         m_program.reset();
     }
 
+    void noWindowUntilOneIsWanted();
     void countsDownToTimesUpOnThePlatformClock();
     void lastTenSecondsShowInAnotherColour();
     void clickPausesAndResumes();
@@ -82,6 +77,7 @@ class LessonTimerTest : public QObject {
     void keepsTimeWhileScreensChangeAndGoesWithTheProgram();
     void cornerClearOfTheHouseButtons_data();
     void cornerClearOfTheHouseButtons();
+    void growsWithTheScreensInProjectorMode();
     void offeredByCtrlTAndTheHouseMenu();
 
   private:
@@ -95,6 +91,27 @@ class LessonTimerTest : public QObject {
     std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<LessonTimer> m_timer;
 };
+
+// The program's start builds no timer window, nor does working a timer that was never started:
+// most lessons never use it, and measuring its large digits costs a millisecond.
+void LessonTimerTest::noWindowUntilOneIsWanted() {
+    const auto timerWindows = [] {
+        int count = 0;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            count += window->objectName() == QLatin1String("lessontimer");
+        return count;
+    };
+    QCOMPARE(timerWindows(), 0);
+    m_timer->pauseOrResume();
+    m_timer->close();
+    advance(LessonTimer::kTickMs);
+    QCOMPARE(timerWindows(), 0);
+    QCOMPARE(m_timer->state(), State::Off);
+    m_timer->start(1);
+    QCOMPARE(timerWindows(), 1);
+    QVERIFY(m_timer->window()->isVisible());
+    QCOMPARE(m_timer->text(), QStringLiteral("1:00"));
+}
 
 void LessonTimerTest::countsDownToTimesUpOnThePlatformClock() {
     QVERIFY(!m_timer->window()->isVisible());
@@ -199,14 +216,14 @@ void LessonTimerTest::closedByItsBoxOrItsMenu() {
     QCoreApplication::sendEvent(m_timer->window(), &request);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    entry(*menu, QStringLiteral("Pause"))->trigger();
+    menuEntry(*menu, QStringLiteral("Pause"))->trigger();
     QCOMPARE(m_timer->state(), State::Paused);
     closeMenu();
     QCoreApplication::sendEvent(m_timer->window(), &request);
     menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QVERIFY(entry(*menu, QStringLiteral("Go on")));
-    entry(*menu, QStringLiteral("Close timer"))->trigger();
+    QVERIFY(menuEntry(*menu, QStringLiteral("Go on")));
+    menuEntry(*menu, QStringLiteral("Close timer"))->trigger();
     QCOMPARE(m_timer->state(), State::Off);
     QVERIFY(!m_timer->window()->isVisible());
 }
@@ -237,14 +254,17 @@ void LessonTimerTest::keepsTimeWhileScreensChangeAndGoesWithTheProgram() {
 void LessonTimerTest::cornerClearOfTheHouseButtons_data() {
     QTest::addColumn<QSize>("display");
     QTest::addColumn<QString>("screen");
-    for (const QSize display :
-         {QSize(1024, 768), QSize(1280, 800), QSize(1366, 768), QSize(1920, 1080)})
-        for (const char* screen : {"molecules", "equipment"})
-            QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3")
-                                         .arg(display.width())
-                                         .arg(display.height())
-                                         .arg(QLatin1String(screen))))
-                << display << QString::fromLatin1(screen);
+    QTest::addColumn<bool>("fitted");
+    for (const bool fitted : {false, true})
+        for (const QSize display : {QSize(1024, 768), QSize(1280, 800), QSize(1366, 768),
+                                    QSize(1920, 1080), QSize(3840, 2160)})
+            for (const char* screen : {"molecules", "equipment"})
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3%4")
+                                             .arg(display.width())
+                                             .arg(display.height())
+                                             .arg(QLatin1String(screen))
+                                             .arg(fitted ? QStringLiteral(" fitted") : QString())))
+                    << display << QString::fromLatin1(screen) << fitted;
 }
 
 // Whether or not the window manager frames the screen (a title bar moves its buttons down), the
@@ -252,7 +272,12 @@ void LessonTimerTest::cornerClearOfTheHouseButtons_data() {
 void LessonTimerTest::cornerClearOfTheHouseButtons() {
     QFETCH(QSize, display);
     QFETCH(QString, screen);
+    QFETCH(bool, fitted);
     m_program->platform.display = {toTwips(display.width()), toTwips(display.height())};
+    const Scale scale(
+        fitted ? factorToFit(m_program->platform.display, {shell::FrameWidth, shell::FrameHeight})
+               : Scale::kDesignSize);
+    m_program->screens.setScale(scale);
     const Screen& shownScreen = m_program->screens.show(screen);
     m_timer->start(10);
     const QRect timer = m_timer->window()->geometry();
@@ -263,8 +288,42 @@ void LessonTimerTest::cornerClearOfTheHouseButtons() {
         QVERIFY(!button.intersects(timer));
         QVERIFY(!button.translated(3, 29).intersects(timer));
     }
-    // Above the screen where there is room, clear of its title bar and its window buttons.
-    if (display.height() >= 768) QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
+    // Beside a fitted screen where the strip beside it is wider than the countdown, covering none
+    // of it. (At 1920 x 1080 the strip is a few pixels short: the countdown overlaps the frame.)
+    if (fitted && display.width() >= 2560)
+        QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
+    // Above the screen where there is room, clear of its title bar and its window buttons; a
+    // fitted screen leaves none.
+    if (!fitted && display.height() >= 768)
+        QVERIFY(!timer.intersects(shownScreen.window()->geometry()));
+}
+
+// As readable beside a screen at twice its size as beside one at design size, and F11 while it
+// runs brings it along at its next tick.
+void LessonTimerTest::growsWithTheScreensInProjectorMode() {
+    m_program->platform.display = {toTwips(3840), toTwips(2160)};
+    m_timer->start(3);
+    const QSize designSize = m_timer->window()->size();
+    const QImage design = shown();
+    const int digitInk = pixelsOf(design, QColor(shell::TitleYellow).rgb());
+    QVERIFY(digitInk > 0);
+
+    m_program->screens.setScale(Scale(2.0));
+    advance(LessonTimer::kTickMs);
+    const QSize twice = m_timer->window()->size();
+    QVERIFY2(std::abs(twice.width() - 2 * designSize.width()) <= 4 &&
+                 std::abs(twice.height() - 2 * designSize.height()) <= 4,
+             qPrintable(QStringLiteral("%1x%2 from %3x%4")
+                            .arg(twice.width())
+                            .arg(twice.height())
+                            .arg(designSize.width())
+                            .arg(designSize.height())));
+    // The digits' ink grows with their area, not only the window around them.
+    const int twiceInk = pixelsOf(shown(), QColor(shell::TitleYellow).rgb());
+    QVERIFY2(twiceInk > 3 * digitInk,
+             qPrintable(QStringLiteral("%1 from %2").arg(twiceInk).arg(digitInk)));
+    QVERIFY(QRect(QPoint(), QSize(3840, 2160)).contains(m_timer->window()->geometry()));
+    QCOMPARE(m_timer->text(), QStringLiteral("3:00"));
 }
 
 void LessonTimerTest::offeredByCtrlTAndTheHouseMenu() {
@@ -289,10 +348,10 @@ void LessonTimerTest::offeredByCtrlTAndTheHouseMenu() {
     QVERIFY(menu);
     QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
              QStringLiteral("Jotter"));
-    QAction* timer = entry(*menu, QStringLiteral("Timer"));
+    QAction* timer = menuEntry(*menu, QStringLiteral("Timer"));
     QVERIFY(timer && timer->menu());
     QCOMPARE(timer->menu()->actions().size(), 5);
-    entry(*timer->menu(), QStringLiteral("5 minutes"))->trigger();
+    menuEntry(*timer->menu(), QStringLiteral("5 minutes"))->trigger();
     QCOMPARE(m_timer->text(), QStringLiteral("5:00"));
     QVERIFY(safety.isVisible());
 }
