@@ -46,25 +46,16 @@ static_assert(labelling::wellFormed(kEverydayPhItems, kEverydayPhLayout));
 inline constexpr auto kEverydayPhGroups =
     labelling::columnGroups(kEverydayPhItems, kEverydayPhLayout);
 
-inline constexpr float kHeadingTop = 960;
-inline constexpr float kHeadingHeight = 450;
-inline constexpr float kFrameTop = 900;
-
 inline const BoardText kEverydayPhHeadings[] = {
-    {"lblheading", kAcid, "Acid", kEverydayPhLayout.heading(kAcid, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kNeutral, "Neutral",
-     kEverydayPhLayout.heading(kNeutral, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kAlkali, "Alkali",
-     kEverydayPhLayout.heading(kAlkali, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
+    kEverydayPhLayout.headingText(kAcid, "Acid"),
+    kEverydayPhLayout.headingText(kNeutral, "Neutral"),
+    kEverydayPhLayout.headingText(kAlkali, "Alkali"),
 };
 
 inline constexpr BoardOutline kEverydayPhOutlines[] = {
-    {"Shape1", kEverydayPhLayout.frame(kAcid, kFrameTop, 4), shell::TitleYellow, 2},
-    {"Shape2", kEverydayPhLayout.frame(kNeutral, kFrameTop, 4), shell::TitleYellow, 2},
-    {"Shape3", kEverydayPhLayout.frame(kAlkali, kFrameTop, 4), shell::TitleYellow, 2},
+    kEverydayPhLayout.columnFrame("Shape1", kAcid, 4),
+    kEverydayPhLayout.columnFrame("Shape2", kNeutral, 4),
+    kEverydayPhLayout.columnFrame("Shape3", kAlkali, 4),
 };
 
 inline const labelling::BoardDesign kEverydayPhBoard{

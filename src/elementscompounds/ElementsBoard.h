@@ -44,26 +44,16 @@ static_assert(labelling::wellFormed(kElementsItems, kElementsLayout));
 
 inline constexpr auto kElementsGroups = labelling::columnGroups(kElementsItems, kElementsLayout);
 
-inline constexpr float kHeadingTop = 960;
-inline constexpr float kHeadingHeight = 450;
-inline constexpr float kFrameTop = 900;
-
 inline const BoardText kElementsHeadings[] = {
-    {"lblheading", kElement, "Element",
-     kElementsLayout.heading(kElement, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kCompound, "Compound",
-     kElementsLayout.heading(kCompound, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kMixture, "Mixture",
-     kElementsLayout.heading(kMixture, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
+    kElementsLayout.headingText(kElement, "Element"),
+    kElementsLayout.headingText(kCompound, "Compound"),
+    kElementsLayout.headingText(kMixture, "Mixture"),
 };
 
 inline constexpr BoardOutline kElementsOutlines[] = {
-    {"Shape1", kElementsLayout.frame(kElement, kFrameTop, 4), shell::TitleYellow, 2},
-    {"Shape2", kElementsLayout.frame(kCompound, kFrameTop, 4), shell::TitleYellow, 2},
-    {"Shape3", kElementsLayout.frame(kMixture, kFrameTop, 4), shell::TitleYellow, 2},
+    kElementsLayout.columnFrame("Shape1", kElement, 4),
+    kElementsLayout.columnFrame("Shape2", kCompound, 4),
+    kElementsLayout.columnFrame("Shape3", kMixture, 4),
 };
 
 inline const labelling::BoardDesign kElementsBoard{

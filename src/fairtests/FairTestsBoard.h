@@ -21,6 +21,9 @@ inline constexpr labelling::SortingLayout kFairTestsLayout{
     .homeColumnPitch = 3885,
     .homeRowPitch = 840,
     .homesPerRow = 3,
+    .headingTop = 1890,
+    .headingHeight = 420,
+    .frameTop = 1860,
 };
 
 inline constexpr int kChange = 0;
@@ -65,26 +68,17 @@ inline constexpr auto kFairTestsGroups = labelling::columnGroups(kFairTestsItems
 
 // Under the title, two lines of question.
 inline constexpr forms::TwipRect kQuestionPlace{240, 810, 11430, 900};
-inline constexpr float kFrameTop = 1860;
-inline constexpr float kHeadingTop = 1890;
-inline constexpr float kHeadingHeight = 420;
 
 inline const BoardText kFairTestsHeadings[] = {
-    {"lblheading", kChange, "Change",
-     kFairTestsLayout.heading(kChange, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kMeasure, "Measure",
-     kFairTestsLayout.heading(kMeasure, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kKeepSame, "Keep the same",
-     kFairTestsLayout.heading(kKeepSame, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
+    kFairTestsLayout.headingText(kChange, "Change"),
+    kFairTestsLayout.headingText(kMeasure, "Measure"),
+    kFairTestsLayout.headingText(kKeepSame, "Keep the same"),
 };
 
 inline constexpr BoardOutline kFairTestsOutlines[] = {
-    {"Shape1", kFairTestsLayout.frame(kChange, kFrameTop, 1), shell::TitleYellow, 2},
-    {"Shape2", kFairTestsLayout.frame(kMeasure, kFrameTop, 1), shell::TitleYellow, 2},
-    {"Shape3", kFairTestsLayout.frame(kKeepSame, kFrameTop, kKeepSameRows), shell::TitleYellow, 2},
+    kFairTestsLayout.columnFrame("Shape1", kChange, 1),
+    kFairTestsLayout.columnFrame("Shape2", kMeasure, 1),
+    kFairTestsLayout.columnFrame("Shape3", kKeepSame, kKeepSameRows),
 };
 
 inline const labelling::BoardDesign kFairTestsBoard{

@@ -7,6 +7,7 @@
 
 #include "labelling/BoardDesign.h"
 #include "shell/HouseLooks.h"
+#include "shell/HouseStyle.h"
 
 namespace labelling {
 
@@ -24,6 +25,10 @@ struct SortingLayout {
     float homeColumnPitch;
     float homeRowPitch;
     int homesPerRow;
+    // Where the columns' headings and the outlines round them start.
+    float headingTop = 960;
+    float headingHeight = 450;
+    float frameTop = 900;
 
     constexpr forms::TwipRect box(int column, int row) const {
         return {firstBox.left + static_cast<float>(column) * columnPitch,
@@ -55,6 +60,14 @@ struct SortingLayout {
         return {last.left - kFrameMargin, top, last.width + 2 * kFrameMargin,
                 last.top + last.height + kFrameMargin - top};
     }
+
+    // A column's outline, in the house yellow.
+    constexpr BoardOutline columnFrame(const char* name, int column, int rows) const {
+        return {name, frame(column, frameTop, rows), shell::TitleYellow, 2};
+    }
+
+    // A column's heading, in its place above the column.
+    BoardText headingText(int column, const char* caption) const;
 
     static constexpr float kFrameMargin = 60;
 };
@@ -91,6 +104,11 @@ constexpr bool wellFormed(const BoardItem (&items)[N], const SortingLayout& layo
 // Headings: plain yellow, so that they cannot be taken for labels (yellow on black, boxed).
 inline forms::LabelLook sortingHeadingLook() {
     return shell::textLook(forms::tahoma(20.25f, true), forms::Align::Centre);
+}
+
+inline BoardText SortingLayout::headingText(int column, const char* caption) const {
+    return {"lblheading", column, caption, heading(column, headingTop, headingHeight),
+            sortingHeadingLook()};
 }
 
 inline constexpr char kSortingInstruction[] = "Drag each label into its column.";

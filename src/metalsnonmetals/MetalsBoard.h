@@ -43,21 +43,14 @@ static_assert(labelling::wellFormed(kMetalsItems, kMetalsLayout));
 
 inline constexpr auto kMetalsGroups = labelling::columnGroups(kMetalsItems, kMetalsLayout);
 
-inline constexpr float kHeadingTop = 960;
-inline constexpr float kHeadingHeight = 450;
-inline constexpr float kFrameTop = 900;
-
 inline const BoardText kMetalsHeadings[] = {
-    {"lblheading", kMetals, "Metals", kMetalsLayout.heading(kMetals, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kNonMetals, "Non-metals",
-     kMetalsLayout.heading(kNonMetals, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
+    kMetalsLayout.headingText(kMetals, "Metals"),
+    kMetalsLayout.headingText(kNonMetals, "Non-metals"),
 };
 
 inline constexpr BoardOutline kMetalsOutlines[] = {
-    {"Shape1", kMetalsLayout.frame(kMetals, kFrameTop, 6), shell::TitleYellow, 2},
-    {"Shape2", kMetalsLayout.frame(kNonMetals, kFrameTop, 6), shell::TitleYellow, 2},
+    kMetalsLayout.columnFrame("Shape1", kMetals, 6),
+    kMetalsLayout.columnFrame("Shape2", kNonMetals, 6),
 };
 
 inline const labelling::BoardDesign kMetalsBoard{

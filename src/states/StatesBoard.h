@@ -20,6 +20,9 @@ inline constexpr labelling::SortingLayout kStatesLayout{
     .homeColumnPitch = 3885,
     .homeRowPitch = 750,
     .homesPerRow = 3,
+    .headingTop = 915,
+    .headingHeight = 420,
+    .frameTop = 900,
 };
 
 inline constexpr int kSolid = 0;
@@ -42,21 +45,15 @@ static_assert(labelling::wellFormed(kStatesItems, kStatesLayout));
 
 inline constexpr auto kStatesGroups = labelling::columnGroups(kStatesItems, kStatesLayout);
 
-inline constexpr float kFrameTop = 900;
-inline constexpr float kHeadingTop = 915;
-inline constexpr float kHeadingHeight = 420;
 // Each diagram at its own size, 120 x 90 pixels, so that it shows sharp.
 inline constexpr float kPictureTop = 1335;
 inline constexpr float kPictureWidth = 1800;
 inline constexpr float kPictureHeight = 1350;
 
 inline const BoardText kStatesHeadings[] = {
-    {"lblheading", kSolid, "Solid", kStatesLayout.heading(kSolid, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kLiquid, "Liquid", kStatesLayout.heading(kLiquid, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
-    {"lblheading", kGas, "Gas", kStatesLayout.heading(kGas, kHeadingTop, kHeadingHeight),
-     labelling::sortingHeadingLook()},
+    kStatesLayout.headingText(kSolid, "Solid"),
+    kStatesLayout.headingText(kLiquid, "Liquid"),
+    kStatesLayout.headingText(kGas, "Gas"),
 };
 
 inline constexpr BoardPicture kStatesPictures[] = {
@@ -69,9 +66,9 @@ inline constexpr BoardPicture kStatesPictures[] = {
 };
 
 inline constexpr BoardOutline kStatesOutlines[] = {
-    {"Shape1", kStatesLayout.frame(kSolid, kFrameTop, 3), shell::TitleYellow, 2},
-    {"Shape2", kStatesLayout.frame(kLiquid, kFrameTop, 3), shell::TitleYellow, 2},
-    {"Shape3", kStatesLayout.frame(kGas, kFrameTop, 3), shell::TitleYellow, 2},
+    kStatesLayout.columnFrame("Shape1", kSolid, 3),
+    kStatesLayout.columnFrame("Shape2", kLiquid, 3),
+    kStatesLayout.columnFrame("Shape3", kGas, 3),
 };
 
 inline const labelling::BoardDesign kStatesBoard{

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "BrokenPictureSweep.h"
 #include "BrokenPictures.h"
 #include "Lesson.h"
 #include "ProgramPictures.h"
@@ -18,33 +19,14 @@
 
 using namespace testing_support;
 
-class BadPicturesTest : public QObject {
+class BadPicturesTest : public BrokenPictureSweep {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase();
     void brokenPicture_data();
     void brokenPicture();
     void folders_data();
     void folders();
-    void memoryStaysBounded();
-    void cleanupTestCase();
-
-  private:
-    // One folder of the built pictures for the cases, each breaking one and mending it after.
-    std::unique_ptr<TestProgram> m_shared;
-    QByteArray m_board;
-    long m_peakBefore = 0;
-    int m_cases = 0;
 };
-
-void BadPicturesTest::initTestCase() {
-    QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set");
-    m_board = builtBoard();
-    QVERIFY(forms::isPlaceableMetafile(m_board));
-    m_shared = std::make_unique<TestProgram>(false);
-    QVERIFY(m_shared->addProgramPictures());
-    m_peakBefore = peakResidentKiB();
-}
 
 void BadPicturesTest::brokenPicture_data() {
     QTest::addColumn<QString>("path");
@@ -125,21 +107,6 @@ void BadPicturesTest::folders() {
     QVERIFY(QDir::setCurrent(before));
     QCOMPARE(failed, QStringList());
     ++m_cases;
-}
-
-// Nothing enormous was ever decoded: the whole run stays within a few pictures' worth.
-void BadPicturesTest::memoryStaysBounded() {
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("AddressSanitizer's shadow memory and quarantine dwarf what is measured here");
-#endif
-    const long growthMiB = (peakResidentKiB() - m_peakBefore) / 1024;
-    qInfo("peak resident memory grew by %ld MiB over %d cases", growthMiB, m_cases);
-    QVERIFY2(growthMiB < 256, qPrintable(QString::number(growthMiB)));
-}
-
-void BadPicturesTest::cleanupTestCase() {
-    m_shared.reset();
-    qInfo("%d cases, each opening and closing every screen", m_cases);
 }
 
 QTEST_MAIN(BadPicturesTest)

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "BrokenPictureSweep.h"
 #include "BrokenPictures.h"
 #include "Lesson.h"
 #include "ProgramPictures.h"
@@ -18,33 +19,14 @@
 
 using namespace testing_support;
 
-class BadPictureSizesTest : public QObject {
+class BadPictureSizesTest : public BrokenPictureSweep {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase();
     void brokenVariant_data();
     void brokenVariant();
     void everyPictureBroken_data();
     void everyPictureBroken();
-    void memoryStaysBounded();
-    void cleanupTestCase();
-
-  private:
-    // One folder of the built pictures for the cases, each breaking one and mending it after.
-    std::unique_ptr<TestProgram> m_shared;
-    QByteArray m_board;
-    long m_peakBefore = 0;
-    int m_cases = 0;
 };
-
-void BadPictureSizesTest::initTestCase() {
-    QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set");
-    m_board = builtBoard();
-    QVERIFY(forms::isPlaceableMetafile(m_board));
-    m_shared = std::make_unique<TestProgram>(false);
-    QVERIFY(m_shared->addProgramPictures());
-    m_peakBefore = peakResidentKiB();
-}
 
 // The larger sizes of a sample of the pictures, to keep the sweep quick: one raster picture in
 // fifteen (the title, an atom, an apparatus drawing, a flame, a particle diagram), at 2 and 3
@@ -186,21 +168,6 @@ void BadPictureSizesTest::everyPictureBroken() {
     const QStringList failed = openAndCloseEveryScreen(program.platform, pictures, factor, true);
     QCOMPARE(failed, QStringList());
     ++m_cases;
-}
-
-// Nothing enormous was ever decoded: the whole run stays within a few pictures' worth.
-void BadPictureSizesTest::memoryStaysBounded() {
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("AddressSanitizer's shadow memory and quarantine dwarf what is measured here");
-#endif
-    const long growthMiB = (peakResidentKiB() - m_peakBefore) / 1024;
-    qInfo("peak resident memory grew by %ld MiB over %d cases", growthMiB, m_cases);
-    QVERIFY2(growthMiB < 256, qPrintable(QString::number(growthMiB)));
-}
-
-void BadPictureSizesTest::cleanupTestCase() {
-    m_shared.reset();
-    qInfo("%d cases, each opening and closing every screen", m_cases);
 }
 
 QTEST_MAIN(BadPictureSizesTest)
