@@ -101,10 +101,23 @@ void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture
 
 namespace {
 
-// The outlines of text laid out as QPainter::drawText lays it out in a rectangle (line by line at
-// whole pixels, each line aligned across, the block aligned down), for the flags the controls
-// use: alignment and word wrap.
-QPainterPath textOutlines(const QFont& font, const QSizeF& area, int flags, QString text) {
+// One glyph of a caption laid out at design size: which of the caption's fonts, which glyph and
+// where its origin falls, in the pixels of the designs.
+struct PlacedGlyph {
+    int font = 0;
+    quint32 glyph = 0;
+    QPointF at;
+};
+
+struct CaptionGlyphs {
+    std::vector<QRawFont> fonts;
+    std::vector<PlacedGlyph> glyphs;
+};
+
+// Text laid out as QPainter::drawText lays it out in a rectangle (line by line at whole pixels,
+// each line aligned across, the block aligned down), for the flags the controls use: alignment
+// and word wrap.
+CaptionGlyphs layOut(const QFont& font, const QSizeF& area, int flags, QString text) {
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(text, font);
     QTextOption option;
@@ -129,8 +142,7 @@ QPainterPath textOutlines(const QFont& font, const QSizeF& area, int flags, QStr
         down = area.height() - height;
     else if (flags & Qt::AlignVCenter)
         down = (area.height() - height) / 2;
-    std::vector<QPainterPath> glyphOutlines;
-    int points = 0;
+    CaptionGlyphs caption;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         qreal across = 0;
@@ -139,30 +151,108 @@ QPainterPath textOutlines(const QFont& font, const QSizeF& area, int flags, QStr
         else if (flags & Qt::AlignHCenter)
             across = (area.width() - line.horizontalAdvance()) / 2;
         for (const QGlyphRun& run : line.glyphRuns()) {
+            const auto known = std::find(caption.fonts.begin(), caption.fonts.end(), run.rawFont());
+            const int font = static_cast<int>(known - caption.fonts.begin());
+            if (known == caption.fonts.end()) caption.fonts.push_back(run.rawFont());
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> at = run.positions();
-            for (qsizetype g = 0; g < glyphs.size(); ++g) {
-                glyphOutlines.push_back(run.rawFont().pathForGlyph(glyphs[g]).translated(
-                    at[g] + QPointF(across, down)));
-                points += glyphOutlines.back().elementCount();
-            }
+            for (qsizetype g = 0; g < glyphs.size(); ++g)
+                caption.glyphs.push_back({font, glyphs[g], at[g] + QPointF(across, down)});
         }
     }
-    // Room for every point at once: grown glyph by glyph, a path holds up to twice what it uses.
-    QPainterPath outlines;
-    outlines.reserve(points);
-    outlines.setFillRule(Qt::WindingFill);
-    for (const QPainterPath& glyph : glyphOutlines) outlines.addPath(glyph);
-    return outlines;
+    return caption;
 }
 
-// What a kept outline costs for each of its points: the path's own and the copy the painter
-// makes, once, to fill it.
-constexpr qsizetype kOutlineBytesPerPoint = sizeof(QPainterPath::Element) + 3 * sizeof(qreal);
-// One screen's bold captions take a few hundred kilobytes of outlines, whatever the factor, since
-// they are kept at design size: enough for the screens on view and the last few, where a count
-// of 512 captions let the outlines of every screen of a lesson pile up to some 5 MiB.
-constexpr qsizetype kKeptOutlineBytes = qsizetype{1} << 20;
+// A glyph filled from its outline at a factor, in one colour, and where its top-left corner lies
+// from the glyph's origin. Null for a glyph with no ink (a space).
+struct GlyphPicture {
+    QImage image;
+    QPoint offset;
+};
+
+QString fontIdentity(const QRawFont& font) {
+    return font.familyName() + QLatin1Char('|') + font.styleName() + QLatin1Char('|') +
+           QString::number(font.weight()) + QLatin1Char('|') + QString::number(font.style()) +
+           QLatin1Char('|') + QString::number(font.pixelSize());
+}
+
+GlyphPicture fillGlyph(const QRawFont& font, quint32 glyph, double factor, QRgb colour) {
+    const QPainterPath outline =
+        QTransform::fromScale(factor, factor).map(font.pathForGlyph(glyph));
+    const QRect box = outline.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (outline.isEmpty() || box.isEmpty()) return {};
+    GlyphPicture picture{QImage(box.size(), QImage::Format_ARGB32_Premultiplied), box.topLeft()};
+    picture.image.fill(Qt::transparent);
+    QPainter painter(&picture.image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-box.topLeft());
+    painter.fillPath(outline, QColor::fromRgba(colour));
+    return picture;
+}
+
+// Laid-out captions cost a few bytes a glyph; the glyphs' pictures are the memory, a few
+// kilobytes each at 3.6: a screen's worth is well under a megabyte, and its menu's beside it.
+constexpr qsizetype kKeptCaptionGlyphs = 4 * 1024;
+constexpr qsizetype kKeptGlyphPictureBytes = qsizetype{1} << 20;
+
+// Qt draws glyphs larger than 64 pixels from their outlines at every repaint, and fills glyphs
+// of the bold made from Tahoma's regular face (from Wine) regular when they are scaled, though
+// bold in outline. Either way a line of text at 3.6 took milliseconds to fill. Such text is drawn
+// from pictures of its glyphs instead, filled once from their outlines at the factor, kept and
+// shared by every caption that uses them, at design-size glyph positions.
+void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
+                       const QString& text) {
+    static QCache<QString, CaptionGlyphs> captions(kKeptCaptionGlyphs);
+    static QCache<QString, GlyphPicture> pictures(kKeptGlyphPictureBytes);
+    const QFont& font = painter.font();
+    const QString captionKey = font.key() + QLatin1Char('|') + QString::number(flags) +
+                               QLatin1Char('|') + QString::number(designArea.width()) +
+                               QLatin1Char('x') + QString::number(designArea.height()) +
+                               QLatin1Char('|') + text;
+    const CaptionGlyphs* caption = captions.object(captionKey);
+    CaptionGlyphs made;
+    if (!caption) {
+        made = layOut(font, designArea.size(), flags, text);
+        const auto cost = static_cast<qsizetype>(made.glyphs.size()) + 1;
+        // Shared with the cache, which refuses (and deletes) one larger than it may hold.
+        captions.insert(captionKey, new CaptionGlyphs(made), cost);
+        caption = &made;
+    }
+    const double factor = scale.factor();
+    const QRgb colour = painter.pen().color().rgba();
+    const QString common =
+        QString::number(factor) + QLatin1Char('|') + QString::number(colour, 16) + QLatin1Char('|');
+    std::vector<QString> fontKeys;
+    fontKeys.reserve(caption->fonts.size());
+    for (const QRawFont& f : caption->fonts) fontKeys.push_back(common + fontIdentity(f));
+
+    painter.save();
+    const QTransform design = QTransform::fromScale(factor, factor);
+    painter.setClipRect(design.mapRect(designArea), Qt::IntersectClip);
+    for (const PlacedGlyph& placed : caption->glyphs) {
+        const QString key =
+            fontKeys[placed.font] + QLatin1Char('#') + QString::number(placed.glyph);
+        const GlyphPicture* picture = pictures.object(key);
+        GlyphPicture filled;
+        if (!picture) {
+            filled = fillGlyph(caption->fonts[placed.font], placed.glyph, factor, colour);
+            pictures.insert(key, new GlyphPicture(filled),
+                            std::max<qsizetype>(1, filled.image.sizeInBytes()));
+            picture = &filled;
+        }
+        if (picture->image.isNull()) continue;
+        // Whole pixels: a glyph moves by half a pixel at most, at sizes where that is no more.
+        const QPointF origin = (designArea.topLeft() + placed.at) * factor;
+        painter.drawImage(QPoint(static_cast<int>(std::lround(origin.x())),
+                                 static_cast<int>(std::lround(origin.y()))) +
+                              picture->offset,
+                          picture->image);
+    }
+    painter.restore();
+}
+
+// Above this many pixels Qt stops keeping a glyph's picture and fills its outline each time.
+constexpr double kLargestKeptGlyphPixels = 64;
 
 }  // namespace
 
@@ -172,32 +262,17 @@ void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designA
         painter.drawText(designArea.toRect(), flags, text);
         return;
     }
+    const QFont& font = painter.font();
+    const bool solid = painter.pen().brush().style() == Qt::SolidPattern;
+    if (solid &&
+        (font.bold() || QFontInfo(font).pixelSize() * scale.factor() >= kLargestKeptGlyphPixels)) {
+        drawGlyphPictures(painter, scale, designArea, flags, text);
+        return;
+    }
     painter.save();
     // One transform for every control, so that each font's glyphs are drawn once per factor.
     painter.scale(scale.factor(), scale.factor());
-    if (!painter.font().bold()) {
-        painter.drawText(designArea, flags, text);
-        painter.restore();
-        return;
-    }
-    // Qt draws a bold made from the regular face (Tahoma's, from Wine) regular when its glyphs
-    // are scaled, though bold in outline: bold text is filled from its outlines, kept for the
-    // next repaint.
-    static QCache<QString, QPainterPath> kept(kKeptOutlineBytes);
-    const QString key = painter.font().key() + QLatin1Char('|') + QString::number(flags) +
-                        QLatin1Char('|') + QString::number(designArea.width()) + QLatin1Char('x') +
-                        QString::number(designArea.height()) + QLatin1Char('|') + text;
-    const QPainterPath* outlines = kept.object(key);
-    QPainterPath made;
-    if (!outlines) {
-        made = textOutlines(painter.font(), designArea.size(), flags, text);
-        // Shared with the cache, which refuses (and deletes) one larger than it may hold.
-        kept.insert(key, new QPainterPath(made), made.elementCount() * kOutlineBytesPerPoint);
-        outlines = &made;
-    }
-    painter.setClipRect(designArea, Qt::IntersectClip);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(outlines->translated(designArea.topLeft()), painter.pen().brush());
+    painter.drawText(designArea, flags, text);
     painter.restore();
 }
 

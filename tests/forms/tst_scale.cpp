@@ -23,7 +23,8 @@ class ScaleTest : public QObject {
     void otherPicturesAreScaledToTheirDesignSize();
     void textLandsWhereItDoesAtDesignSize_data();
     void textLandsWhereItDoesAtDesignSize();
-    void boldTextFromKeptOutlinesAndAfresh();
+    void textFromKeptGlyphPicturesAndAfresh_data();
+    void textFromKeptGlyphPicturesAndAfresh();
 };
 
 void ScaleTest::factorToFitTheDisplay_data() {
@@ -140,13 +141,13 @@ QRect inked(const QImage& image) {
 
 QImage drawn(const QFont& font, int flags, double factor,
              const QString& text = QStringLiteral("Evaporating basin and tripod"),
-             QSize size = {160, 80}) {
+             QSize size = {160, 80}, const QColor& ink = Qt::yellow) {
     const QRect design(4, 3, size.width() - 10, size.height() - 10);
     QImage image(Scale(factor).pixels(size), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setFont(font);
-    painter.setPen(Qt::yellow);
+    painter.setPen(ink);
     forms::drawDesignText(painter, Scale(factor), design, flags, text);
     return image;
 }
@@ -169,7 +170,7 @@ void ScaleTest::textLandsWhereItDoesAtDesignSize_data() {
 }
 
 // The same lines in the same places at 2.7 as at design size: the ink's box, scaled, within a
-// few pixels of where design size puts it (bold text at a factor is filled from its outlines).
+// few pixels of where design size puts it (bold text at a factor is drawn from its outlines).
 void ScaleTest::textLandsWhereItDoesAtDesignSize() {
     QFETCH(bool, bold);
     QFETCH(int, flags);
@@ -193,31 +194,48 @@ void ScaleTest::textLandsWhereItDoesAtDesignSize() {
                             .arg(scaled.height())));
 }
 
-// Bold text at a factor is filled from outlines kept for the next repaint, within a budget: the
-// same pixels again from the kept outlines; the same lines in the same place once many other
-// captions have pushed them out; and a text whose outlines are more than the whole budget, never
-// kept, drawn alike each time.
-void ScaleTest::boldTextFromKeptOutlinesAndAfresh() {
+void ScaleTest::textFromKeptGlyphPicturesAndAfresh_data() {
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<double>("factor");
+    QTest::addRow("bold at 1.8") << forms::tahoma(11.25f, true).toQFont() << 1.8;
+    QTest::addRow("bold at 3.6") << forms::tahoma(11.25f, true).toQFont() << 3.6;
+    // Glyphs of 14 pt Arial reach 67 pixels at 3.6, past what Qt keeps pictures of.
+    QTest::addRow("large regular at 3.6") << forms::arial(14).toQFont() << 3.6;
+}
+
+// Such text is drawn from pictures of its glyphs, kept and shared between captions within a
+// budget: the same pixels again from the kept pictures, and again once many other captions have
+// pushed them out; in the pen's colour, whichever colour drew the same glyphs before; and a text
+// of more glyphs than the whole budget drawn alike each time.
+void ScaleTest::textFromKeptGlyphPicturesAndAfresh() {
+    QFETCH(QFont, font);
+    QFETCH(double, factor);
     forms::registerHouseFonts();
-    const QFont font = forms::tahoma(11.25f, true).toQFont();
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    const QImage first = drawn(font, flags, 1.8);
+    const QImage first = drawn(font, flags, factor);
     QVERIFY(!inked(first).isEmpty());
-    QCOMPARE(drawn(font, flags, 1.8), first);
+    QCOMPARE(drawn(font, flags, factor), first);
     for (int i = 0; i < 200; ++i)
-        drawn(font, flags, 1.8, QStringLiteral("Caption %1 with words enough to fill it").arg(i));
-    const QRect again = inked(drawn(font, flags, 1.8));
-    const QRect before = inked(first);
-    QVERIFY2((again.topLeft() - before.topLeft()).manhattanLength() <= 1 &&
-                 (again.bottomRight() - before.bottomRight()).manhattanLength() <= 1,
-             "the outlines made again put the text somewhere else");
+        drawn(font, flags, factor,
+              QStringLiteral("Caption %1 with words enough to fill it").arg(i));
+    QCOMPARE(drawn(font, flags, factor), first);
+
+    const QImage white = drawn(font, flags, factor, QStringLiteral("Evaporating basin and tripod"),
+                               {160, 80}, Qt::white);
+    bool anyYellow = false;
+    bool anyWhite = false;
+    for (int y = 0; y < white.height(); ++y)
+        for (int x = 0; x < white.width(); ++x) {
+            anyYellow |= white.pixel(x, y) == qRgb(255, 255, 0);
+            anyWhite |= white.pixel(x, y) == qRgb(255, 255, 255);
+        }
+    QVERIFY2(anyWhite && !anyYellow, "the glyphs came in another caption's colour");
 
     const QString longText = QStringLiteral("sulphur copper oxide ").repeated(80);
     const QSize page(1000, 500);
-    const QImage whole = drawn(font, flags, 1.8, longText, page);
-    // Some 1,700 glyphs on ten lines or more: megabytes of outlines.
-    QVERIFY(inked(whole).height() > 10 * 15 * 1.8);
-    QCOMPARE(drawn(font, flags, 1.8, longText, page), whole);
+    const QImage whole = drawn(font, flags, factor, longText, page);
+    QVERIFY(inked(whole).height() > 10 * 15 * factor);
+    QCOMPARE(drawn(font, flags, factor, longText, page), whole);
 }
 
 QTEST_MAIN(ScaleTest)
