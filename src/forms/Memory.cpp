@@ -4,6 +4,11 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+#include <cstdint>
 
 namespace forms {
 
@@ -17,6 +22,19 @@ void returnLargeBlocksToTheSystem() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
     mallopt(M_TRIM_THRESHOLD, kLargeBlockBytes);
+#endif
+}
+
+void preferLargePages(const void* begin, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+    const auto from =
+        (reinterpret_cast<std::uintptr_t>(begin) + kLargePage - 1) & ~(kLargePage - 1);
+    const auto to = (reinterpret_cast<std::uintptr_t>(begin) + bytes) & ~(kLargePage - 1);
+    if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#else
+    (void)begin;
+    (void)bytes;
 #endif
 }
 

@@ -1,6 +1,8 @@
 // How the program asks the C library to look after its memory.
 #pragma once
 
+#include <cstddef>
+
 namespace forms {
 
 // Pictures and window surfaces (hundreds of kilobytes to two megabytes each) come and go with
@@ -10,6 +12,12 @@ namespace forms {
 // each large block a mapping of its own, handed back when the screen that held it goes.
 // Call once, first thing in main. Does nothing where the C library is not glibc.
 void returnLargeBlocksToTheSystem();
+
+// Asks the kernel to back the whole 2 MiB pages within [begin, begin + bytes) with large pages
+// where it allows that on request. A window surface at a projector's size is tens of megabytes,
+// first written when the screen paints: thousands of page faults at 4 KiB a page, a few dozen
+// at 2 MiB. Only advice: where it is not taken, nothing changes.
+void preferLargePages(const void* begin, std::size_t bytes);
 
 // Bytes the process holds in such separate mappings now; 0 where that cannot be told.
 long long separatelyMappedBytes();

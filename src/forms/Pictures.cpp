@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/Memory.h"
 #include "forms/Scale.h"
 #include "forms/WmfReader.h"
 
@@ -93,6 +94,15 @@ std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor,
         return std::nullopt;
     }
     QImage image;
+    // A JPEG decodes into the picture it is given when that has its size and format: one made
+    // here can have large pages (a projector's picture is megabytes) before it is first written.
+    if (jpeg) {
+        const QVariant format = jpeg->option(QImageIOHandler::ImageFormat);
+        // Within the same limit as the decoder's own allocation, which refuses a vast header.
+        if (format.isValid() &&
+            QImageIOHandler::allocateImage(declared, format.value<QImage::Format>(), &image))
+            preferLargePages(image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
+    }
     if (!(jpeg ? jpeg->read(&image) : reader.read(&image)) || image.isNull()) return std::nullopt;
     // Drawn many times (a dragged label repaints the picture under it): keep it in a fast format.
     const QImage::Format fast =

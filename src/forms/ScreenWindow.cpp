@@ -1,10 +1,13 @@
 #include "forms/ScreenWindow.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/Memory.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 
@@ -20,6 +23,18 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), m_screen(screen) 
 }
 
 void ScreenWindow::paintEvent(QPaintEvent* event) {
+    // Before this paint first writes to a new surface (at a projector's size, tens of megabytes).
+    if (QBackingStore* store = backingStore()) {
+        QPaintDevice* device = store->paintDevice();
+        if (device && device->devType() == QInternal::Image) {
+            const QImage& surface = *static_cast<QImage*>(device);
+            if (surface.constBits() != m_advisedSurface) {
+                m_advisedSurface = surface.constBits();
+                preferLargePages(surface.constBits(),
+                                 static_cast<std::size_t>(surface.sizeInBytes()));
+            }
+        }
+    }
     QPainter painter(this);
     m_screen.paintBackground(painter, event->rect());
 }

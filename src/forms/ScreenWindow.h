@@ -21,6 +21,8 @@ class ScreenWindow : public QWidget {
 
   private:
     Screen& m_screen;
+    // The surface last given the large-page advice, so that it is given once per surface.
+    const uchar* m_advisedSurface = nullptr;
 };
 
 }  // namespace forms
