@@ -7,6 +7,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -163,10 +164,10 @@ CaptionGlyphs layOut(const QFont& font, const QSizeF& area, int flags, QString t
     return caption;
 }
 
-// A glyph filled from its outline at a factor, in one colour, and where its top-left corner lies
-// from the glyph's origin. Null for a glyph with no ink (a space).
-struct GlyphPicture {
-    QImage image;
+// How much of each pixel a glyph covers, filled from its outline at a factor, and where its
+// top-left corner lies from the glyph's origin. Null for a glyph with no ink (a space).
+struct GlyphCoverage {
+    QImage alpha;
     QPoint offset;
 };
 
@@ -176,34 +177,47 @@ QString fontIdentity(const QRawFont& font) {
            QLatin1Char('|') + QString::number(font.pixelSize());
 }
 
-GlyphPicture fillGlyph(const QRawFont& font, quint32 glyph, double factor, QRgb colour) {
+GlyphCoverage fillGlyph(const QRawFont& font, quint32 glyph, double factor) {
     const QPainterPath outline =
         QTransform::fromScale(factor, factor).map(font.pathForGlyph(glyph));
     const QRect box = outline.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
     if (outline.isEmpty() || box.isEmpty()) return {};
-    GlyphPicture picture{QImage(box.size(), QImage::Format_ARGB32_Premultiplied), box.topLeft()};
-    picture.image.fill(Qt::transparent);
-    QPainter painter(&picture.image);
+    QImage filled(box.size(), QImage::Format_ARGB32_Premultiplied);
+    filled.fill(Qt::transparent);
+    QPainter painter(&filled);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(-box.topLeft());
-    painter.fillPath(outline, QColor::fromRgba(colour));
-    return picture;
+    painter.fillPath(outline, Qt::white);
+    painter.end();
+    return {filled.convertToFormat(QImage::Format_Alpha8), box.topLeft()};
 }
 
-// Laid-out captions cost a few bytes a glyph; the glyphs' pictures are the memory, a few
-// kilobytes each at 3.6: a screen's worth is well under a megabyte, and its menu's beside it.
+// The ink for each coverage from none to full, premultiplied, in one colour.
+std::array<QRgb, 256> inkRamp(const QColor& colour) {
+    std::array<QRgb, 256> ramp{};
+    const QRgb rgb = colour.rgba();
+    for (int covered = 0; covered < 256; ++covered)
+        ramp[covered] = qPremultiply(
+            qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), (qAlpha(rgb) * covered + 127) / 255));
+    return ramp;
+}
+
+// Laid-out captions cost a few bytes a glyph; the coverage is a byte a pixel, under a kilobyte
+// a glyph at 1.8 and a few at 3.6: a screen's worth is a fraction of the budget, and the menu's
+// beside it.
 constexpr qsizetype kKeptCaptionGlyphs = 4 * 1024;
-constexpr qsizetype kKeptGlyphPictureBytes = qsizetype{1} << 20;
+constexpr qsizetype kKeptCoverageBytes = qsizetype{512} << 10;
 
 // Qt draws glyphs larger than 64 pixels from their outlines at every repaint, and fills glyphs
 // of the bold made from Tahoma's regular face (from Wine) regular when they are scaled, though
 // bold in outline. Either way a line of text at 3.6 took milliseconds to fill. Such text is drawn
-// from pictures of its glyphs instead, filled once from their outlines at the factor, kept and
-// shared by every caption that uses them, at design-size glyph positions.
+// from each glyph's coverage instead, filled once from its outline at the factor, kept and
+// shared by every caption in any colour, at design-size glyph positions.
 void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
                        const QString& text) {
     static QCache<QString, CaptionGlyphs> captions(kKeptCaptionGlyphs);
-    static QCache<QString, GlyphPicture> pictures(kKeptGlyphPictureBytes);
+    static QCache<QString, GlyphCoverage> coverages(kKeptCoverageBytes);
+    static QImage ink;  // a glyph in the pen's colour, remade for each glyph drawn
     const QFont& font = painter.font();
     const QString captionKey = font.key() + QLatin1Char('|') + QString::number(flags) +
                                QLatin1Char('|') + QString::number(designArea.width()) +
@@ -219,12 +233,11 @@ void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& desi
         caption = &made;
     }
     const double factor = scale.factor();
-    const QRgb colour = painter.pen().color().rgba();
-    const QString common =
-        QString::number(factor) + QLatin1Char('|') + QString::number(colour, 16) + QLatin1Char('|');
+    const std::array<QRgb, 256> ramp = inkRamp(painter.pen().color());
     std::vector<QString> fontKeys;
     fontKeys.reserve(caption->fonts.size());
-    for (const QRawFont& f : caption->fonts) fontKeys.push_back(common + fontIdentity(f));
+    for (const QRawFont& f : caption->fonts)
+        fontKeys.push_back(QString::number(factor) + QLatin1Char('|') + fontIdentity(f));
 
     painter.save();
     const QTransform design = QTransform::fromScale(factor, factor);
@@ -232,21 +245,31 @@ void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& desi
     for (const PlacedGlyph& placed : caption->glyphs) {
         const QString key =
             fontKeys[placed.font] + QLatin1Char('#') + QString::number(placed.glyph);
-        const GlyphPicture* picture = pictures.object(key);
-        GlyphPicture filled;
-        if (!picture) {
-            filled = fillGlyph(caption->fonts[placed.font], placed.glyph, factor, colour);
-            pictures.insert(key, new GlyphPicture(filled),
-                            std::max<qsizetype>(1, filled.image.sizeInBytes()));
-            picture = &filled;
+        const GlyphCoverage* coverage = coverages.object(key);
+        GlyphCoverage filled;
+        if (!coverage) {
+            filled = fillGlyph(caption->fonts[placed.font], placed.glyph, factor);
+            coverages.insert(key, new GlyphCoverage(filled),
+                             std::max<qsizetype>(1, filled.alpha.sizeInBytes()));
+            coverage = &filled;
         }
-        if (picture->image.isNull()) continue;
+        const QImage& alpha = coverage->alpha;
+        if (alpha.isNull()) continue;
+        if (ink.width() < alpha.width() || ink.height() < alpha.height())
+            ink =
+                QImage(std::max(ink.width(), alpha.width()), std::max(ink.height(), alpha.height()),
+                       QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < alpha.height(); ++y) {
+            const uchar* from = alpha.constScanLine(y);
+            auto* to = reinterpret_cast<QRgb*>(ink.scanLine(y));
+            for (int x = 0; x < alpha.width(); ++x) to[x] = ramp[from[x]];
+        }
         // Whole pixels: a glyph moves by half a pixel at most, at sizes where that is no more.
         const QPointF origin = (designArea.topLeft() + placed.at) * factor;
         painter.drawImage(QPoint(static_cast<int>(std::lround(origin.x())),
                                  static_cast<int>(std::lround(origin.y()))) +
-                              picture->offset,
-                          picture->image);
+                              coverage->offset,
+                          ink, QRect(QPoint(0, 0), alpha.size()));
     }
     painter.restore();
 }
