@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString());
     // Screens end the program themselves: when the last one is unloaded, or on "Exit".
     QApplication::setQuitOnLastWindowClosed(false);
-    forms::registerHouseFonts();
-
     program::Program program;
+    program.prepare(parsed.options);
+    forms::registerHouseFonts();
     program.start(parsed.options);
     return QApplication::exec();
 }

@@ -179,11 +179,11 @@ std::optional<QImage> Pictures::load(const QString& designPath, double factor) {
     return std::nullopt;
 }
 
-void Pictures::prefetch(const QString& designPath, double factor) {
+void Pictures::prefetch(const QString& designPath, double factor, Worker when) {
     factor = Scale(factor).factor();
     // At design size every picture reads in a millisecond or two: a worker would only add a
-    // thread to start and to wait for at the end.
-    if (factor == Scale::kDesignSize) return;
+    // thread to start and to wait for at the end, unless the caller has work of its own.
+    if (factor == Scale::kDesignSize && when == Worker::WhenLarge) return;
     for (int variant : variantOrder(factor)) {
         const QString file = resolve(variantPath(designPath, variant));
         if (file.isEmpty()) continue;

@@ -37,8 +37,9 @@ class Pictures {
     // Starts reading a picture at a factor on a worker thread, for load() to collect: pictures
     // a screen is about to show, read side by side, or while the teacher still reads the screen
     // before. A file that changes or fails meanwhile is read again by load(). Only in projector
-    // mode, where pictures are large.
-    void prefetch(const QString& designPath, double factor);
+    // mode, where pictures are large, unless the reader has other work to do meanwhile.
+    enum class Worker { WhenLarge, Always };
+    void prefetch(const QString& designPath, double factor, Worker when = Worker::WhenLarge);
 
     // Decodes picture bytes; JPEG and the other Qt formats, and placeable Windows Metafiles
     // (drawn at `metafileFactor` times their natural size).

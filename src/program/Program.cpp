@@ -4,6 +4,7 @@
 #include "program/ScreenDirectory.h"
 #include "shell/JotterAccess.h"
 #include "shell/LessonTimer.h"
+#include "shell/TitleScreen.h"
 
 namespace program {
 
@@ -18,8 +19,14 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
 
 Program::~Program() = default;
 
-void Program::start(const Options& options) {
+void Program::prepare(const Options& options) {
+    if (m_projectorMode) return;
     m_projectorMode = std::make_unique<ProjectorMode>(*m_screens, options);
+    shell::TitleScreen::prefetchPictures(*m_screens);
+}
+
+void Program::start(const Options& options) {
+    prepare(options);
     m_screens->show(QStringLiteral("Titlefrm"));
 }
 

@@ -27,8 +27,12 @@ class Program {
     forms::Pictures& pictures() { return m_pictures; }
     forms::Screens& screens() { return *m_screens; }
 
-    // Loads and shows the title screen, at the size the options ask for; nothing else runs
-    // before it.
+    // Sets the size the options ask for and starts reading the title's picture on a worker
+    // thread, to be ready when the title first paints: what is left to do before that (the
+    // house fonts) goes on meanwhile.
+    void prepare(const Options& options = {});
+    // Loads and shows the title screen, prepared first if it was not; nothing else runs before
+    // it.
     void start(const Options& options = {});
 
     // Null before start().

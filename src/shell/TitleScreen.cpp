@@ -4,6 +4,7 @@
 #include "forms/Label.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
+#include "forms/Pictures.h"
 #include "forms/Platform.h"
 #include "forms/Screens.h"
 #include "shell/AppIcon.h"
@@ -66,6 +67,11 @@ void TitleScreen::load() {
     // "OK" shows the front screen: its large picture is read while the title is on view rather
     // than after the click (at 1.8, 16 ms of the front screen's 23 ms).
     FrontScreen::prefetchPictures(screens());
+}
+
+void TitleScreen::prefetchPictures(forms::Screens& screens) {
+    screens.pictures().prefetch(QString::fromLatin1(kTitlePicture), screens.scale().factor(),
+                                forms::Pictures::Worker::Always);
 }
 
 bool TitleScreen::loadAtDesignSize() {

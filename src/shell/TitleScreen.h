@@ -16,6 +16,9 @@ class TitleScreen : public forms::Screen {
   public:
     explicit TitleScreen(forms::Screens& screens);
     void load() override;
+    // Starts reading the title's picture, at the screens' scale, on a worker thread, at any
+    // size: at the program's start there is other work to do meanwhile.
+    static void prefetchPictures(forms::Screens& screens);
 
     // The title picture did not load even on the fallback's second attempt.
     bool pictureMissing() const { return m_pictureMissing; }
