@@ -2,6 +2,7 @@
 
 #include <QCache>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
@@ -113,6 +114,8 @@ struct PlacedGlyph {
 struct CaptionGlyphs {
     std::vector<QRawFont> fonts;
     std::vector<PlacedGlyph> glyphs;
+    // Each font's number at the factor the caption is drawn at (internedFont).
+    std::vector<quint32> fontIds;
 };
 
 // Text laid out as QPainter::drawText lays it out in a rectangle (line by line at whole pixels,
@@ -171,10 +174,17 @@ struct GlyphCoverage {
     QPoint offset;
 };
 
-QString fontIdentity(const QRawFont& font) {
-    return font.familyName() + QLatin1Char('|') + font.styleName() + QLatin1Char('|') +
-           QString::number(font.weight()) + QLatin1Char('|') + QString::number(font.style()) +
-           QLatin1Char('|') + QString::number(font.pixelSize());
+// A small number for each font at each factor, so that a glyph's coverage is found by numbers
+// rather than by a string built at every repaint. A lesson uses a few dozen.
+quint32 internedFont(const QRawFont& font, double factor) {
+    static QHash<QString, quint32> ids;
+    const QString identity =
+        QString::number(factor) + QLatin1Char('|') + font.familyName() + QLatin1Char('|') +
+        font.styleName() + QLatin1Char('|') + QString::number(font.weight()) + QLatin1Char('|') +
+        QString::number(font.style()) + QLatin1Char('|') + QString::number(font.pixelSize());
+    auto known = ids.constFind(identity);
+    if (known == ids.constEnd()) known = ids.insert(identity, static_cast<quint32>(ids.size()));
+    return *known;
 }
 
 GlyphCoverage fillGlyph(const QRawFont& font, quint32 glyph, double factor) {
@@ -216,35 +226,31 @@ constexpr qsizetype kKeptCoverageBytes = qsizetype{512} << 10;
 void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
                        const QString& text) {
     static QCache<QString, CaptionGlyphs> captions(kKeptCaptionGlyphs);
-    static QCache<QString, GlyphCoverage> coverages(kKeptCoverageBytes);
+    static QCache<quint64, GlyphCoverage> coverages(kKeptCoverageBytes);
     static QImage ink;  // a glyph in the pen's colour, remade for each glyph drawn
     const QFont& font = painter.font();
-    const QString captionKey = font.key() + QLatin1Char('|') + QString::number(flags) +
-                               QLatin1Char('|') + QString::number(designArea.width()) +
-                               QLatin1Char('x') + QString::number(designArea.height()) +
-                               QLatin1Char('|') + text;
+    const double factor = scale.factor();
+    const QString captionKey = QString::number(factor) + QLatin1Char('|') + font.key() +
+                               QLatin1Char('|') + QString::number(flags) + QLatin1Char('|') +
+                               QString::number(designArea.width()) + QLatin1Char('x') +
+                               QString::number(designArea.height()) + QLatin1Char('|') + text;
     const CaptionGlyphs* caption = captions.object(captionKey);
     CaptionGlyphs made;
     if (!caption) {
         made = layOut(font, designArea.size(), flags, text);
+        for (const QRawFont& f : made.fonts) made.fontIds.push_back(internedFont(f, factor));
         const auto cost = static_cast<qsizetype>(made.glyphs.size()) + 1;
         // Shared with the cache, which refuses (and deletes) one larger than it may hold.
         captions.insert(captionKey, new CaptionGlyphs(made), cost);
         caption = &made;
     }
-    const double factor = scale.factor();
     const std::array<QRgb, 256> ramp = inkRamp(painter.pen().color());
-    std::vector<QString> fontKeys;
-    fontKeys.reserve(caption->fonts.size());
-    for (const QRawFont& f : caption->fonts)
-        fontKeys.push_back(QString::number(factor) + QLatin1Char('|') + fontIdentity(f));
 
     painter.save();
     const QTransform design = QTransform::fromScale(factor, factor);
     painter.setClipRect(design.mapRect(designArea), Qt::IntersectClip);
     for (const PlacedGlyph& placed : caption->glyphs) {
-        const QString key =
-            fontKeys[placed.font] + QLatin1Char('#') + QString::number(placed.glyph);
+        const quint64 key = quint64{caption->fontIds[placed.font]} << 32 | placed.glyph;
         const GlyphCoverage* coverage = coverages.object(key);
         GlyphCoverage filled;
         if (!coverage) {
