@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWidget>
 #include <stdexcept>
 
 #include "forms/Screen.h"
@@ -24,7 +25,9 @@ void Screens::setScale(const Scale& scale) {
     for (auto& [name, screen] : m_loaded) screen->rescale();
 }
 
-void Screens::define(const QString& name, const Factory& factory) { m_factories.insert(name, factory); }
+void Screens::define(const QString& name, const Factory& factory) {
+    m_factories.insert(name, factory);
+}
 
 QStringList Screens::definedNames() const {
     QStringList names = m_factories.keys();
@@ -52,6 +55,14 @@ Screen& Screens::load(const QString& name) {
 Screen* Screens::loaded(const QString& name) const {
     auto it = m_loaded.find(name);
     return it == m_loaded.end() ? nullptr : it->second.get();
+}
+
+Screen* Screens::holding(const QObject* object) const {
+    if (!object || !object->isWidgetType()) return nullptr;
+    const QWidget* window = static_cast<const QWidget*>(object)->window();
+    for (const auto& [name, screen] : m_loaded)
+        if (screen->window() == window) return screen.get();
+    return nullptr;
 }
 
 QStringList Screens::loadedNames() const {

@@ -47,6 +47,9 @@ class Screens {
         return dynamic_cast<T&>(load(name));
     }
     Screen* loaded(const QString& name) const;
+    // The loaded screen whose window `object` is, or is inside; null for anything else (a menu,
+    // a dialog, an object that is no widget).
+    Screen* holding(const QObject* object) const;
     bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
     QStringList loadedNames() const;
 

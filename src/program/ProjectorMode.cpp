@@ -34,18 +34,14 @@ void ProjectorMode::setOn(bool on) {
 }
 
 bool ProjectorMode::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    if (event->type() != QEvent::KeyPress) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (key.key() != Qt::Key_F11 || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     // Only over the program's own screens, once however far the key travels up the widgets.
-    const QWidget* window = static_cast<QWidget*>(watched)->window();
-    for (const QString& name : m_screens.loadedNames()) {
-        if (m_screens.loaded(name)->window() != window) continue;
-        if (!key.isAutoRepeat()) toggle();
-        return true;
-    }
-    return false;
+    if (!m_screens.holding(watched)) return false;
+    if (!key.isAutoRepeat()) toggle();
+    return true;
 }
 
 }  // namespace program

@@ -48,7 +48,7 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             const auto& key = static_cast<const QKeyEvent&>(*event);
-            Screen* screen = screenOf(watched);
+            Screen* screen = m_screens.holding(watched);
             if (!screen) return false;
             if (isJotterKey(key)) {
                 if (!key.isAutoRepeat()) openJotter();
@@ -63,7 +63,7 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         case QEvent::ContextMenu: {
-            Screen* screen = screenOf(watched);
+            Screen* screen = m_screens.holding(watched);
             if (!screen) return false;
             const auto& request = static_cast<const QContextMenuEvent&>(*event);
             const QPoint at =
@@ -76,7 +76,7 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress: {
             cancelHold();
             const auto& press = static_cast<const QMouseEvent&>(*event);
-            Screen* screen = screenOf(watched);
+            Screen* screen = m_screens.holding(watched);
             if (!screen || press.buttons() != Qt::LeftButton) return false;
             const QPoint at =
                 static_cast<QWidget*>(watched)->mapTo(screen->window(), press.position().toPoint());
@@ -98,16 +98,6 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
-}
-
-Screen* JotterAccess::screenOf(QObject* watched) const {
-    if (!watched->isWidgetType()) return nullptr;
-    const QWidget* top = static_cast<QWidget*>(watched)->window();
-    for (const QString& name : m_screens.loadedNames()) {
-        Screen* screen = m_screens.loaded(name);
-        if (screen->window() == top) return screen;
-    }
-    return nullptr;
 }
 
 bool JotterAccess::offersMenuAt(const Screen& screen, QPoint clientPx, bool held) const {

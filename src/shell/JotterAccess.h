@@ -40,7 +40,6 @@ class JotterAccess : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    forms::Screen* screenOf(QObject* watched) const;
     bool offersMenuAt(const forms::Screen& screen, QPoint clientPx, bool held) const;
     void startHold(const forms::Screen& screen, QPoint globalPx);
     void cancelHold();

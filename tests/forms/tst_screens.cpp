@@ -92,9 +92,19 @@ void ScreensTest::referenceLoadsOnceUntilUnloaded() {
     QCOMPARE(screens.definedNames(),
              (QStringList{QStringLiteral("other"), QStringLiteral("probe")}));
 
+    // A window, or anything inside it, is told to its screen; another window to none.
+    auto& probe = static_cast<ProbeScreen&>(first);
+    QCOMPARE(screens.holding(probe.window()), &first);
+    QCOMPARE(screens.holding(probe.inPanel.widget()), &first);
+    QWidget elsewhere;
+    QCOMPARE(screens.holding(&elsewhere), nullptr);
+    QObject notAWidget;
+    QCOMPARE(screens.holding(&notAWidget), nullptr);
+
     screens.show(QStringLiteral("other"));
     screens.unload(QStringLiteral("probe"));
     QVERIFY(!screens.isLoaded(QStringLiteral("probe")));
+    QCOMPARE(screens.holding(probe.window()), nullptr);
     screens.collectUnloaded();
     auto& again = screens.load<ProbeScreen>(QStringLiteral("probe"));
     QCOMPARE(ProbeScreen::loads, 3);
