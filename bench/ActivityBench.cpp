@@ -41,10 +41,18 @@ constexpr double kProjectorTargetMs = 16;
 // Pointer moves of the unmeasured part of a drag, as a hand makes a few on the way.
 constexpr int kDragMoves = 6;
 
-enum Step { kOpen, kAnswer, kNext, kDrop, kTap, kCheck, kStepCount };
-constexpr std::array<const char*, kStepCount> kStepNames{
-    "open over its menu",          "answer", "next", "drop a name label",
-    "tap a name label into place", "check"};
+// In projector mode a screen shows before its large pictures are read: their coming in is the
+// main thread's work of its own (handing them over, fitting and painting them), and the time
+// from the click until every one is on view is given beside it, with no target.
+enum Step { kOpen, kArrive, kPicturesIn, kAnswer, kNext, kDrop, kTap, kCheck, kStepCount };
+constexpr std::array<const char*, kStepCount> kStepNames{"open over its menu",
+                                                         "its pictures coming in",
+                                                         "open, every picture on view",
+                                                         "answer",
+                                                         "next",
+                                                         "drop a name label",
+                                                         "tap a name label into place",
+                                                         "check"};
 
 using Samples = std::array<std::vector<double>, kStepCount>;
 
@@ -128,9 +136,18 @@ QString walk(const program::Activity& activity, double factor, Samples& samples)
     forms::Control* entry = shownControl(menu, "Label3", activity.entry);
     if (!entry) return QStringLiteral("no menu entry");
     const QString name = QString::fromLatin1(activity.screen);
+    const auto clicked = Clock::now();
     timed(samples, kOpen, [&] { clickOn(menu, *entry); });
     forms::Screen* screen = screens.loaded(name);
     if (!screen || !screen->isVisible()) return QStringLiteral("the screen did not open");
+    if (factor != 1.0) {
+        // Read by now on the workers; what is left is the main thread's.
+        QThreadPool::globalInstance()->waitForDone();
+        timed(samples, kArrive, [] {});
+        if (screens.pictures().awaited() != 0) return QStringLiteral("a picture never came in");
+        samples[kPicturesIn].push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - clicked).count());
+    }
     teacherPause();
 
     if (forms::Control* answer = shownControl(*screen, "cmdsoln")) {
@@ -205,8 +222,13 @@ void activitySteps(benchmark::State& state, const program::Activity& activity, d
         std::snprintf(spread, sizeof spread, "min %.2f, max %.2f ms",
                       *std::min_element(times.begin(), times.end()),
                       *std::max_element(times.begin(), times.end()));
+        const bool latency = step == kPicturesIn;
         record({"activity" + atDisplay(factor) + ": " + label(activity) + ", " + kStepNames[step],
-                middle, "ms", factor == 1.0 ? "< 8 ms" : "< 16 ms", middle < target, spread});
+                middle, "ms",
+                latency         ? ""
+                : factor == 1.0 ? "< 8 ms"
+                                : "< 16 ms",
+                latency || middle < target, spread});
     }
 }
 

@@ -2,6 +2,7 @@
 // list, as one process, for its peak memory.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QThreadPool>
 
 #include "Lesson.h"
 #include "Mouse.h"
@@ -55,8 +56,12 @@ int main(int argc, char** argv) {
         program::Program lesson;
         lesson.screens().onProgramEnd = [] {};
         lesson.screens().setScale(scale);
-        for (const testing_support::LessonStep& step : testing_support::typicalLesson())
+        for (const testing_support::LessonStep& step : testing_support::typicalLesson()) {
             allWell = step.act(lesson.screens()) && allWell;
+            // Whatever the step shows with every picture in, as the class sees it.
+            QThreadPool::globalInstance()->waitForDone();
+            testing_support::settle();
+        }
     }
     {
         program::Program tour;

@@ -20,6 +20,11 @@ bool PictureBox::loadPicture(const QString& designPath) {
     return true;
 }
 
+void PictureBox::loadPictureWhenRead(const QString& designPath) {
+    screen().pictures().whenRead(designPath, scale().factor(), widget(),
+                                 [this, designPath] { loadPicture(designPath); });
+}
+
 void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
     if (m_autoSize && !picture.isNull()) {

@@ -14,6 +14,10 @@ class PictureBox : public Control {
 
     // Loads a picture file by its design path; false (and the picture unchanged) when it fails.
     bool loadPicture(const QString& designPath);
+    // The same for a picture the screen need not wait for: in projector mode one not read yet
+    // comes in a frame or two after the screen shows, rather than holding it back; a picture
+    // that cannot be read leaves the box as it was.
+    void loadPictureWhenRead(const QString& designPath);
     void setPicture(const QImage& picture);
     void clearPicture();
     const QImage& picture() const { return m_picture; }

@@ -10,6 +10,7 @@
 #include <QImageIOPlugin>
 #include <QImageReader>
 #include <QPluginLoader>
+#include <QPromise>
 #include <QThreadPool>
 #include <algorithm>
 #include <cmath>
@@ -179,31 +180,72 @@ std::optional<QImage> Pictures::load(const QString& designPath, double factor) {
     return std::nullopt;
 }
 
+QString Pictures::cacheKey(const QString& file, double factor) {
+    return file + QLatin1Char('|') + QString::number(factor);
+}
+
 void Pictures::prefetch(const QString& designPath, double factor, Worker when) {
     factor = Scale(factor).factor();
     // At design size every picture reads in a millisecond or two: a worker would only add a
     // thread to start and to wait for at the end, unless the caller has work of its own.
     if (factor == Scale::kDesignSize && when == Worker::WhenLarge) return;
+    readAhead(designPath, factor);
+}
+
+QString Pictures::readAhead(const QString& designPath, double factor) {
     for (int variant : variantOrder(factor)) {
         const QString file = resolve(variantPath(designPath, variant));
         if (file.isEmpty()) continue;
-        const QString key = file + QLatin1Char('|') + QString::number(factor);
+        const QString key = cacheKey(file, factor);
+        if (m_pending.contains(key)) return key;
         // A few at a time: one that is never collected holds its picture until the lookup goes.
-        if (m_cache.contains(key) || m_pending.contains(key) || m_pending.size() >= kMaxPending)
-            return;
+        if (m_cache.contains(key) || m_pending.size() >= kMaxPending) return {};
         // Made before any worker needs it: the JPEG plugin is loaded once, here.
         jpegPlugin();
-        auto promise = std::make_shared<std::promise<std::optional<QImage>>>();
+        auto promise = std::make_shared<QPromise<std::optional<QImage>>>();
+        promise->start();
         const QFileInfo info(file);
         m_pending.insert(
-            key,
-            Pending{info.size(), info.lastModified().toMSecsSinceEpoch(),
-                    std::make_shared<std::future<std::optional<QImage>>>(promise->get_future())});
+            key, Pending{info.size(), info.lastModified().toMSecsSinceEpoch(), promise->future()});
         QThreadPool::globalInstance()->start([promise, file, variant, factor] {
-            promise->set_value(readAt(file, variant, factor));
+            promise->addResult(readAt(file, variant, factor));
+            promise->finish();
         });
+        return key;
+    }
+    return {};
+}
+
+void Pictures::whenRead(const QString& designPath, double factor, QObject* context,
+                        std::function<void()> ready) {
+    factor = Scale(factor).factor();
+    const QString key = factor == Scale::kDesignSize ? QString() : readAhead(designPath, factor);
+    const auto pending = m_pending.constFind(key);
+    if (key.isEmpty() || pending == m_pending.cend()) {
+        ready();
         return;
     }
+    Waiting& waiting = m_waiting[key];
+    waiting.ready.emplace_back(context, std::move(ready));
+    if (waiting.watcher) return;
+    waiting.watcher = std::make_unique<QFutureWatcher<std::optional<QImage>>>();
+    QObject::connect(waiting.watcher.get(), &QFutureWatcherBase::finished, waiting.watcher.get(),
+                     [this, key] { handOver(key); });
+    waiting.watcher->setFuture(pending->image);
+}
+
+void Pictures::handOver(const QString& key) {
+    auto node = m_waiting.extract(key);
+    if (node.empty()) return;
+    Waiting& waiting = node.mapped();
+    // Called from its own signal: it goes once that has returned.
+    waiting.watcher.release()->deleteLater();
+    for (auto& [context, ready] : waiting.ready)
+        if (context) ready();
+    // Not collected when the screens that asked for it have gone, or were re-laid at another
+    // factor meanwhile: a projector's picture is megabytes, not to be held until it is next
+    // asked for.
+    m_pending.remove(key);
 }
 
 std::optional<QImage> Pictures::readAt(const QString& file, int variant, double factor) {
@@ -230,7 +272,7 @@ std::optional<QImage> Pictures::loadFile(const QString& designPath, const QStrin
     const QFileInfo info(file);
     if (info.size() <= 0 || info.size() > kMaxFileBytes) return std::nullopt;
     const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-    const QString key = file + QLatin1Char('|') + QString::number(factor);
+    const QString key = cacheKey(file, factor);
 
     if (auto it = m_cache.find(key); it != m_cache.end()) {
         if (it->size == info.size() && it->modified == modified) {
@@ -239,10 +281,12 @@ std::optional<QImage> Pictures::loadFile(const QString& designPath, const QStrin
         }
     }
     std::optional<QImage> image;
-    if (const Pending pending = m_pending.take(key); pending.image) {
+    if (Pending pending = m_pending.take(key); pending.image.isValid()) {
         // Read on a worker already, or being read: the wait is at most what reading here takes.
-        std::optional<QImage> ahead = pending.image->get();
-        if (pending.size == info.size() && pending.modified == modified) image = std::move(ahead);
+        pending.image.waitForFinished();
+        if (pending.image.resultCount() > 0 && pending.size == info.size() &&
+            pending.modified == modified)
+            image = pending.image.result();
     }
     if (!image) image = readAt(file, variant, factor);
     if (!image) {

@@ -1,11 +1,15 @@
 // The one place that turns a design's picture path into a file and the file into an image.
 #pragma once
 
+#include <QFuture>
+#include <QFutureWatcher>
 #include <QHash>
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <future>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -41,6 +45,17 @@ class Pictures {
     enum class Worker { WhenLarge, Always };
     void prefetch(const QString& designPath, double factor, Worker when = Worker::WhenLarge);
 
+    // For a screen that need not wait for a picture: in projector mode, one not read yet is
+    // read on a worker and `ready` called on this thread once it is, for load() to give at once,
+    // so that the screen shows first and the picture comes in a frame or two after it. Nothing is
+    // called once `context` has gone, and a picture read for nobody is let go. At design size,
+    // where a picture reads in a millisecond or two, or with the picture at hand, `ready` is
+    // called before this returns; otherwise never before control is back in the event loop.
+    void whenRead(const QString& designPath, double factor, QObject* context,
+                  std::function<void()> ready);
+    // Pictures being read for whenRead() that have not been handed over yet.
+    int awaited() const { return static_cast<int>(m_waiting.size()); }
+
     // Decodes picture bytes; JPEG and the other Qt formats, and placeable Windows Metafiles
     // (drawn at `metafileFactor` times their natural size).
     static std::optional<QImage> decode(const QByteArray& bytes, double metafileFactor = 1.0);
@@ -69,6 +84,11 @@ class Pictures {
 
     static constexpr qsizetype kMaxPending = 16;
     void trimCache(const QString& newest);
+    static QString cacheKey(const QString& file, double factor);
+    // Starts reading the picture on a worker unless it is at hand or being read; the key it is
+    // read under, or empty when it is not being read.
+    QString readAhead(const QString& designPath, double factor);
+    void handOver(const QString& key);
 
     // One picture read from one file, at one factor.
     struct Cached {
@@ -88,9 +108,15 @@ class Pictures {
     struct Pending {
         qint64 size = 0;
         qint64 modified = 0;
-        std::shared_ptr<std::future<std::optional<QImage>>> image;
+        QFuture<std::optional<QImage>> image;
     };
     QHash<QString, Pending> m_pending;
+    // Who waits for a picture being read, and the watch on it.
+    struct Waiting {
+        std::unique_ptr<QFutureWatcher<std::optional<QImage>>> watcher;
+        std::vector<std::pair<QPointer<QObject>, std::function<void()>>> ready;
+    };
+    std::map<QString, Waiting> m_waiting;
     quint64 m_useClock = 0;
 };
 

@@ -202,13 +202,15 @@ void LabellingBoard::setUp() {
 }
 
 void LabellingBoard::loadPictures() {
-    // Read side by side on the worker threads, then fitted here one by one.
-    for (const BoardPicture& picture : m_design.pictures)
-        pictures().prefetch(QString::fromLatin1(picture.file), scale().factor());
-    // A missing picture leaves its box empty; the board works without it.
-    for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot)
-        loadPictureToFit((*m_pictures)[slot],
-                         QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file));
+    // In projector mode read side by side on the worker threads while the board shows, each
+    // fitted to its box as it comes in. A missing picture leaves its box empty; the board works
+    // without it.
+    for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot) {
+        PictureBox& box = (*m_pictures)[slot];
+        const QString file = QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file);
+        pictures().whenRead(file, scale().factor(), box.widget(),
+                            [&box, file] { loadPictureToFit(box, file); });
+    }
 }
 
 void LabellingBoard::scaleChanged() {

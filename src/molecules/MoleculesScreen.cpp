@@ -3,6 +3,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
+#include "forms/Pictures.h"
 #include "forms/Screens.h"
 #include "molecules/MoleculeCatalogue.h"
 #include "quiz/RandomDraw.h"
@@ -109,7 +110,7 @@ void MoleculesScreen::load() {
     setBackColour(shell::ScreenBlue);
     // A missing atom picture leaves its slot empty; the key is only a legend.
     for (const AtomKeyEntry& atom : MoleculeCatalogue::atomKey())
-        Image1[atom.slot].loadPicture(QString::fromLatin1(atom.picture));
+        Image1[atom.slot].loadPictureWhenRead(QString::fromLatin1(atom.picture));
     cmdsoln.setTop(cmdgo.top() - cmdgo.height() - kAnswerButtonGap);
     next();
 }
@@ -128,9 +129,18 @@ void MoleculesScreen::calculate() {
     const MoleculeEntry& drawn = *MoleculeCatalogue::at(index);
     m_currentKey = QString::fromLatin1(drawn.key);
     Image2.setVisible(false);
+    // In projector mode the picture may come in after the screen shows; by then another
+    // molecule may have been drawn, whose picture is the one to show.
+    const QString path = drawn.picturePath();
+    pictures().whenRead(path, scale().factor(), Image2.widget(), [this, path, key = m_currentKey] {
+        if (key == m_currentKey) showMolecule(path);
+    });
+}
+
+void MoleculesScreen::showMolecule(const QString& picturePath) {
     // Without its picture the molecule is still the one drawn: the questions stand alone and
     // the answer button reveals its answers.
-    if (!Image2.loadPicture(drawn.picturePath())) return;
+    if (!Image2.loadPicture(picturePath)) return;
     // Behind every label, so that text overlapping a large picture stays readable.
     Image2.toBack();
     Image2.setRect(pictureSpot(Image2.width(), Image2.height()));

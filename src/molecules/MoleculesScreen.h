@@ -36,6 +36,7 @@ class MoleculesScreen : public forms::Screen {
   private:
     void next();
     void calculate();
+    void showMolecule(const QString& picturePath);
     void reveal();
     void exit();
 

@@ -66,7 +66,7 @@ void SafetyScreen::load() {
     shell::ApplyScreenFrame(*this);
     setBackColour(shell::DeepBlue);
     // Without the picture the deep blue background shows and the screen still works.
-    Image1[0].loadPicture(QString::fromLatin1(kLabPicture));
+    Image1[0].loadPictureWhenRead(QString::fromLatin1(kLabPicture));
 }
 
 void SafetyScreen::timerTick() {

@@ -53,6 +53,7 @@ class PictureVariantsTest : public QObject {
     void chosenAgainForANewFactor();
     void metafileIsDrawnAtTheFactor();
     void readAheadIsWhatLoadGives();
+    void handedOverOnceRead();
 };
 
 void PictureVariantsTest::variantFiles_data() {
@@ -198,6 +199,51 @@ void PictureVariantsTest::readAheadIsWhatLoadGives() {
     program.addFile(QStringLiteral("Images/tick.jpg"), "not a picture");
     // Read ahead before the damage, collected after it: the file is looked at again.
     QVERIFY(!program.pictures.load(QStringLiteral("Images\\tick.jpg"), 2.7).has_value());
+}
+
+// A picture a screen need not wait for: at design size, at hand, or not there, given at once; in
+// projector mode handed over on this thread once read, as load() would read it, and never to a
+// screen that has gone, nor by a lookup that has.
+void PictureVariantsTest::handedOverOnceRead() {
+    TestProgram program(false);
+    for (int variant : Pictures::kVariants)
+        program.addPicture(Pictures::variantPath(QStringLiteral("Images/exit.jpg"), variant),
+                           kDesign * variant, colourOf(variant));
+    const QString exit = QStringLiteral("Images\\exit.jpg");
+    QObject screen;
+    int handed = 0;
+    const auto hand = [&] { ++handed; };
+    program.pictures.whenRead(exit, 1.0, &screen, hand);
+    QCOMPARE(handed, 1);
+
+    // Two boxes of one picture wait for one read.
+    program.pictures.whenRead(exit, 2.7, &screen, hand);
+    program.pictures.whenRead(exit, 2.7, &screen, hand);
+    QCOMPARE(handed, 1);
+    QCOMPARE(program.pictures.awaited(), 1);
+    QTRY_COMPARE(handed, 3);
+    QCOMPARE(program.pictures.awaited(), 0);
+    const std::optional<QImage> shown = program.pictures.load(exit, 2.7);
+    QVERIFY(shown);
+    QCOMPARE(variantShown(*shown), 3);
+    QCOMPARE(*shown, *Pictures({program.folder.path()}).load(exit, 2.7));
+    program.pictures.whenRead(exit, 2.7, &screen, hand);
+    QCOMPARE(handed, 4);
+    program.pictures.whenRead(QStringLiteral("Images\\missing.jpg"), 1.8, &screen, hand);
+    QCOMPARE(handed, 5);
+
+    {
+        QObject gone;
+        program.pictures.whenRead(exit, 1.8, &gone, hand);
+    }
+    {
+        Pictures goneLookup({program.folder.path()});
+        goneLookup.whenRead(exit, 3.6, &screen, hand);
+    }
+    QTRY_COMPARE(program.pictures.awaited(), 0);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QCOMPARE(handed, 5);
 }
 
 QTEST_MAIN(PictureVariantsTest)

@@ -9,10 +9,11 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
+#include "forms/Scale.h"
 #include "molecules/MoleculeCatalogue.h"
 #include "molecules/MoleculesScreen.h"
-#include "shell/HouseStyle.h"
 #include "program/ScreenDirectory.h"
+#include "shell/HouseStyle.h"
 
 using namespace forms;
 using namespace molecules;
@@ -122,6 +123,7 @@ class MoleculesScreenTest : public QObject {
     void pictureHangsFromItsRightEdgeAndMiddle();
     void pictureGoesBehindTheLabels();
     void everyDrawShowsTheDrawnMoleculesPicture();
+    void inProjectorModeOnlyTheLastDrawnPictureComesIn();
     void waterPutsItsDigitBetweenHAndO();
     void digitFollowsTheNewFormulaText_data();
     void digitFollowsTheNewFormulaText();
@@ -229,6 +231,30 @@ void MoleculesScreenTest::everyDrawShowsTheDrawnMoleculesPicture() {
         button(screen, "cmdgo").press();
     }
     QCOMPARE(seen.size(), 10);
+}
+
+// Pictures read on the workers come in after the screen shows: pressed on meanwhile to a
+// molecule whose picture is at hand, shown at once, no earlier one arriving late replaces it.
+void MoleculesScreenTest::inProjectorModeOnlyTheLastDrawnPictureComesIn() {
+    TestProgram program;
+    addAllPictures(program);
+    program.screens.setScale(Scale(1.8));
+    MoleculesScreen& screen = open(program);
+    QVERIFY(!picture(screen).isVisible());
+    const MoleculeEntry& last = *MoleculeCatalogue::at(
+        MoleculeCatalogue::find(screen.currentKey()) == MoleculeCatalogue::at(0) ? 1 : 0);
+    const std::optional<QImage> atHand = program.pictures.load(last.picturePath(), 1.8);
+    QVERIFY(atHand);
+    QVERIFY(drawUntil(screen, QString::fromLatin1(last.key)));
+    QVERIFY(picture(screen).isVisible());
+    QVERIFY(program.pictures.awaited() > 0);
+    QTRY_COMPARE(program.pictures.awaited(), 0);
+    QCoreApplication::processEvents();
+    const int index = int(&last - MoleculeCatalogue::at(0));
+    QVERIFY(picture(screen).isVisible());
+    QCOMPARE(picture(screen).width(), toTwips(distinctSize(index).width()));
+    QCOMPARE(picture(screen).height(), toTwips(distinctSize(index).height()));
+    QCOMPARE(picture(screen).picture().devicePixelRatio(), 1.8);
 }
 
 void MoleculesScreenTest::waterPutsItsDigitBetweenHAndO() {

@@ -6,6 +6,7 @@
 #include "forms/Label.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
+#include "forms/Scale.h"
 #include "safety/SafetyScreen.h"
 #include "shell/HouseStyle.h"
 
@@ -25,6 +26,7 @@ class SafetyScreenTest : public QObject {
     void exitLabelKeepsItsLookUnderThePointer();
     void missingPictureLeavesTheBackground();
     void escapeLeavesAsExitDoes();
+    void inProjectorModeThePictureComesInOnceRead();
 
   private:
     SafetyScreen& open() { return m_program->screens.show<SafetyScreen>(QStringLiteral("safety")); }
@@ -158,6 +160,29 @@ void SafetyScreenTest::escapeLeavesAsExitDoes() {
     QVERIFY(!m_program->screens.isLoaded(QStringLiteral("safety")));
     QVERIFY(m_program->screens.loaded(QStringLiteral("Grey"))->isVisible());
     QCOMPARE(m_program->programEnds, 0);
+}
+
+// At a projector's size the screen shows at once and its picture comes in once read; a screen
+// closed before that leaves nothing waiting for it.
+void SafetyScreenTest::inProjectorModeThePictureComesInOnceRead() {
+    m_program->screens.setScale(Scale(3.6));
+    SafetyScreen& safety = open();
+    QVERIFY(safety.isVisible());
+    QVERIFY(!picture().hasPicture());
+    QCOMPARE(m_program->pictures.awaited(), 1);
+    QTRY_VERIFY(picture().hasPicture());
+    QCOMPARE(picture().picture().devicePixelRatio(), 3.6);
+    QCOMPARE(picture().rect(), (TwipRect{0, -240, 12000, 8730}));
+    const QRgb shown = safety.window()->grab().toImage().pixel(1400, 1400);
+    QVERIFY2(qRed(shown) < 32 && qAbs(qGreen(shown) - 128) < 16,
+             qPrintable(QString::number(shown, 16)));
+
+    m_program->screens.unload(QStringLiteral("safety"));
+    m_program->screens.setScale(Scale(1.8));
+    open();
+    QCOMPARE(m_program->pictures.awaited(), 1);
+    m_program->screens.unload(QStringLiteral("safety"));
+    QTRY_COMPARE(m_program->pictures.awaited(), 0);
 }
 
 QTEST_MAIN(SafetyScreenTest)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QThreadPool>
 
 #include "Mouse.h"
 #include "forms/ControlArray.h"
@@ -112,6 +113,8 @@ bool openAndCloseEach(forms::Screens& screens, const QStringList& names) {
     for (const QString& name : names) {
         if (name == kMenu5) continue;
         forms::Screen& screen = screens.show(name);
+        // Its pictures in, read on the workers in projector mode, as the teacher sees it.
+        QThreadPool::globalInstance()->waitForDone();
         settle();
         allWell = screen.isVisible() && allWell;
         screens.unload(name);
