@@ -74,10 +74,11 @@ class Pictures {
     // Bytes of decoded pictures the cache holds that nothing else shows.
     qint64 idleCacheBytes() const;
     // Pictures that no screen shows any more are kept only up to this many bytes, the most
-    // recently used first. A megabyte holds the small ones a lesson comes back to (buttons,
-    // marks, the boards' drawings); a screen-sized picture left idle is read again rather than
-    // kept, which took the peak of a tour through every screen down by half a megabyte.
-    static constexpr qint64 kIdleCacheBytes = qint64{1} * 1024 * 1024;
+    // recently used first. Half a megabyte holds the small ones a lesson comes back to (buttons,
+    // marks, the title); a board's drawing or a screen-sized picture left idle is read again
+    // rather than kept, a millisecond or two at design size. Each halving of this took the peak
+    // of a tour through every screen down by 0.4 to 0.5 MiB.
+    static constexpr qint64 kIdleCacheBytes = qint64{512} * 1024;
 
   private:
     QStringList searchRoots() const;

@@ -179,9 +179,9 @@ void PicturesTest::pictureLargerThanAnyPlaceIsRefused() {
 
 void PicturesTest::cacheKeepsLittleThatNothingShows() {
     TestProgram program(false);
-    // Each decodes to 1 MiB (512 x 512, four bytes a pixel).
+    // Each decodes to 256 KiB (256 x 256, four bytes a pixel).
     for (int i = 0; i < 5; ++i)
-        program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {512, 512});
+        program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {256, 256});
     const QImage shown = *program.pictures.load(QStringLiteral("Images\\p0.jpg"));
     for (int i = 1; i < 5; ++i) program.pictures.load(QStringLiteral("Images\\p%1.jpg").arg(i));
     QVERIFY(program.pictures.idleCacheBytes() <= forms::Pictures::kIdleCacheBytes);
