@@ -1,6 +1,7 @@
 #include "forms/CommandButton.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include "forms/Bevel.h"
 #include "forms/Pictures.h"
@@ -62,6 +63,11 @@ bool CommandButton::keyPress(int key) {
     return false;
 }
 
+void CommandButton::setFaceCorner(float radius) {
+    m_faceCorner = radius;
+    repaint();
+}
+
 void CommandButton::copyLookFrom(const Control& other) {
     Control::copyLookFrom(other);
     if (const auto* button = dynamic_cast<const CommandButton*>(&other)) {
@@ -69,6 +75,7 @@ void CommandButton::copyLookFrom(const Control& other) {
         m_font = button->m_font;
         m_back = button->m_back;
         m_picture = button->m_picture;
+        m_faceCorner = button->m_faceCorner;
         repaint();
     }
 }
@@ -81,12 +88,21 @@ void CommandButton::paint(QPainter& painter) {
     const QRect area(QPoint(0, 0), widget()->size());
     const QColor face(m_back);
     const Scale& s = scale();
+    // A house button's picture is its face, edge to edge at any scale; any other is centred.
+    const bool pictureFace = !m_picture.isNull() && designSize(m_picture) == designArea().size();
+    if (pictureFace && m_faceCorner > 0) {
+        const qreal radius = m_faceCorner / kTwipsPerPixel * s.factor();
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(area), radius, radius);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setClipPath(outline);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
     painter.fillRect(area, face);
     drawRaisedEdge(painter, area, face, s.pixels(1));
     if (!m_picture.isNull()) {
-        // A house button's picture is its face, edge to edge at any scale; any other is centred.
         const QSize design = designSize(m_picture);
-        if (design == designArea().size()) {
+        if (pictureFace) {
             drawPicture(painter, area, m_picture, s);
         } else {
             const QSize size = s.pixels(design);

@@ -22,6 +22,9 @@ class CommandButton : public Control {
     bool loadPicture(const QString& designPath);
     const QImage& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
+    // A picture face with rounded corners, in twips: outside them the screen behind shows, where
+    // a JPEG, which has nothing see-through, would show the colour it was drawn over. 0: square.
+    void setFaceCorner(float radius);
 
     // Buttons are worked with the pointer; only those that say so take the keyboard focus (and
     // then Enter or Space presses them).
@@ -43,6 +46,7 @@ class CommandButton : public Control {
     QFont m_font;
     Colour m_back = kButtonFace;
     QImage m_picture;
+    float m_faceCorner = 0;
 };
 
 }  // namespace forms

@@ -12,6 +12,8 @@ inline constexpr float ButtonHeight = 495;
 inline constexpr float ButtonColumnLeft = 10050;
 inline constexpr float ButtonRowTop = 7950;
 inline constexpr float ExitButtonLeft = 60;
+// The house buttons' pictures are drawn with corners of 6 pixels inside a pixel-wide outline.
+inline constexpr float ButtonCorner = 97.5f;
 
 inline constexpr forms::Colour HouseBlue = forms::rgb(49, 135, 214);
 inline constexpr forms::Colour ScreenBlue = forms::rgb(49, 135, 215);

@@ -56,8 +56,10 @@ void ApplyScreenFrame(Screen& screen) {
     screen.platform().setBusyPointer(false);
 
     for (const StandardButton& standard : kStandardButtons) {
-        if (auto* button = screen.find<CommandButton>(QString::fromLatin1(standard.name)))
+        if (auto* button = screen.find<CommandButton>(QString::fromLatin1(standard.name))) {
             button->loadPicture(QString::fromLatin1(standard.picture));
+            button->setFaceCorner(ButtonCorner);
+        }
     }
 
     auto* next = screen.find<CommandButton>(QStringLiteral("cmdgo"));

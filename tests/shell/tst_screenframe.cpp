@@ -6,6 +6,7 @@
 #include "forms/ControlArray.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
+#include "forms/Scale.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenFrame.h"
 
@@ -24,8 +25,9 @@ class FramedScreen : public Screen {
         if (exitInPanel) strip = &add<Panel>(QStringLiteral("framestatus"), {945, 7515, 9480, 780});
         for (const QString& name : controls) {
             if (name.startsWith(QLatin1String("cmd"))) {
-                auto& button = add<CommandButton>(name, {100, 100, 1000, 300},
-                                                  name == QLatin1String("cmdexit") ? strip : nullptr);
+                auto& button =
+                    add<CommandButton>(name, {100, 100, 1000, 300},
+                                       name == QLatin1String("cmdexit") ? strip : nullptr);
                 button.setTakesFocus(true);  // as a designer's button is, until the frame says not
             } else if (name == QLatin1String("Image1[]")) {
                 auto& images = addArray<PictureBox>(QStringLiteral("Image1"));
@@ -49,6 +51,8 @@ class ScreenFrameTest : public QObject {
   private Q_SLOTS:
     void screenWithoutStandardControls();
     void fullRightHandColumn();
+    void houseButtonsShowTheScreenAtTheirCorners_data();
+    void houseButtonsShowTheScreenAtTheirCorners();
     void answerWithoutJotterKeepsItsTop();
     void controlArrayIsLeftAlone();
     void missingNextPictureSkipsOnlyThatPicture();
@@ -96,6 +100,36 @@ void ScreenFrameTest::fullRightHandColumn() {
     QVERIFY(scramble->hasPicture());
     QCOMPARE(scramble->rect(), (TwipRect{100, 100, 1000, 300}));
     QVERIFY(scramble->tabStop());
+}
+
+// A JPEG has no see-through corners: the house buttons' own would show the blue they were drawn
+// over on the deep blue of the boards, at every factor.
+void ScreenFrameTest::houseButtonsShowTheScreenAtTheirCorners_data() {
+    QTest::addColumn<double>("factor");
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("1.8") << 1.8;
+    QTest::newRow("3.6") << 3.6;
+}
+
+void ScreenFrameTest::houseButtonsShowTheScreenAtTheirCorners() {
+    QFETCH(double, factor);
+    TestProgram program(false);
+    program.addShellPictures();
+    program.screens.setScale(Scale(factor));
+    FramedScreen screen(program.screens, kAllButtons);
+    ApplyScreenFrame(screen);
+    screen.setBackColour(DeepBlue);
+    const QImage shown = screen.window()->grab().toImage();
+    for (const char* name : {"cmdexit", "cmdgo", "cmdjotter"}) {
+        const QRect at = screen.scale().toPixels(screen.find<CommandButton>(name)->rect());
+        QCOMPARE(QColor(shown.pixel(at.topLeft())), QColor(DeepBlue));
+        QCOMPARE(QColor(shown.pixel(at.bottomRight())), QColor(DeepBlue));
+        // Only the corners: the picture runs to the middle of every edge.
+        const QRgb middle = shown.pixel(at.center());
+        QVERIFY(middle != QColor(DeepBlue).rgb());
+        QCOMPARE(shown.pixel(at.center().x(), at.top()), middle);
+        QCOMPARE(shown.pixel(at.left(), at.center().y()), middle);
+    }
 }
 
 void ScreenFrameTest::answerWithoutJotterKeepsItsTop() {
