@@ -219,9 +219,9 @@ QString Pictures::readAhead(const QString& designPath, double factor) {
 void Pictures::whenRead(const QString& designPath, double factor, QObject* context,
                         std::function<void()> ready) {
     factor = Scale(factor).factor();
+    // A key only while the picture is being read.
     const QString key = factor == Scale::kDesignSize ? QString() : readAhead(designPath, factor);
-    const auto pending = m_pending.constFind(key);
-    if (key.isEmpty() || pending == m_pending.cend()) {
+    if (key.isEmpty()) {
         ready();
         return;
     }
@@ -231,7 +231,7 @@ void Pictures::whenRead(const QString& designPath, double factor, QObject* conte
     waiting.watcher = std::make_unique<QFutureWatcher<std::optional<QImage>>>();
     QObject::connect(waiting.watcher.get(), &QFutureWatcherBase::finished, waiting.watcher.get(),
                      [this, key] { handOver(key); });
-    waiting.watcher->setFuture(pending->image);
+    waiting.watcher->setFuture(m_pending.value(key).image);
 }
 
 void Pictures::handOver(const QString& key) {
