@@ -113,7 +113,9 @@ bool openAndCloseEach(forms::Screens& screens, const QStringList& names) {
     for (const QString& name : names) {
         if (name == kMenu5) continue;
         forms::Screen& screen = screens.show(name);
-        // Its pictures in, read on the workers in projector mode, as the teacher sees it.
+        // Its first frame, then its pictures in, read on the workers in projector mode while the
+        // screen is on view, as the teacher sees it.
+        settle();
         QThreadPool::globalInstance()->waitForDone();
         settle();
         allWell = screen.isVisible() && allWell;
