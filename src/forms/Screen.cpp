@@ -169,6 +169,23 @@ bool Screen::isVisible() const {
     return m_window->isVisible();
 }
 
+bool Screen::hidesAllOf(const Screen& other) const {
+    return isVisible() && other.isVisible() &&
+           m_window->frameGeometry().contains(other.m_window->frameGeometry());
+}
+
+void Screen::letSurfaceGo() {
+    m_window->letSurfaceGo();
+}
+
+void Screen::drawAfresh() {
+    m_window->drawAfresh();
+}
+
+bool Screen::hasLetSurfaceGo() const {
+    return m_window->hasLetSurfaceGo();
+}
+
 Control* Screen::findControl(const QString& name) const {
     return m_singles.value(name, nullptr);
 }

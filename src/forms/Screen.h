@@ -86,6 +86,12 @@ class Screen : public Container {
     // Hiding the last screen on view ends the program (see Screens::leftView).
     void hide();
     bool isVisible() const;
+    // For the registry: whether this screen, on view, hides every part of `other`'s window.
+    bool hidesAllOf(const Screen& other) const;
+    // For the registry: a screen hidden behind another keeps no surface to draw on.
+    void letSurfaceGo();
+    void drawAfresh();
+    bool hasLetSurfaceGo() const;
 
     // Controls. find() sees only controls that stand alone: an array of that name is absent.
     Control* findControl(const QString& name) const;

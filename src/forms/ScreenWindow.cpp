@@ -22,7 +22,25 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), m_screen(screen) 
                    Qt::MSWindowsFixedSizeDialogHint);
 }
 
+void ScreenWindow::letSurfaceGo() {
+    QBackingStore* store = backingStore();
+    if (m_surfaceGone || !store || !isVisible()) return;
+    // The repaint manager finds the surface smaller than the window at the next paint, makes it
+    // the window's size again and repaints the whole window, whatever asked for the paint.
+    store->resize(QSize(1, 1));
+    m_surfaceGone = true;
+}
+
+void ScreenWindow::drawAfresh() {
+    if (!m_surfaceGone) return;
+    m_surfaceGone = false;
+    update();
+}
+
 void ScreenWindow::paintEvent(QPaintEvent* event) {
+    // A paint, however it came (the X server's exposure of a window uncovered), fills a new
+    // surface.
+    m_surfaceGone = false;
     // Before this paint first writes to a new surface (at a projector's size, tens of megabytes).
     if (QBackingStore* store = backingStore()) {
         QPaintDevice* device = store->paintDevice();

@@ -11,6 +11,12 @@ class ScreenWindow : public QWidget {
   public:
     explicit ScreenWindow(Screen& screen);
 
+    // Behind another window that hides all of it, this one's surface (at a projector's size,
+    // tens of megabytes) is let go; it is made anew and drawn whole once any of it shows.
+    void letSurfaceGo();
+    void drawAfresh();
+    bool hasLetSurfaceGo() const { return m_surfaceGone; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -23,6 +29,7 @@ class ScreenWindow : public QWidget {
     Screen& m_screen;
     // The surface last given the large-page advice, so that it is given once per surface.
     const uchar* m_advisedSurface = nullptr;
+    bool m_surfaceGone = false;
 };
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <stdexcept>
 
 #include "forms/Screen.h"
@@ -73,7 +74,16 @@ QStringList Screens::loadedNames() const {
 
 Screen& Screens::show(const QString& name) {
     Screen& screen = load(name);
-    if (!m_ended && isLoaded(name)) screen.show();
+    if (!m_ended && isLoaded(name)) {
+        screen.show();
+        screen.drawAfresh();
+        // A screen opened from a menu usually hides all of it: the menu, two surfaces and a
+        // background picture in all, is the largest part of a projector's lesson in memory.
+        for (auto& entry : m_loaded) {
+            Screen& below = *entry.second;
+            if (&below != &screen && screen.hidesAllOf(below)) below.letSurfaceGo();
+        }
+    }
     return screen;
 }
 
@@ -84,6 +94,8 @@ void Screens::unload(const QString& name) {
     m_unloaded.push_back(std::move(it->second));
     m_loaded.erase(it);
     scheduleCollection();
+    // Gone before a screen it uncovers makes its own surface anew, not on the next turn.
+    m_unloaded.back()->letSurfaceGo();
     // Going from view may end the program; with nothing loaded it ends all the same.
     m_unloaded.back()->hide();
     if (m_loaded.empty()) endProgram();
@@ -96,6 +108,13 @@ bool Screens::anyOnView() const {
 }
 
 void Screens::leftView() {
+    for (auto& [name, screen] : m_loaded) {
+        if (!screen->isVisible() || !screen->hasLetSurfaceGo()) continue;
+        const bool hidden = std::any_of(m_loaded.begin(), m_loaded.end(), [&](const auto& above) {
+            return above.second != screen && above.second->hidesAllOf(*screen);
+        });
+        if (!hidden) screen->drawAfresh();
+    }
     // Hidden screens could never be brought back with nothing on view to work. A move between
     // screens shows the next one before the last goes, so it never passes through here empty.
     if (!m_ended && !anyOnView()) endProgram();

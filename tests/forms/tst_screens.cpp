@@ -1,4 +1,5 @@
 // The screen lifecycle and the toolkit's controls: arrays, lookup, mouse delivery, auto-size.
+#include <QBackingStore>
 #include <QtTest>
 #include <stdexcept>
 
@@ -67,6 +68,7 @@ class ScreensTest : public QObject {
     void autoSizeKeepsLeftAndTopAndFollowsText();
     void outerSizeMapsToClientArea();
     void timerStopsWithItsScreen();
+    void screenWhollyBehindAnotherKeepsNoSurface();
 
   private:
     std::unique_ptr<TestProgram> m_program;
@@ -309,6 +311,56 @@ void ScreensTest::timerStopsWithItsScreen() {
         QCOMPARE(platform.liveTimers(), 1);
     }
     QCOMPARE(platform.liveTimers(), 0);
+}
+
+namespace {
+
+bool hasSurface(const Screen& screen) {
+    const QBackingStore* store = screen.window()->backingStore();
+    return store && store->size() == screen.window()->size();
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+// A screen opened over another that it hides all of (an activity over its menu) leaves that one
+// no surface; the one beneath has it back, drawn whole, as soon as any of it shows again.
+void ScreensTest::screenWhollyBehindAnotherKeepsNoSurface() {
+    Screens& screens = m_program->screens;
+    Screen& below = screens.show(QStringLiteral("probe"));
+    settle();
+    QVERIFY(hasSurface(below));
+
+    Screen& above = screens.show(QStringLiteral("other"));
+    settle();
+    QVERIFY(hasSurface(above));
+    QVERIFY(!hasSurface(below));
+
+    screens.unload(QStringLiteral("other"));
+    settle();
+    QVERIFY(below.isVisible());
+    QVERIFY(hasSurface(below));
+    QVERIFY(!below.hasLetSurfaceGo());
+
+    // Hidden rather than unloaded, the one above uncovers it all the same.
+    screens.show(QStringLiteral("other"));
+    settle();
+    QVERIFY(!hasSurface(below));
+    screens.loaded(QStringLiteral("other"))->hide();
+    settle();
+    QVERIFY(hasSurface(below));
+    screens.unload(QStringLiteral("other"));
+    settle();
+
+    // A smaller screen on top hides only part of it.
+    screens.load(QStringLiteral("other")).setClientSize(3000, 2000);
+    screens.show(QStringLiteral("other"));
+    settle();
+    QVERIFY(hasSurface(below));
 }
 
 QTEST_MAIN(ScreensTest)
