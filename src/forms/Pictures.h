@@ -73,6 +73,9 @@ class Pictures {
 
     // Bytes of decoded pictures the cache holds that nothing else shows.
     qint64 idleCacheBytes() const;
+    // Lets go of pictures beyond the budget below that no screen shows any more: called once the
+    // screens that showed them have gone, not left for the next picture read to do.
+    void trimIdle() { trimCache({}); }
     // Pictures that no screen shows any more are kept only up to this many bytes, the most
     // recently used first. Half a megabyte holds the small ones a lesson comes back to (buttons,
     // marks, the title); a board's drawing or a screen-sized picture left idle is read again

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "forms/Pictures.h"
 #include "forms/Screen.h"
 
 namespace forms {
@@ -139,6 +140,8 @@ void Screens::scheduleCollection() {
 void Screens::collectUnloaded() {
     m_collectionScheduled = false;
     m_unloaded.clear();
+    // A projector's picture left idle is megabytes: gone before the next screen reads its own.
+    m_pictures.trimIdle();
 }
 
 }  // namespace forms

@@ -5,6 +5,7 @@
 
 #include "TestProgram.h"
 #include "forms/Scale.h"
+#include "forms/Screen.h"
 
 using testing_support::TestProgram;
 
@@ -23,6 +24,7 @@ class PicturesTest : public QObject {
     void pictureLargerThanAnyPlaceIsRefused_data();
     void pictureLargerThanAnyPlaceIsRefused();
     void cacheKeepsLittleThatNothingShows();
+    void pictureOfAScreenGoneIsLetGoWithIt();
 };
 
 void PicturesTest::lookupIgnoresLetterCase_data() {
@@ -193,6 +195,27 @@ void PicturesTest::cacheKeepsLittleThatNothingShows() {
     const QImage recent = *program.pictures.load(QStringLiteral("Images\\p4.jpg"));
     QCOMPARE(program.pictures.load(QStringLiteral("Images\\p4.jpg"))->constBits(),
              recent.constBits());
+}
+
+// A picture over the budget that only a screen now gone showed goes with that screen, not when
+// some later picture is read: in projector mode it is megabytes, which the next screen's own
+// would come on top of.
+void PicturesTest::pictureOfAScreenGoneIsLetGoWithIt() {
+    TestProgram program(false);
+    program.addPicture(QStringLiteral("Images/lab.jpg"), {800, 582});
+    for (const char* name : {"menu", "activity"}) {
+        program.screens.define(QString::fromLatin1(name), [name](forms::Screens& screens) {
+            return std::make_unique<forms::Screen>(screens, QString::fromLatin1(name));
+        });
+    }
+    program.screens.show(QStringLiteral("menu"));
+    forms::Screen& activity = program.screens.show(QStringLiteral("activity"));
+    QVERIFY(activity.loadPicture(QStringLiteral("Images\\lab.jpg")));
+    QCOMPARE(program.pictures.idleCacheBytes(), 0);
+    program.screens.unload(QStringLiteral("activity"));
+    program.screens.collectUnloaded();
+    QCOMPARE(program.pictures.idleCacheBytes(), 0);
+    QCOMPARE(program.programEnds, 0);
 }
 
 QTEST_MAIN(PicturesTest)
