@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-#include "forms/Memory.h"
+#include "forms/JpegReader.h"
 #include "forms/Scale.h"
 #include "forms/WmfReader.h"
 
@@ -47,8 +47,8 @@ constexpr qsizetype kJpegTrailerSlack = 64;
 constexpr int kMaxDesignSide = int(Pictures::kMaxSide / Scale::kLargest);
 
 // Qt's image reader loads every image format plugin on first use (TIFF, WebP, MNG and the
-// libraries behind them): milliseconds and a megabyte before the title screen shows its picture.
-// The pictures are JPEG files, so their plugin is loaded alone and asked directly.
+// libraries behind them): milliseconds and a megabyte. A JPEG our own reader leaves to Qt's (four
+// colour channels) loads the JPEG plugin alone and asks it directly.
 QImageIOPlugin* jpegPlugin() {
     static QImageIOPlugin* const plugin = []() -> QImageIOPlugin* {
         for (const QString& folder : QCoreApplication::libraryPaths()) {
@@ -71,22 +71,61 @@ QString matchEntry(const QDir& dir, const QString& component) {
     return {};
 }
 
+// Opaque pictures are kept at three bytes a pixel: a screen-sized one is megabytes, and drawing
+// it costs little more than at four.
+void keepInItsFormat(QImage& image) {
+    const QImage::Format kept =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB888;
+    if (image.format() != kept) image.convertTo(kept);
+}
+
+// Which variant of a picture is read, and the factor it is shown at.
+struct ShownAt {
+    int variant;
+    double factor;
+};
+
+// A raster picture as its variant's file gives it, made the factor's size.
+QImage atFactor(QImage image, ShownAt shownAt) {
+    image.setDevicePixelRatio(shownAt.variant);
+    if (std::abs(shownAt.variant - shownAt.factor) < 1e-6) return image;
+    QImage scaled = image.scaled(Scale(shownAt.factor).pixels(designSize(image)),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    keepInItsFormat(scaled);
+    scaled.setDevicePixelRatio(shownAt.factor);
+    return scaled;
+}
+
 // Decodes picture bytes, refusing a raster picture of more than maxSide pixels a side before
-// anything is allocated for it.
-std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor, int maxSide) {
+// anything is allocated for it. Given where it is shown, a raster picture comes at that factor's
+// size, a JPEG read straight at it; a metafile is drawn at `metafileFactor` whatever is given.
+std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor, int maxSide,
+                                 std::optional<ShownAt> shownAt = std::nullopt) {
     if (bytes.isEmpty()) return std::nullopt;
     if (isPlaceableMetafile(bytes)) return readPlaceableMetafile(bytes, metafileFactor);
 
+    const bool isJpeg = bytes.startsWith("\xFF\xD8");
     // A JPEG cut short decodes "successfully" with the rest filled in grey: a half-copied file
     // must not pass for a picture, so its end-of-image marker has to be there.
-    if (bytes.startsWith("\xFF\xD8") && !bytes.right(kJpegTrailerSlack).contains("\xFF\xD9"))
-        return std::nullopt;
+    if (isJpeg && !bytes.right(kJpegTrailerSlack).contains("\xFF\xD9")) return std::nullopt;
+    if (isJpeg) {
+        const auto sizeFor = [shownAt](QSize own) {
+            if (!shownAt || std::abs(shownAt->variant - shownAt->factor) < 1e-6) return own;
+            const double variant = shownAt->variant;
+            return Scale(shownAt->factor)
+                .pixels(QSize(static_cast<int>(std::lround(own.width() / variant)),
+                              static_cast<int>(std::lround(own.height() / variant))));
+        };
+        JpegRead read = readJpeg(bytes, maxSide, sizeFor);
+        if (read.image && shownAt) read.image->setDevicePixelRatio(shownAt->factor);
+        if (read.image || !read.elsewhere) return std::move(read.image);
+    }
 
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     std::unique_ptr<QImageIOHandler> jpeg;
-    if (QImageIOPlugin* plugin = bytes.startsWith("\xFF\xD8") ? jpegPlugin() : nullptr)
+    if (QImageIOPlugin* plugin = isJpeg ? jpegPlugin() : nullptr)
         jpeg.reset(plugin->create(&buffer, "jpeg"));
     QImageReader reader;
     if (!jpeg) reader.setDevice(&buffer);
@@ -95,20 +134,9 @@ std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor,
         return std::nullopt;
     }
     QImage image;
-    // A JPEG decodes into the picture it is given when that has its size and format: one made
-    // here can have large pages (a projector's picture is megabytes) before it is first written.
-    if (jpeg) {
-        const QVariant format = jpeg->option(QImageIOHandler::ImageFormat);
-        // Within the same limit as the decoder's own allocation, which refuses a vast header.
-        if (format.isValid() &&
-            QImageIOHandler::allocateImage(declared, format.value<QImage::Format>(), &image))
-            preferLargePages(image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
-    }
     if (!(jpeg ? jpeg->read(&image) : reader.read(&image)) || image.isNull()) return std::nullopt;
-    // Drawn many times (a dragged label repaints the picture under it): keep it in a fast format.
-    const QImage::Format fast =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (image.format() != fast) image.convertTo(fast);
+    keepInItsFormat(image);
+    if (shownAt) return atFactor(std::move(image), *shownAt);
     return image;
 }
 
@@ -200,8 +228,6 @@ QString Pictures::readAhead(const QString& designPath, double factor) {
         if (m_pending.contains(key)) return key;
         // A few at a time: one that is never collected holds its picture until the lookup goes.
         if (m_cache.contains(key) || m_pending.size() >= kMaxPending) return {};
-        // Made before any worker needs it: the JPEG plugin is loaded once, here.
-        jpegPlugin();
         auto promise = std::make_shared<QPromise<std::optional<QImage>>>();
         promise->start();
         const QFileInfo info(file);
@@ -253,18 +279,8 @@ std::optional<QImage> Pictures::readAt(const QString& file, int variant, double 
     if (!in.open(QIODevice::ReadOnly) || in.size() <= 0 || in.size() > kMaxFileBytes)
         return std::nullopt;
     // Asking for the most a file may hold would allocate that much for every picture read.
-    std::optional<QImage> image =
-        decodeUpTo(in.read(std::min(in.size(), kMaxFileBytes)), factor, kMaxDesignSide * variant);
-    if (!image) return std::nullopt;
-    // A metafile comes drawn at the factor already; a raster picture is at its variant's size.
-    if (image->devicePixelRatio() == 1.0 && variant != 1) image->setDevicePixelRatio(variant);
-    if (std::abs(image->devicePixelRatio() - factor) > 1e-6) {
-        QImage scaled = image->scaled(Scale(factor).pixels(designSize(*image)),
-                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaled.setDevicePixelRatio(factor);
-        image = std::move(scaled);
-    }
-    return image;
+    return decodeUpTo(in.read(std::min(in.size(), kMaxFileBytes)), factor, kMaxDesignSide * variant,
+                      ShownAt{variant, factor});
 }
 
 std::optional<QImage> Pictures::loadFile(const QString& designPath, const QString& file,
