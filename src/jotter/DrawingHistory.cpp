@@ -9,25 +9,37 @@ namespace {
 constexpr int kCompression = 1;
 }  // namespace
 
-// Rows packed without their padding, so that two equal drawings pack to equal bytes.
+// Rows packed three bytes a pixel without their padding, so that two equal drawings pack to
+// equal bytes. Straight from and to the drawing's own format: a copy of a drawing at a
+// projector's size is megabytes, made at every lift of the pen.
 DrawingHistory::Kept DrawingHistory::pack(const QImage& image, int layout, double factor) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    const qsizetype row = qsizetype{rgb.width()} * 3;
-    QByteArray raw(row * rgb.height(), Qt::Uninitialized);
-    for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(raw.data() + y * row, rgb.constScanLine(y), row);
-    return {qCompress(raw, kCompression), rgb.size(), layout, factor};
+    const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);
+    const qsizetype row = qsizetype{rgb32.width()} * 3;
+    QByteArray raw(row * rgb32.height(), Qt::Uninitialized);
+    char* out = raw.data();
+    for (int y = 0; y < rgb32.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+        for (int x = 0; x < rgb32.width(); ++x) {
+            *out++ = static_cast<char>(qRed(in[x]));
+            *out++ = static_cast<char>(qGreen(in[x]));
+            *out++ = static_cast<char>(qBlue(in[x]));
+        }
+    }
+    return {qCompress(raw, kCompression), rgb32.size(), layout, factor};
 }
 
 DrawingHistory::State DrawingHistory::unpack(const Kept& kept) {
     const QByteArray raw = qUncompress(kept.packed);
-    QImage rgb(kept.size, QImage::Format_RGB888);
+    QImage rgb32(kept.size, QImage::Format_RGB32);
     const qsizetype row = qsizetype{kept.size.width()} * 3;
     if (raw.size() == row * kept.size.height()) {
-        for (int y = 0; y < kept.size.height(); ++y)
-            std::memcpy(rgb.scanLine(y), raw.constData() + y * row, row);
+        const auto* in = reinterpret_cast<const uchar*>(raw.constData());
+        for (int y = 0; y < kept.size.height(); ++y) {
+            auto* out = reinterpret_cast<QRgb*>(rgb32.scanLine(y));
+            for (int x = 0; x < kept.size.width(); ++x, in += 3) out[x] = qRgb(in[0], in[1], in[2]);
+        }
     }
-    return {rgb.convertToFormat(QImage::Format_RGB32), kept.layout, kept.factor};
+    return {rgb32, kept.layout, kept.factor};
 }
 
 void DrawingHistory::start(const QImage& image, int layout, double factor) {
