@@ -145,7 +145,8 @@ void scaleAcross(const float* in, float* out, const Taps& taps, int count = N) {
 #if defined(__SSE__)
         __m128 sum = _mm_mul_ps(_mm_set1_ps(w[0]), _mm_loadu_ps(at));
         for (int k = 1; k < taken; ++k)
-            sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(w[k]), _mm_loadu_ps(at + k * kChannels)));
+            sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(w[k]),
+                                             _mm_loadu_ps(at + std::ptrdiff_t{k} * kChannels)));
         _mm_storeu_ps(out, sum);
 #else
         float r = 0, g = 0, b = 0;
@@ -181,7 +182,7 @@ void scaleAcross(Decoding& d, float* out) {
 [[gnu::noinline]] void blendRows(const float* __restrict a, float wa, uchar* __restrict out,
                                  std::size_t samples) {
     for (std::size_t i = 0; i < samples; ++i)
-        out[i] = static_cast<uchar>(static_cast<int>(0.5f + wa * a[i]));
+        out[i] = static_cast<uchar>(static_cast<int>(0.5f + wa * a[i]));  // NOLINT: see above
 }
 
 [[gnu::noinline]] void blendRows(const float* __restrict a, float wa, const float* __restrict b,
@@ -210,7 +211,7 @@ void writeRow(Decoding& d, int y, int count = N) {
             for (std::size_t i = 0; i < samples; ++i) d.sum[i] += w[k] * row[i];
         }
         for (std::size_t i = 0; i < samples; ++i)
-            out[i] = static_cast<uchar>(static_cast<int>(d.sum[i] + 0.5f));
+            out[i] = static_cast<uchar>(static_cast<int>(d.sum[i] + 0.5f));  // NOLINT: never < 0
     } else {
         const auto row = [&](int k) { return d.rows[(d.down.first[y] + k) % held].data(); };
         if constexpr (N == 1) blendRows(row(0), w[0], out, samples);

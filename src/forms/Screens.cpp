@@ -109,12 +109,13 @@ bool Screens::anyOnView() const {
 }
 
 void Screens::leftView() {
-    for (auto& [name, screen] : m_loaded) {
-        if (!screen->isVisible() || !screen->hasLetSurfaceGo()) continue;
+    for (auto& entry : m_loaded) {
+        Screen& below = *entry.second;
+        if (!below.isVisible() || !below.hasLetSurfaceGo()) continue;
         const bool hidden = std::any_of(m_loaded.begin(), m_loaded.end(), [&](const auto& above) {
-            return above.second != screen && above.second->hidesAllOf(*screen);
+            return above.second.get() != &below && above.second->hidesAllOf(below);
         });
-        if (!hidden) screen->drawAfresh();
+        if (!hidden) below.drawAfresh();
     }
     // Hidden screens could never be brought back with nothing on view to work. A move between
     // screens shows the next one before the last goes, so it never passes through here empty.
