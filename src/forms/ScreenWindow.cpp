@@ -29,6 +29,8 @@ void ScreenWindow::letSurfaceGo() {
     // the window's size again and repaints the whole window, whatever asked for the paint.
     store->resize(QSize(1, 1));
     m_surfaceGone = true;
+    // The next surface may well be mapped where this one was: it needs the advice all the same.
+    m_advisedSurface = nullptr;
 }
 
 void ScreenWindow::drawAfresh() {
