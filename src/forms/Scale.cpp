@@ -61,6 +61,9 @@ QSize designSize(const QImage& picture) {
 
 namespace {
 
+// The most pixels a control's rounded edges make it larger or smaller than its picture.
+constexpr int kRoundingSlack = 2;
+
 bool madeFor(const QImage& picture, const Scale& scale) {
     return std::abs(picture.devicePixelRatio() - scale.factor()) < 1e-6;
 }
@@ -78,7 +81,26 @@ void drawPicture(QPainter& painter, const QRect& target, const QImage& picture,
     if (picture.isNull() || target.isEmpty()) return;
     // Target and source rectangles both given, so that Qt does not apply the picture's ratio.
     if (madeFor(picture, scale)) {
-        painter.drawImage(target, picture, picture.rect());
+        const QSize off = target.size() - picture.size();
+        if (off.isNull() || std::abs(off.width()) > kRoundingSlack ||
+            std::abs(off.height()) > kRoundingSlack) {
+            painter.drawImage(target, picture, picture.rect());
+            return;
+        }
+        // Off by the pixel or two that rounding a control's edges adds: the picture as it is,
+        // its last column and row carried on to the edges. A stretch of the whole would blur
+        // nothing but cost several copies of a screen-sized picture at three bytes a pixel.
+        const QRect own = QRect(target.topLeft(), picture.size()) & target;
+        painter.drawImage(own, picture, QRect(QPoint(0, 0), own.size()));
+        if (off.width() > 0)
+            painter.drawImage(QRect(own.right() + 1, own.top(), off.width(), own.height()), picture,
+                              QRect(picture.width() - 1, 0, 1, own.height()));
+        if (off.height() > 0)
+            painter.drawImage(QRect(own.left(), own.bottom() + 1, own.width(), off.height()),
+                              picture, QRect(0, picture.height() - 1, own.width(), 1));
+        if (off.width() > 0 && off.height() > 0)
+            painter.drawImage(QRect(own.bottomRight() + QPoint(1, 1), off), picture,
+                              QRect(picture.width() - 1, picture.height() - 1, 1, 1));
         return;
     }
     painter.save();

@@ -55,8 +55,9 @@ QSize designSize(const QImage& picture);
 // factor, otherwise smoothly scaled to its design size at that factor.
 void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale);
 // Draws a picture to fill `target`, a control's area when the picture is the control's size:
-// as it is when it was made for the factor at that size; stretched by the pixel or so that the
-// control's rounding may add when it was made for the factor, keeping it sharp; otherwise
+// as it is when it was made for the factor at that size; as it is too when the control's rounding
+// makes the target a pixel or two larger or smaller, its last column and row carried on to the
+// edges or cut off there; stretched when it was made for the factor but differs by more; otherwise
 // smoothly scaled.
 void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, const Scale& scale);
 // The part of a picture made for the scale under `area` (a background's dirty rectangle).

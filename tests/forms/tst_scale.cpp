@@ -20,6 +20,7 @@ class ScaleTest : public QObject {
     void pointerPixelsComeBackToTheirTwips_data();
     void pointerPixelsComeBackToTheirTwips();
     void pictureMadeForTheFactorIsDrawnAsItIs();
+    void pictureOffByRoundingIsNotStretched();
     void otherPicturesAreScaledToTheirDesignSize();
     void textLandsWhereItDoesAtDesignSize_data();
     void textLandsWhereItDoesAtDesignSize();
@@ -110,6 +111,36 @@ void ScaleTest::pictureMadeForTheFactorIsDrawnAsItIs() {
     expected.setDevicePixelRatio(1);
     QCOMPARE(target.copy(7, 5, 90, 54), expected);
     QCOMPARE(target.pixel(7 + 90, 5), qRgb(0, 0, 0));
+}
+
+// A box a pixel larger or smaller than its picture, as rounding its edges makes it: every pixel of
+// the picture where it is, the last column and row carried on into the extra pixels.
+void ScaleTest::pictureOffByRoundingIsNotStretched() {
+    QImage picture(90, 54, QImage::Format_RGB888);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 2, y * 4, 99));
+    picture.setDevicePixelRatio(3.6);
+    for (const QSize box : {QSize(91, 55), QSize(92, 54), QSize(89, 53), QSize(90, 56)}) {
+        QImage target(120, 80, QImage::Format_RGB32);
+        target.fill(Qt::black);
+        {
+            QPainter painter(&target);
+            forms::drawPicture(painter, QRect(QPoint(7, 5), box), picture, Scale(3.6));
+        }
+        for (int y = 0; y < box.height(); ++y)
+            for (int x = 0; x < box.width(); ++x) {
+                const QRgb expected = picture.pixel(std::min(x, picture.width() - 1),
+                                                    std::min(y, picture.height() - 1));
+                QVERIFY2(target.pixel(7 + x, 5 + y) == expected,
+                         qPrintable(QStringLiteral("%1 x %2 at %3, %4")
+                                        .arg(box.width())
+                                        .arg(box.height())
+                                        .arg(x)
+                                        .arg(y)));
+            }
+        QCOMPARE(target.pixel(7 + box.width(), 5), qRgb(0, 0, 0));
+        QCOMPARE(target.pixel(7, 5 + box.height()), qRgb(0, 0, 0));
+    }
 }
 
 void ScaleTest::otherPicturesAreScaledToTheirDesignSize() {
