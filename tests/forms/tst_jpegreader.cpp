@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 // clang-format on
 
+#include "TestProgram.h"
 #include "forms/JpegReader.h"
 #include "forms/Pictures.h"
 
@@ -21,15 +22,9 @@ class JpegReaderTest : public QObject {
     void fourChannelsAreLeftToQt();
 };
 
-namespace {
+using testing_support::jpegOf;
 
-QByteArray jpegOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 95);
-    return bytes;
-}
+namespace {
 
 // Smooth shading crossed by one-pixel lines, as the drawn pictures are: a row or column out of
 // place, or channels swapped, shows at once.

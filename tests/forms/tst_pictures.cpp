@@ -107,18 +107,6 @@ void PicturesTest::changedFileIsReadAgain() {
     QVERIFY(!program.pictures.load(QStringLiteral("Images\\logo2.jpg")).has_value());
 }
 
-namespace {
-
-QByteArray jpegOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
-}
-
-}  // namespace
-
 // JPEG files are read by our own reader; the pixels must be those Qt's own reader gives, kept at
 // three bytes a pixel.
 void PicturesTest::jpegDecodesAsQtReadsIt() {
@@ -127,7 +115,7 @@ void PicturesTest::jpegDecodesAsQtReadsIt() {
         for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 2, y * 4, 255 - x));
     QImage grey = colour.convertToFormat(QImage::Format_Grayscale8);
     for (const QImage& original : {colour, grey}) {
-        const QByteArray bytes = jpegOf(original);
+        const QByteArray bytes = testing_support::jpegOf(original, 90);
         const std::optional<QImage> decoded = forms::Pictures::decode(bytes);
         QVERIFY(decoded.has_value());
         QCOMPARE(decoded->format(), QImage::Format_RGB888);
@@ -139,7 +127,7 @@ void PicturesTest::jpegDecodesAsQtReadsIt() {
 void PicturesTest::jpegTooLargeToAllocateFails() {
     QImage small(16, 16, QImage::Format_RGB32);
     small.fill(Qt::darkCyan);
-    QByteArray bytes = jpegOf(small);
+    QByteArray bytes = testing_support::jpegOf(small, 90);
     const qsizetype frame = bytes.indexOf("\xFF\xC0");
     QVERIFY(frame > 0);
     qToBigEndian<quint16>(8000, bytes.data() + frame + 5);

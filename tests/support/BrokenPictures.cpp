@@ -38,10 +38,7 @@ constexpr QSize kLarge{8000, 1000};
 QByteArray enormousJpeg(QSize declared = {kEnormousSide, kEnormousSide}) {
     QImage small(16, 16, QImage::Format_RGB32);
     small.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    small.save(&buffer, "JPG", 95);
+    QByteArray bytes = jpegOf(small);
     // Start of frame: marker, length, precision, then height and width, big-endian.
     const qsizetype frame = bytes.indexOf("\xFF\xC0");
     Q_ASSERT(frame > 0);

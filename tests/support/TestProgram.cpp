@@ -1,5 +1,6 @@
 #include "TestProgram.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,14 @@ TestProgram::~TestProgram() {
     // Screens go before the platform whose timers they hold.
     for (const QString& name : screens.loadedNames()) screens.unload(name);
     screens.collectUnloaded();
+}
+
+QByteArray jpegOf(const QImage& image, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", quality);
+    return bytes;
 }
 
 QString TestProgram::path(const QString& relativePath) const {

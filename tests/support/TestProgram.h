@@ -11,6 +11,9 @@
 
 namespace testing_support {
 
+// A picture's bytes as a JPEG file.
+QByteArray jpegOf(const QImage& image, int quality = 95);
+
 class TestProgram {
   public:
     // With withScreens, every screen of the program is defined as the program defines them.
