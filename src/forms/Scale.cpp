@@ -237,7 +237,7 @@ std::array<QRgb, 256> inkRamp(const QColor& colour) {
 // Laid-out captions cost a few bytes a glyph; the coverage is a byte a pixel, under a kilobyte
 // a glyph at 1.8 and a few at 3.6: a screen's worth is a fraction of the budget, and the menu's
 // beside it.
-constexpr qsizetype kKeptCaptionGlyphs = 4 * 1024;
+constexpr qsizetype kKeptCaptionGlyphs = qsizetype{4} * 1024;
 constexpr qsizetype kKeptCoverageBytes = qsizetype{512} << 10;
 
 // Qt draws glyphs larger than 64 pixels from their outlines at every repaint, and fills glyphs

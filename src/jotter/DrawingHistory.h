@@ -18,7 +18,7 @@ namespace jotter {
 class DrawingHistory {
   public:
     static constexpr int kMaxSteps = 100;
-    static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
+    static constexpr qsizetype kMaxBytes = qsizetype{32} * 1024 * 1024;
 
     // A drawing, the layout it was drawn in (the Jotter's wide or tall) and the projector factor
     // its pixels were drawn at.
