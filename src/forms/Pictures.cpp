@@ -85,15 +85,22 @@ struct ShownAt {
     double factor;
 };
 
+// How large a picture of `own` pixels from that variant's file is shown: as it is when the file
+// was made for the factor.
+QSize shownSize(QSize own, ShownAt shownAt) {
+    if (std::abs(shownAt.variant - shownAt.factor) < 1e-6) return own;
+    return Scale(shownAt.factor).pixels(designSize(own, shownAt.variant));
+}
+
 // A raster picture as its variant's file gives it, made the factor's size.
 QImage atFactor(QImage image, ShownAt shownAt) {
-    image.setDevicePixelRatio(shownAt.variant);
-    if (std::abs(shownAt.variant - shownAt.factor) < 1e-6) return image;
-    QImage scaled = image.scaled(Scale(shownAt.factor).pixels(designSize(image)),
-                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    keepInItsFormat(scaled);
-    scaled.setDevicePixelRatio(shownAt.factor);
-    return scaled;
+    const QSize size = shownSize(image.size(), shownAt);
+    if (size != image.size()) {
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        keepInItsFormat(image);
+    }
+    image.setDevicePixelRatio(shownAt.factor);
+    return image;
 }
 
 // Decodes picture bytes, refusing a raster picture of more than maxSide pixels a side before
@@ -110,11 +117,7 @@ std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor,
     if (isJpeg && !bytes.right(kJpegTrailerSlack).contains("\xFF\xD9")) return std::nullopt;
     if (isJpeg) {
         const auto sizeFor = [shownAt](QSize own) {
-            if (!shownAt || std::abs(shownAt->variant - shownAt->factor) < 1e-6) return own;
-            const double variant = shownAt->variant;
-            return Scale(shownAt->factor)
-                .pixels(QSize(static_cast<int>(std::lround(own.width() / variant)),
-                              static_cast<int>(std::lround(own.height() / variant))));
+            return shownAt ? shownSize(own, *shownAt) : own;
         };
         JpegRead read = readJpeg(bytes, maxSide, sizeFor);
         if (read.image && shownAt) read.image->setDevicePixelRatio(shownAt->factor);
@@ -224,7 +227,7 @@ QString Pictures::readAhead(const QString& designPath, double factor) {
     for (int variant : variantOrder(factor)) {
         const QString file = resolve(variantPath(designPath, variant));
         if (file.isEmpty()) continue;
-        const QString key = cacheKey(file, factor);
+        QString key = cacheKey(file, factor);
         if (m_pending.contains(key)) return key;
         // A few at a time: one that is never collected holds its picture until the lookup goes.
         if (m_cache.contains(key) || m_pending.size() >= kMaxPending) return {};

@@ -53,10 +53,13 @@ double factorToFit(QSizeF display, QSizeF frame) {
 }
 
 QSize designSize(const QImage& picture) {
-    const double ratio = picture.devicePixelRatio();
-    if (ratio == 1.0) return picture.size();
-    return {static_cast<int>(std::lround(picture.width() / ratio)),
-            static_cast<int>(std::lround(picture.height() / ratio))};
+    return designSize(picture.size(), picture.devicePixelRatio());
+}
+
+QSize designSize(QSize pixels, double ratio) {
+    if (ratio == 1.0) return pixels;
+    return {static_cast<int>(std::lround(pixels.width() / ratio)),
+            static_cast<int>(std::lround(pixels.height() / ratio))};
 }
 
 namespace {

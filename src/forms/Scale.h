@@ -50,6 +50,8 @@ double factorToFit(QSizeF display, QSizeF frame);
 // A picture's size in the pixels of the designs: its pixels over the factor it was made for,
 // which it carries as its device pixel ratio.
 QSize designSize(const QImage& picture);
+// The same for a picture of `pixels` made for `ratio`.
+QSize designSize(QSize pixels, double ratio);
 
 // Draws a picture with its top-left corner at `at`: as it is when it was made for the scale's
 // factor, otherwise smoothly scaled to its design size at that factor.

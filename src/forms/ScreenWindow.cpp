@@ -24,25 +24,25 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), m_screen(screen) 
 
 void ScreenWindow::letSurfaceGo() {
     QBackingStore* store = backingStore();
-    if (m_surfaceGone || !store || !isVisible()) return;
-    // The repaint manager finds the surface smaller than the window at the next paint, makes it
-    // the window's size again and repaints the whole window, whatever asked for the paint.
+    if (!store || !isVisible() || hasLetSurfaceGo()) return;
+    // The repaint manager finds the surface smaller than the window at the next paint, however
+    // it is asked for (the X server's exposure of the window included), makes it the window's
+    // size again and repaints the whole window.
     store->resize(QSize(1, 1));
-    m_surfaceGone = true;
     // The next surface may well be mapped where this one was: it needs the advice all the same.
     m_advisedSurface = nullptr;
 }
 
+bool ScreenWindow::hasLetSurfaceGo() const {
+    const QBackingStore* store = backingStore();
+    return store && store->size() != size();
+}
+
 void ScreenWindow::drawAfresh() {
-    if (!m_surfaceGone) return;
-    m_surfaceGone = false;
-    update();
+    if (hasLetSurfaceGo()) update();
 }
 
 void ScreenWindow::paintEvent(QPaintEvent* event) {
-    // A paint, however it came (the X server's exposure of a window uncovered), fills a new
-    // surface.
-    m_surfaceGone = false;
     // Before this paint first writes to a new surface (at a projector's size, tens of megabytes).
     if (QBackingStore* store = backingStore()) {
         QPaintDevice* device = store->paintDevice();

@@ -15,7 +15,7 @@ class ScreenWindow : public QWidget {
     // tens of megabytes) is let go; it is made anew and drawn whole once any of it shows.
     void letSurfaceGo();
     void drawAfresh();
-    bool hasLetSurfaceGo() const { return m_surfaceGone; }
+    bool hasLetSurfaceGo() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,7 +29,6 @@ class ScreenWindow : public QWidget {
     Screen& m_screen;
     // The surface last given the large-page advice, so that it is given once per surface.
     const uchar* m_advisedSurface = nullptr;
-    bool m_surfaceGone = false;
 };
 
 }  // namespace forms

@@ -78,8 +78,8 @@ Screen& Screens::show(const QString& name) {
     if (!m_ended && isLoaded(name)) {
         screen.show();
         screen.drawAfresh();
-        // A screen opened from a menu usually hides all of it: the menu, two surfaces and a
-        // background picture in all, is the largest part of a projector's lesson in memory.
+        // A screen opened from a menu usually hides all of it, whose surface is then megabytes
+        // in projector mode that nobody sees.
         for (auto& entry : m_loaded) {
             Screen& below = *entry.second;
             if (&below != &screen && screen.hidesAllOf(below)) below.letSurfaceGo();

@@ -1,17 +1,9 @@
 // JPEG pictures read straight at the size they are shown at.
-#include <QBuffer>
 #include <QtEndian>
 #include <QtTest>
 
-// clang-format off
-// jpeglib.h needs FILE and size_t declared before it.
-#include <cstdio>
-#include <jpeglib.h>
-// clang-format on
-
 #include "TestProgram.h"
 #include "forms/JpegReader.h"
-#include "forms/Pictures.h"
 
 class JpegReaderTest : public QObject {
     Q_OBJECT
@@ -19,7 +11,6 @@ class JpegReaderTest : public QObject {
     void scaledAsQtScalesIt_data();
     void scaledAsQtScalesIt();
     void dataEndingBeforeTheRowsIsRefused();
-    void fourChannelsAreLeftToQt();
 };
 
 using testing_support::jpegOf;
@@ -59,34 +50,6 @@ Difference differenceOf(const QImage& a, const QImage& b) {
         }
     d.mean = sum / (double(x.width()) * x.height() * 3);
     return d;
-}
-
-// A JPEG of four colour channels, which Qt's writer does not make.
-QByteArray cmykJpeg(QSize size) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* out = nullptr;
-    unsigned long outSize = 0;
-    jpeg_mem_dest(&info, &out, &outSize);
-    info.image_width = JDIMENSION(size.width());
-    info.image_height = JDIMENSION(size.height());
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(size.width()) * 4);
-    for (std::size_t i = 0; i < row.size(); ++i) row[i] = JSAMPLE(i % 4 == 1 ? 200 : 30);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows = row.data();
-        jpeg_write_scanlines(&info, &rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(outSize));
-    std::free(out);
-    return bytes;
 }
 
 }  // namespace
@@ -158,17 +121,6 @@ void JpegReaderTest::dataEndingBeforeTheRowsIsRefused() {
                  return size;
              }).image.has_value());
     QVERIFY(!asked);
-}
-
-void JpegReaderTest::fourChannelsAreLeftToQt() {
-    const QByteArray cmyk = cmykJpeg({24, 16});
-    const forms::JpegRead read = forms::readJpeg(cmyk, 8192, [](QSize size) { return size; });
-    QVERIFY(!read.image.has_value());
-    QVERIFY(read.elsewhere);
-    const std::optional<QImage> decoded = forms::Pictures::decode(cmyk);
-    QVERIFY(decoded.has_value());
-    QCOMPARE(decoded->size(), QSize(24, 16));
-    QCOMPARE(decoded->format(), QImage::Format_RGB888);
 }
 
 QTEST_GUILESS_MAIN(JpegReaderTest)
