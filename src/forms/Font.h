@@ -27,8 +27,9 @@ inline FontSpec timesNewRoman(float points, bool bold = false) {
     return {QStringLiteral("Times New Roman"), points, bold};
 }
 
-// Makes Tahoma available from Debian's fonts-wine when the system has none of its own.
-// Returns the number of font files registered.
+// Makes Tahoma available from Debian's fonts-wine when the system has none of its own, and has
+// Arial and Times New Roman asked for by the Liberation faces drawn in their place where the
+// system lacks them. Returns the number of font files registered.
 int registerHouseFonts();
 
 }  // namespace forms

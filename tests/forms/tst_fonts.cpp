@@ -8,11 +8,11 @@
 
 using namespace forms;
 
+Q_DECLARE_METATYPE(forms::FontSpec)
+
 namespace {
 
-// The amount of ink a line of text leaves, in whole black pixels.
-double inkOf(const FontSpec& face, const QString& text) {
-    const QFont font = face.toQFont();
+QImage drawn(const QFont& font, const QString& text) {
     QImage image(1200, 80, QImage::Format_Grayscale8);
     image.fill(255);
     QPainter painter(&image);
@@ -20,6 +20,12 @@ double inkOf(const FontSpec& face, const QString& text) {
     painter.setPen(Qt::black);
     painter.drawText(QPointF(4, 60), text);
     painter.end();
+    return image;
+}
+
+// The amount of ink a line of text leaves, in whole black pixels.
+double inkOf(const FontSpec& face, const QString& text) {
+    const QImage image = drawn(face.toQFont(), text);
     double ink = 0;
     for (int y = 0; y < image.height(); ++y) {
         const uchar* line = image.constScanLine(y);
@@ -36,6 +42,8 @@ class FontsTest : public QObject {
     void initTestCase() { registerHouseFonts(); }
     void boldTahomaCarriesMoreInk_data();
     void boldTahomaCarriesMoreInk();
+    void faceNamedAsInstalledDrawsAsTheDesignName_data();
+    void faceNamedAsInstalledDrawsAsTheDesignName();
 };
 
 void FontsTest::boldTahomaCarriesMoreInk_data() {
@@ -55,6 +63,28 @@ void FontsTest::boldTahomaCarriesMoreInk() {
     // A real bold face puts down about half as much ink again as the regular one.
     QVERIFY2(bold > 1.25 * regular,
              qPrintable(QStringLiteral("regular %1, bold %2").arg(regular).arg(bold)));
+}
+
+void FontsTest::faceNamedAsInstalledDrawsAsTheDesignName_data() {
+    QTest::addColumn<FontSpec>("face");
+    QTest::newRow("Times New Roman") << timesNewRoman(15.75f);
+    QTest::newRow("Times New Roman bold") << timesNewRoman(26.25f, true);
+    QTest::newRow("Arial") << arial(8.25f);
+    QTest::newRow("Arial bold") << arial(12.0f, true);
+    QTest::newRow("Tahoma") << tahoma(8.25f);
+}
+
+// A house face may be asked for by the family installed in its place; it must come out exactly
+// as the design's own name, left to the system's font matching, would have drawn it.
+void FontsTest::faceNamedAsInstalledDrawsAsTheDesignName() {
+    QFETCH(FontSpec, face);
+    const QFont asked = face.toQFont();
+    QFont byDesignName = asked;
+    byDesignName.setFamily(face.family);
+    QCOMPARE(QFontInfo(asked).family(), QFontInfo(byDesignName).family());
+    QCOMPARE(QFontInfo(asked).bold(), QFontInfo(byDesignName).bold());
+    const QString text = QStringLiteral("Kindrel: magnesium + hydrochloric acid \u2192 salt");
+    QCOMPARE(drawn(asked, text), drawn(byDesignName, text));
 }
 
 QTEST_MAIN(FontsTest)
