@@ -71,11 +71,17 @@ QString matchEntry(const QDir& dir, const QString& component) {
     return {};
 }
 
-// Opaque pictures are kept at three bytes a pixel: a screen-sized one is megabytes, and drawing
-// it costs little more than at four.
+// Opaque pictures as large as a screen are kept at three bytes a pixel: in projector mode each
+// is megabytes, and drawing it costs little more than at four. Smaller ones stay at four, which
+// Qt draws as a plain copy; at three it converts as it draws, on threads it starts at the first
+// such draw, and the title's first frame waited for that.
+constexpr qint64 kThreeBytesFromPixels = qint64{256} * 1024;
+
 void keepInItsFormat(QImage& image) {
-    const QImage::Format kept =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB888;
+    const bool large = qint64{image.width()} * image.height() >= kThreeBytesFromPixels;
+    const QImage::Format kept = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                : large                 ? QImage::Format_RGB888
+                                                        : QImage::Format_RGB32;
     if (image.format() != kept) image.convertTo(kept);
 }
 
@@ -120,6 +126,7 @@ std::optional<QImage> decodeUpTo(const QByteArray& bytes, double metafileFactor,
             return shownAt ? shownSize(own, *shownAt) : own;
         };
         JpegRead read = readJpeg(bytes, maxSide, sizeFor);
+        if (read.image) keepInItsFormat(*read.image);
         if (read.image && shownAt) read.image->setDevicePixelRatio(shownAt->factor);
         if (read.image || !read.elsewhere) return std::move(read.image);
     }

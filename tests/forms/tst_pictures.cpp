@@ -107,19 +107,24 @@ void PicturesTest::changedFileIsReadAgain() {
     QVERIFY(!program.pictures.load(QStringLiteral("Images\\logo2.jpg")).has_value());
 }
 
-// JPEG files are read by our own reader; the pixels must be those Qt's own reader gives, kept at
-// three bytes a pixel.
+// JPEG files are read by our own reader; the pixels must be those Qt's own reader gives, a
+// screen-sized picture kept at three bytes a pixel and a smaller one at four.
 void PicturesTest::jpegDecodesAsQtReadsIt() {
-    QImage colour(97, 61, QImage::Format_RGB32);
-    for (int y = 0; y < colour.height(); ++y)
-        for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 2, y * 4, 255 - x));
-    QImage grey = colour.convertToFormat(QImage::Format_Grayscale8);
-    for (const QImage& original : {colour, grey}) {
-        const QByteArray bytes = testing_support::jpegOf(original, 90);
-        const std::optional<QImage> decoded = forms::Pictures::decode(bytes);
-        QVERIFY(decoded.has_value());
-        QCOMPARE(decoded->format(), QImage::Format_RGB888);
-        QCOMPARE(*decoded, QImage::fromData(bytes).convertToFormat(QImage::Format_RGB888));
+    for (const QSize size : {QSize(97, 61), QSize(640, 420)}) {
+        QImage colour(size, QImage::Format_RGB32);
+        for (int y = 0; y < colour.height(); ++y)
+            for (int x = 0; x < colour.width(); ++x)
+                colour.setPixel(x, y, qRgb(x * 2 % 256, y * 4 % 256, 255 - x % 256));
+        const QImage grey = colour.convertToFormat(QImage::Format_Grayscale8);
+        const QImage::Format kept =
+            size.width() < 100 ? QImage::Format_RGB32 : QImage::Format_RGB888;
+        for (const QImage& original : {colour, grey}) {
+            const QByteArray bytes = testing_support::jpegOf(original, 90);
+            const std::optional<QImage> decoded = forms::Pictures::decode(bytes);
+            QVERIFY(decoded.has_value());
+            QCOMPARE(decoded->format(), kept);
+            QCOMPARE(*decoded, QImage::fromData(bytes).convertToFormat(kept));
+        }
     }
 }
 
@@ -170,7 +175,7 @@ void PicturesTest::pictureLargerThanAnyPlaceIsRefused() {
 
 void PicturesTest::cacheKeepsLittleThatNothingShows() {
     TestProgram program(false);
-    // Each decodes to 192 KiB (256 x 256, three bytes a pixel).
+    // Each decodes to 256 KiB (256 x 256, four bytes a pixel).
     for (int i = 0; i < 5; ++i)
         program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {256, 256});
     const QImage shown = *program.pictures.load(QStringLiteral("Images\\p0.jpg"));
