@@ -75,6 +75,7 @@ class ProjectorModeTest : public QObject {
     void factorAsTheOptionsSay_data();
     void factorAsTheOptionsSay();
     void f11RelaysEveryLoadedScreen();
+    void boardPicturesFitTheirBoxesAfterF11();
     void menuEntriesAndTabsAtTheFactor();
     void jotterKeepsItsDrawing();
 
@@ -173,6 +174,49 @@ void ProjectorModeTest::f11RelaysEveryLoadedScreen() {
 }
 
 // At 1.8 a click at the middle of a tab or an entry, worked out from its twips, opens its screen.
+// Whatever size its pictures were made for, every board has each one read again at the new factor
+// and fitted to its box, both ways.
+void ProjectorModeTest::boardPicturesFitTheirBoxesAfterF11() {
+    ProjectorMode mode(m_program->screens, {});
+    Screens& screens = m_program->screens;
+    screens.show(shell::menuScreenName(1));
+    int boards = 0;
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        Screen& shown = screens.show(name);
+        if (dynamic_cast<labelling::LabellingBoard*>(&shown) &&
+            shown.findArray(QStringLiteral("Image1"))) {
+            ++boards;
+            for (const double factor : {1.8, 1.0}) {
+                press(shown, Qt::Key_F11);
+                QTRY_COMPARE(m_program->pictures.awaited(), 0);
+                testing_support::settle();
+                QCOMPARE(screens.scale().factor(), factor);
+                for (const Control* control : elements(shown, "Image1")) {
+                    const QImage& picture = static_cast<const PictureBox&>(*control).picture();
+                    const QSize box = screens.scale().toPixels(control->rect()).size();
+                    QVERIFY2(
+                        picture.devicePixelRatio() == factor &&
+                            qAbs(picture.width() - box.width()) <= 1 &&
+                            qAbs(picture.height() - box.height()) <= 1,
+                        qPrintable(QStringLiteral("%1 at %2: %3 x %4 at %5 in a box of %6 x %7")
+                                       .arg(name)
+                                       .arg(factor)
+                                       .arg(picture.width())
+                                       .arg(picture.height())
+                                       .arg(picture.devicePixelRatio())
+                                       .arg(box.width())
+                                       .arg(box.height())));
+                }
+            }
+        }
+        screens.unload(name);
+        testing_support::settle();
+    }
+    QVERIFY(boards > 0);
+}
+
 void ProjectorModeTest::menuEntriesAndTabsAtTheFactor() {
     ProjectorMode mode(m_program->screens, Options{Options::Size::FitDisplay, 1.0, false});
     Screens& screens = m_program->screens;
