@@ -208,8 +208,11 @@ void LabellingBoard::loadPictures() {
     for (int slot = 0; slot < std::ssize(m_design.pictures); ++slot) {
         PictureBox& box = (*m_pictures)[slot];
         const QString file = QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file);
-        pictures().whenRead(file, scale().factor(), box.widget(),
-                            [&box, file] { loadPictureToFit(box, file); });
+        const double asked = scale().factor();
+        pictures().whenRead(file, asked, box.widget(), [&box, file, asked] {
+            // Read for a factor F11 has left since: the read asked for at the new one fits it.
+            if (box.screen().scale().factor() == asked) loadPictureToFit(box, file);
+        });
     }
 }
 

@@ -131,9 +131,19 @@ void MoleculesScreen::calculate() {
     Image2.setVisible(false);
     // In projector mode the picture may come in after the screen shows; by then another
     // molecule may have been drawn, whose picture is the one to show.
-    const QString path = drawn.picturePath();
-    pictures().whenRead(path, scale().factor(), Image2.widget(), [this, path, key = m_currentKey] {
-        if (key == m_currentKey) showMolecule(path);
+    showMoleculeWhenRead(drawn.picturePath());
+}
+
+void MoleculesScreen::showMoleculeWhenRead(const QString& path) {
+    const double asked = scale().factor();
+    pictures().whenRead(path, asked, Image2.widget(), [this, path, asked, key = m_currentKey] {
+        if (key != m_currentKey) return;
+        // Re-laid at another factor while it was read (F11): read again at that one, off the
+        // main thread as well.
+        if (scale().factor() != asked)
+            showMoleculeWhenRead(path);
+        else
+            showMolecule(path);
     });
 }
 

@@ -37,6 +37,7 @@ class MoleculesScreen : public forms::Screen {
     void next();
     void calculate();
     void showMolecule(const QString& picturePath);
+    void showMoleculeWhenRead(const QString& picturePath);
     void reveal();
     void exit();
 

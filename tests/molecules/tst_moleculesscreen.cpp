@@ -1,6 +1,7 @@
 // Molecular Models: the draw, the picture's place, the revealed answers and the way back.
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QThreadPool>
 #include <QtTest>
 
 #include "CaptionCheck.h"
@@ -124,6 +125,7 @@ class MoleculesScreenTest : public QObject {
     void pictureGoesBehindTheLabels();
     void everyDrawShowsTheDrawnMoleculesPicture();
     void inProjectorModeOnlyTheLastDrawnPictureComesIn();
+    void moleculeReadBeforeF11IsReadAgainOnAWorker();
     void waterPutsItsDigitBetweenHAndO();
     void digitFollowsTheNewFormulaText_data();
     void digitFollowsTheNewFormulaText();
@@ -255,6 +257,25 @@ void MoleculesScreenTest::inProjectorModeOnlyTheLastDrawnPictureComesIn() {
     QCOMPARE(picture(screen).width(), toTwips(distinctSize(index).width()));
     QCOMPARE(picture(screen).height(), toTwips(distinctSize(index).height()));
     QCOMPARE(picture(screen).picture().devicePixelRatio(), 1.8);
+}
+
+// F11 while the molecule's picture is read: it comes in at the new factor, read on a worker.
+void MoleculesScreenTest::moleculeReadBeforeF11IsReadAgainOnAWorker() {
+    TestProgram program;
+    addAllPictures(program);
+    program.screens.setScale(Scale(1.8));
+    MoleculesScreen& screen = open(program);
+    QVERIFY(program.pictures.awaited() > 0);
+    QThreadPool::globalInstance()->waitForDone();
+    program.screens.setScale(Scale(3.6));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(!picture(screen).isVisible());
+    QVERIFY(program.pictures.awaited() > 0);
+    QTRY_COMPARE(program.pictures.awaited(), 0);
+    QCoreApplication::processEvents();
+    QVERIFY(picture(screen).isVisible());
+    QCOMPARE(picture(screen).picture().devicePixelRatio(), 3.6);
 }
 
 void MoleculesScreenTest::waterPutsItsDigitBetweenHAndO() {

@@ -1,4 +1,5 @@
 // Safety in the Lab: the picture and its task panel, which the timer hides once at five seconds.
+#include <QThreadPool>
 #include <QtTest>
 
 #include "Mouse.h"
@@ -27,6 +28,7 @@ class SafetyScreenTest : public QObject {
     void missingPictureLeavesTheBackground();
     void escapeLeavesAsExitDoes();
     void inProjectorModeThePictureComesInOnceRead();
+    void pictureReadBeforeF11IsReadAgainOnAWorker();
 
   private:
     SafetyScreen& open() { return m_program->screens.show<SafetyScreen>(QStringLiteral("safety")); }
@@ -183,6 +185,24 @@ void SafetyScreenTest::inProjectorModeThePictureComesInOnceRead() {
     QCOMPARE(m_program->pictures.awaited(), 1);
     m_program->screens.unload(QStringLiteral("safety"));
     QTRY_COMPARE(m_program->pictures.awaited(), 0);
+}
+
+// F11 while the picture is read: what was read for the old factor is not shown, and the picture
+// for the new one is read on a worker too, not on the main thread as the old read comes in.
+void SafetyScreenTest::pictureReadBeforeF11IsReadAgainOnAWorker() {
+    m_program->screens.setScale(Scale(1.8));
+    open();
+    QCOMPARE(m_program->pictures.awaited(), 1);
+    // Read, but not yet handed over: that waits for the event loop.
+    QThreadPool::globalInstance()->waitForDone();
+    m_program->screens.setScale(Scale(3.6));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(!picture().hasPicture());
+    QCOMPARE(m_program->pictures.awaited(), 1);
+    QTRY_VERIFY(picture().hasPicture());
+    QCOMPARE(picture().picture().devicePixelRatio(), 3.6);
+    QCOMPARE(m_program->pictures.awaited(), 0);
 }
 
 QTEST_MAIN(SafetyScreenTest)
