@@ -71,7 +71,6 @@ void FontsTest::faceNamedAsInstalledDrawsAsTheDesignName_data() {
     QTest::newRow("Times New Roman bold") << timesNewRoman(26.25f, true);
     QTest::newRow("Arial") << arial(8.25f);
     QTest::newRow("Arial bold") << arial(12.0f, true);
-    QTest::newRow("Tahoma") << tahoma(8.25f);
 }
 
 // A house face may be asked for by the family installed in its place; it must come out exactly
