@@ -166,7 +166,6 @@ void ProjectorModeTest::f11RelaysEveryLoadedScreen() {
     QCOMPARE(menu.picture().size(), QSize(800, 600));
 }
 
-// At 1.8 a click at the middle of a tab or an entry, worked out from its twips, opens its screen.
 // Whatever size its pictures were made for, every board has each one chosen again at the new
 // factor and fitted to its box (to within the pixel that rounding the box's edges may add); and
 // pictures read for a factor the screens have left meanwhile are not put up.
@@ -220,6 +219,7 @@ void ProjectorModeTest::boardPicturesFitTheirBoxesAfterF11() {
     QVERIFY(boards > 0);
 }
 
+// At 1.8 a click at the middle of a tab or an entry, worked out from its twips, opens its screen.
 void ProjectorModeTest::menuEntriesAndTabsAtTheFactor() {
     ProjectorMode mode(m_program->screens, Options{Options::Size::FitDisplay, 1.0, false});
     Screens& screens = m_program->screens;
