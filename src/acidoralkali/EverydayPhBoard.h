@@ -10,14 +10,14 @@ using labelling::BoardOutline;
 using labelling::BoardText;
 
 // Three columns of four; the twelve homes in four rows of three beneath them (the longest name,
-// "baking soda solution", leaves no room for four to a row).
+// "washing soda solution", leaves no room for four to a row, and sets the columns' width).
 inline constexpr labelling::SortingLayout kEverydayPhLayout{
-    .firstBox = {480, 1470, 3450, 450},
-    .columnPitch = 3750,
+    .firstBox = {330, 1470, 3600, 450},
+    .columnPitch = 3810,
     .rowPitch = 540,
-    .homeLeft = 480,
+    .homeLeft = 330,
     .homeTop = 4020,
-    .homeColumnPitch = 3750,
+    .homeColumnPitch = 3810,
     .homeRowPitch = 630,
     .homesPerRow = 3,
 };
@@ -37,7 +37,7 @@ inline constexpr BoardItem kEverydayPhItems[] = {
     kEverydayPhLayout.item("sugar solution", kNeutral, 2, 3),
     kEverydayPhLayout.item("tap water", kNeutral, 3, 6),
     kEverydayPhLayout.item("oven cleaner", kAlkali, 0, 10),
-    kEverydayPhLayout.item("bleach", kAlkali, 1, 0),
+    kEverydayPhLayout.item("washing soda solution", kAlkali, 1, 0),
     kEverydayPhLayout.item("milk of magnesia", kAlkali, 2, 8),
     kEverydayPhLayout.item("baking soda solution", kAlkali, 3, 4),
 };
@@ -60,7 +60,7 @@ inline constexpr BoardOutline kEverydayPhOutlines[] = {
 
 inline const labelling::BoardDesign kEverydayPhBoard{
     .items = kEverydayPhItems,
-    .font = forms::tahoma(18, true),
+    .font = forms::tahoma(16.5f, true),
     .scoreSuffix = " correct",
     .groups = kEverydayPhGroups,
     .message = labelling::kSortingMessage,

@@ -27,7 +27,7 @@ inline constexpr std::array<AtomicMass, 14> kAtomicMasses{{
     {"S", 32},
     {"Cl", 35.5},
     {"Ca", 40},
-    {"Cu", 64},
+    {"Cu", 63.5},
     {"Fe", 56},
     {"Al", 27},
     {"Zn", 65},

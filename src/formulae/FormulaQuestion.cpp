@@ -1,5 +1,6 @@
 #include "formulae/FormulaQuestion.h"
 
+#include <algorithm>
 #include <random>
 
 #include "quiz/QuizText.h"
@@ -51,7 +52,13 @@ FormulaValues drawValues(const FormulaTemplate& formula, std::uint64_t seed) {
                            static_cast<std::uint32_t>(seed >> 32)};
     std::mt19937 generator(sequence);
     const int drawn = draw(formula.drawn, generator);
-    const int second = draw(formula.secondValues, generator);
+    Values seconds = formula.secondValues;
+    // Only a divide works the first value out as a product; every drawn value has at least one
+    // second value within the bound, which the template's tests hold it to.
+    if (formula.firstAtMost > 0 && formula.operation == Operation::Divide && drawn > 0 &&
+        seconds.listed.empty())
+        seconds.high = std::max(seconds.low, std::min(seconds.high, formula.firstAtMost / drawn));
+    const int second = draw(seconds, generator);
     switch (formula.operation) {
         case Operation::Divide:
             return {drawn * second, second, drawn};

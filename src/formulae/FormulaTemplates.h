@@ -36,6 +36,9 @@ struct FormulaTemplate {
     Values drawn;
     Values secondValues;
     const SignReasons* reasons = nullptr;
+    // The largest first value the apparatus allows (a gas syringe holds 100 cm³); 0 for none. The
+    // second value is then drawn only from those that keep the first within it.
+    int firstAtMost = 0;
 };
 
 inline constexpr int kSolutionVolumes[] = {1, 2, 4, 5};
@@ -60,8 +63,10 @@ inline constexpr FormulaTemplate kFormulaTemplates[] = {
      {"volume of gas", "cm³"},
      {"time", "s"},
      Operation::Divide,
-     {1, 10},
-     {5, 60}},
+     {1, 5},
+     {5, 50},
+     nullptr,
+     100},
     {{"temperature change", "°C"},
      {"final temperature", "°C"},
      {"starting temperature", "°C"},

@@ -9,7 +9,8 @@ namespace measures {
 
 inline constexpr float kPictureWidth = 2460;
 inline constexpr float kPictureHeight = 1860;
-inline constexpr float kBoxHeight = 420;
+// Two lines: "volume of a liquid in cm³" does not go on one.
+inline constexpr float kBoxHeight = 660;
 // Three columns, two rows of pictures, as on Laboratory Apparatus.
 inline constexpr float kColumns[] = {240, 2880, 5520};
 inline constexpr float kRowTops[] = {960, 3480};
@@ -27,7 +28,7 @@ inline constexpr float kHomeLeft = 8760;
 
 inline constexpr labelling::BoardItem kItems[] = {
     {"temperature in °C", boxUnder(0, 0), kHomeLeft, 2040},
-    {"volume in cm³", boxUnder(0, 1), kHomeLeft, 5400},
+    {"volume of a liquid in cm³", boxUnder(0, 1), kHomeLeft, 5400},
     {"mass in g", boxUnder(1, 0), kHomeLeft, 3720},
     {"time in s", boxUnder(2, 0), kHomeLeft, 4560},
     {"length in cm", boxUnder(2, 1), kHomeLeft, 2880},

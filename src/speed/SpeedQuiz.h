@@ -15,8 +15,8 @@ inline constexpr quiz::QuizLayout kSpeedLayout{
 inline constexpr quiz::QuizRow kSpeedQuiz[] = {
     {"Which reacts faster with acid: one lump of marble or the same mass of marble powder?",
      "The powder.", "A larger surface area gives more collisions."},
-    {"Which dissolves faster: sugar in cold water or in hot water?", "Hot water.",
-     "The particles move faster and collide more often."},
+    {"Which reacts faster: magnesium ribbon in cold acid or in warm acid?", "Warm acid.",
+     "The particles move faster, so they collide more often and with more energy."},
     {"Which reacts faster with magnesium: dilute or concentrated acid?", "Concentrated.",
      "There are more acid particles to collide."},
     {"What does a catalyst do?", "It speeds up a reaction without being used up."},

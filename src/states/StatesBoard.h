@@ -22,7 +22,7 @@ inline constexpr labelling::SortingLayout kStatesLayout{
     .homesPerRow = 3,
     .headingTop = 915,
     .headingHeight = 420,
-    .frameTop = 900,
+    .frameTop = 840,
 };
 
 inline constexpr int kSolid = 0;
@@ -34,7 +34,7 @@ inline constexpr BoardItem kStatesItems[] = {
     kStatesLayout.item("keeps its own shape", kSolid, 0, 2),
     kStatesLayout.item("particles vibrate about fixed positions", kSolid, 1, 7),
     kStatesLayout.item("particles in a regular pattern", kSolid, 2, 4),
-    kStatesLayout.item("flows and takes the shape of its container", kLiquid, 0, 5),
+    kStatesLayout.item("takes the shape of the bottom of its container", kLiquid, 0, 5),
     kStatesLayout.item("particles touch but slide past each other", kLiquid, 1, 0),
     kStatesLayout.item("fixed volume but no fixed shape", kLiquid, 2, 6),
     kStatesLayout.item("spreads out to fill its container", kGas, 0, 8),

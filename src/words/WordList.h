@@ -36,7 +36,7 @@ inline constexpr WordClue kWordList[] = {
     {"DISSOLVE", "what sugar does in tea"},
     {"CRYSTAL", "a solid with a regular shape and flat faces"},
     {"PARTICLE", "a tiny piece of matter"},
-    {"DIFFUSION", "particles spreading out from where there are many"},
+    {"DIFFUSION", "particles spreading from where there are many to where there are few"},
     {"PROTON", "a positive particle in the nucleus"},
     {"NEUTRON", "a particle with no charge in the nucleus"},
     {"ELECTRON", "a negative particle around the nucleus"},

@@ -253,10 +253,10 @@ void FormulaTest::atomicMassItems_data() {
     row("H2SO4", 98, u"H\u2082SO\u2084 = 2 \u00D7 1 + 32 + 4 \u00D7 16 = 98");
     row("O2", 32, u"O\u2082 = 2 \u00D7 16 = 32");
     row("HCl", 36.5, u"HCl = 1 + 35.5 = 36.5");
-    row("CuO", 80, u"CuO = 64 + 16 = 80");
+    row("CuO", 79.5, u"CuO = 63.5 + 16 = 79.5");
     row("NaOH", 40, u"NaOH = 23 + 16 + 1 = 40");
     row("MgCl2", 95, u"MgCl\u2082 = 24 + 2 \u00D7 35.5 = 95");
-    row("CuSO4", 160, u"CuSO\u2084 = 64 + 32 + 4 \u00D7 16 = 160");
+    row("CuSO4", 159.5, u"CuSO\u2084 = 63.5 + 32 + 4 \u00D7 16 = 159.5");
 }
 
 void FormulaTest::atomicMassItems() {

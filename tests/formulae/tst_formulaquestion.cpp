@@ -83,6 +83,8 @@ void FormulaQuestionTest::drawsAreWholeAndInRange() {
                 QCOMPARE(v.first - v.second, v.result);
                 break;
         }
+        // What the apparatus holds: a gas syringe's 100 cm³.
+        if (formula.firstAtMost > 0) QVERIFY(v.first <= formula.firstAtMost);
         const int chosen = formula.operation == Operation::Multiply ? v.first : v.result;
         QVERIFY(inValues(chosen, formula.drawn));
         drawn << chosen;
