@@ -37,8 +37,9 @@ inline constexpr const char* kAcidTemperatureTexts[] = {
     "concentration of acid",   "length of magnesium ribbon",          "type of acid",
 };
 inline constexpr const char* kDissolvingTexts[] = {
-    "temperature of the water", "mass of salt that dissolves", "volume of water", "type of salt",
-    "amount of stirring",       "size of the salt grains",
+    "temperature of the water", "mass of potassium nitrate that dissolves",
+    "volume of water",          "the solid used",
+    "amount of stirring",       "time allowed to dissolve",
 };
 inline constexpr const char* kMarbleChipTexts[] = {
     "size of the marble chips", "volume of gas given off in one minute",
@@ -46,21 +47,33 @@ inline constexpr const char* kMarbleChipTexts[] = {
     "concentration of acid",    "temperature of the acid",
 };
 
+// Where each label waits, item by item, in the six places at home. From one page to the next
+// (and from the last round to the first) neither the changed nor the measured label waits where
+// its column's label waited before; four labels kept the same in six places must keep two.
+inline constexpr int kAcidTemperatureHomes[] = {4, 2, 0, 1, 3, 5};
+inline constexpr int kDissolvingHomes[] = {0, 5, 2, 4, 1, 3};
+inline constexpr int kMarbleChipHomes[] = {1, 3, 5, 0, 2, 4};
+
+inline constexpr auto kDissolvingPlaces = kFairTestsLayout.homes(kDissolvingHomes);
+inline constexpr auto kMarbleChipPlaces = kFairTestsLayout.homes(kMarbleChipHomes);
+
 inline constexpr BoardPage kFairTestsPages[] = {
     {"How does the temperature of the acid affect how fast magnesium reacts?",
      kAcidTemperatureTexts},
-    {"How does the temperature of water affect how much salt dissolves?", kDissolvingTexts},
-    {"How does the size of marble chips affect how fast they react with acid?", kMarbleChipTexts},
+    {"How does the temperature of water affect how much potassium nitrate dissolves?",
+     kDissolvingTexts, kDissolvingPlaces},
+    {"How does the size of marble chips affect how fast they react with acid?", kMarbleChipTexts,
+     kMarbleChipPlaces},
 };
 
-// The first page's texts stand in the items; the last number is the label's place at home.
+// The first page's texts and places at home stand in the items.
 inline constexpr BoardItem kFairTestsItems[] = {
-    kFairTestsLayout.item(kAcidTemperatureTexts[0], kChange, 0, 4),
-    kFairTestsLayout.item(kAcidTemperatureTexts[1], kMeasure, 0, 2),
-    kFairTestsLayout.item(kAcidTemperatureTexts[2], kKeepSame, 0, 0),
-    kFairTestsLayout.item(kAcidTemperatureTexts[3], kKeepSame, 1, 1),
-    kFairTestsLayout.item(kAcidTemperatureTexts[4], kKeepSame, 2, 3),
-    kFairTestsLayout.item(kAcidTemperatureTexts[5], kKeepSame, 3, 5),
+    kFairTestsLayout.item(kAcidTemperatureTexts[0], kChange, 0, kAcidTemperatureHomes[0]),
+    kFairTestsLayout.item(kAcidTemperatureTexts[1], kMeasure, 0, kAcidTemperatureHomes[1]),
+    kFairTestsLayout.item(kAcidTemperatureTexts[2], kKeepSame, 0, kAcidTemperatureHomes[2]),
+    kFairTestsLayout.item(kAcidTemperatureTexts[3], kKeepSame, 1, kAcidTemperatureHomes[3]),
+    kFairTestsLayout.item(kAcidTemperatureTexts[4], kKeepSame, 2, kAcidTemperatureHomes[4]),
+    kFairTestsLayout.item(kAcidTemperatureTexts[5], kKeepSame, 3, kAcidTemperatureHomes[5]),
 };
 static_assert(labelling::wellFormed(kFairTestsItems, kFairTestsLayout));
 

@@ -10,6 +10,7 @@
 #include "forms/Label.h"
 #include "forms/Twips.h"
 #include "labelling/EquationRows.h"
+#include "labelling/SnapRules.h"
 
 namespace labelling {
 
@@ -56,10 +57,13 @@ struct BoardMessage {
     bool hiddenUntilScored;
 };
 
-// A board with several sets: each page gives every item its text and asks its own question.
+// A board with several sets: each page gives every item its text and asks its own question, and
+// may have the labels wait in other places, so that where a label waits never gives its column
+// away from one page to the next (none: the items' own homes).
 struct BoardPage {
     const char* question;
     std::span<const char* const> texts;
+    std::span<const TwipPoint> homes = {};
 };
 
 struct BoardDesign {

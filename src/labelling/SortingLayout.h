@@ -35,11 +35,24 @@ struct SortingLayout {
                 firstBox.top + static_cast<float>(row) * rowPitch, firstBox.width, firstBox.height};
     }
 
-    // An item whose box is in a column, with its label at home in a numbered place (reading order).
+    // A numbered place at home, in reading order.
+    constexpr TwipPoint home(int slot) const {
+        return {homeLeft + static_cast<float>(slot % homesPerRow) * homeColumnPitch,
+                homeTop + static_cast<float>(slot / homesPerRow) * homeRowPitch};
+    }
+
+    // An item whose box is in a column, with its label at home in a numbered place.
     constexpr BoardItem item(const char* text, int column, int row, int homeSlot) const {
-        return {text, box(column, row),
-                homeLeft + static_cast<float>(homeSlot % homesPerRow) * homeColumnPitch,
-                homeTop + static_cast<float>(homeSlot / homesPerRow) * homeRowPitch};
+        const TwipPoint at = home(homeSlot);
+        return {text, box(column, row), at.left, at.top};
+    }
+
+    // The places at home of a page's labels, item by item.
+    template <std::size_t N>
+    constexpr std::array<TwipPoint, N> homes(const int (&slots)[N]) const {
+        std::array<TwipPoint, N> places{};
+        for (std::size_t i = 0; i < N; ++i) places[i] = home(slots[i]);
+        return places;
     }
 
     // A heading as wide as its column's boxes.

@@ -10,6 +10,7 @@
 #include "forms/Label.h"
 #include "forms/Screens.h"
 #include "labelling/LabellingBoard.h"
+#include "shell/ScreenNames.h"
 
 using namespace forms;
 using fairtests::kFairTestsBoard;
@@ -61,6 +62,7 @@ class FairTestsTest : public QObject {
     void eachPageScoresItsOwnKeyAndStartsAgainInPlace_data();
     void eachPageScoresItsOwnKeyAndStartsAgainInPlace();
     void nextSendsLabelsHomeAndComesRoundToTheFirst();
+    void remoteMovesOnEvenWithTheJotterUp();
 
   private:
     Label& name(int i) const { return (*m_board->array<Label>(QStringLiteral("Label2")))[i]; }
@@ -146,6 +148,20 @@ void FairTestsTest::nextSendsLabelsHomeAndComesRoundToTheFirst() {
         next();
     }
     verifyPageAtHome(0);
+}
+
+// Page Down is Next, on the board and with the Jotter open over it, whose key it is not: the
+// teacher need not put the remote down to click the board. Escape stays the Jotter's own.
+void FairTestsTest::remoteMovesOnEvenWithTheJotterUp() {
+    QTest::keyClick(m_board->window(), Qt::Key_PageDown);
+    verifyPageAtHome(1);
+    Screen& jotter = m_program->screens.show(QString::fromLatin1(shell::kJotterScreen));
+    QTest::keyClick(jotter.window(), Qt::Key_PageDown);
+    verifyPageAtHome(2);
+    QTest::keyClick(jotter.window(), Qt::Key_Right);
+    verifyPageAtHome(0);
+    QTest::keyClick(jotter.window(), Qt::Key_Escape);
+    QVERIFY(m_program->screens.isLoaded(QStringLiteral("fairtests")));
 }
 
 QTEST_MAIN(FairTestsTest)
