@@ -242,11 +242,26 @@ void LabellingBoard::setUpBoard() {
 
 void LabellingBoard::showPage(int page) {
     m_page = page % pageCount();
-    for (int i = 0; i < m_count; ++i) Label2[i].setCaption(itemText(m_design, m_page, i));
+    const std::span<const TwipPoint> homes =
+        m_design.pages.empty() ? std::span<const TwipPoint>()
+                               : m_design.pages[static_cast<size_t>(m_page)].homes;
+    for (int i = 0; i < m_count; ++i) {
+        Label2[i].setCaption(itemText(m_design, m_page, i));
+        const BoardItem& item = m_design.items[static_cast<size_t>(i)];
+        const TwipPoint home = homes.empty() ? TwipPoint{item.homeLeft, item.homeTop}
+                                             : homes[static_cast<size_t>(i)];
+        Label4[i].move(home.left, home.top);
+    }
     if (m_question)
         m_question->setCaption(
             QString::fromUtf8(m_design.pages[static_cast<size_t>(m_page)].question));
     startAgain();
+}
+
+bool LabellingBoard::stepForward() {
+    if (pageCount() < 2) return false;
+    showPage(m_page + 1);
+    return true;
 }
 
 void LabellingBoard::drag(int i, const MouseEvent& event) {
@@ -268,9 +283,27 @@ void LabellingBoard::drop(int i) {
     Label& label = Label2[i];
     const TwipPoint rest = settle({label.left(), label.top()}, boxes);
     label.move(rest.left, rest.top);
-    // Nothing checks occupancy, so two labels on one box make this count N with a box still empty;
-    // and once shown, only Start Again hides the button.
+    makeRoomFor(i);
+    // Once shown, only Start Again hides the button.
     if (placedPairs() == m_count) Label3[kCheckScore].setVisible(true);
+}
+
+// A label is never hidden under another: one already where label i came to rest goes back to
+// its own home, and should that be where i rests (i dropped on a label waiting at home), i goes
+// to its own home instead. Each move lands on a home, so the chain ends within a pass per label.
+void LabellingBoard::makeRoomFor(int i) {
+    int moved = i;
+    for (int pass = 0; pass < m_count && moved >= 0; ++pass) {
+        const Label& label = Label2[moved];
+        int under = -1;
+        for (int j = 0; j < m_count && under < 0; ++j) {
+            if (j != moved && isAt(Label2[j], label)) under = j;
+        }
+        if (under < 0) return;
+        const int sent = isAt(Label4[under], label) ? moved : under;
+        Label2[sent].move(Label4[sent].left(), Label4[sent].top());
+        moved = sent;
+    }
 }
 
 // A press and release that stays within the platform's drag distance is a tap: it picks the label

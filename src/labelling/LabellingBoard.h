@@ -49,6 +49,9 @@ class LabellingBoard : public shell::ActivityScreen {
     // -1 when none is. A pen that cannot drag places labels by two taps.
     int picked() const { return m_picked; }
 
+    // The remote's forward on a board of several pages is Next.
+    bool stepForward() override;
+
   protected:
     void setUp() override;
     void scaleChanged() override;
@@ -66,6 +69,7 @@ class LabellingBoard : public shell::ActivityScreen {
     void setUpBoard();
     void drag(int i, const forms::MouseEvent& event);
     void drop(int i);
+    void makeRoomFor(int i);
     void pressName(int i, const forms::MouseEvent& event);
     void moveName(int i, const forms::MouseEvent& event);
     void releaseName(int i, const forms::MouseEvent& event);

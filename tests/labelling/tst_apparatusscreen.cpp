@@ -167,9 +167,14 @@ void ApparatusScreenTest::labelsSnapToAnyHomeBox() {
     mouse.drag(Mouse::centreOf(thermometer), Mouse::pixelOf(labels("Label1")[7], 1500, 300));
     QCOMPARE(thermometer.left(), 8160.f);
     QCOMPARE(thermometer.top(), 1980.f);
-    // Dropped over the name column near the Funnel's home: it covers the Funnel there.
+    // Dropped near the Funnel waiting at its home: it would cover the Funnel there, so it goes
+    // to its own home instead.
     mouse.drag(Mouse::centreOf(thermometer), Mouse::centreOf(labels("Label2")[0]) + QPoint(5, 4));
-    QCOMPARE(thermometer.rect(), labels("Label2")[0].rect());
+    QCOMPARE(labels("Label2")[0].rect(), labels("Label4")[0].rect());
+    QCOMPARE(thermometer.rect(), labels("Label4")[7].rect());
+    // With the Funnel gone from its home, the thermometer takes that home box.
+    mouse.drag(Mouse::centreOf(labels("Label2")[0]), Mouse::centreOf(labels("Label1")[0]));
+    mouse.drag(Mouse::centreOf(thermometer), Mouse::centreOf(labels("Label4")[0]) + QPoint(5, 4));
     QCOMPARE(thermometer.rect(), labels("Label4")[0].rect());
 }
 

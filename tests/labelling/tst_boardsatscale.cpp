@@ -30,7 +30,8 @@ QPointF centre(const Control& control) {
 }
 
 // Each name label picked up by its centre and dropped on the centre of a box: its own for most,
-// the next one's for every third, so that the score is not simply full marks. Positions in the
+// every third swapped with the next, so that the score is not simply full marks and every box
+// ends with a label. Positions in the
 // client area's twips, sent as the pixels of the factor.
 Played play(const QString& screen, double factor) {
     TestProgram program;
@@ -46,7 +47,9 @@ Played play(const QString& screen, double factor) {
     const int count = board.count();
     Mouse mouse(board);
     for (int i = 0; i < count; ++i) {
-        const int box = i % 3 == 2 ? (i + 1) % count : i;
+        const bool swapsForward = i % 3 == 2 && i + 1 < count;
+        const bool swapsBack = i % 3 == 0 && i > 0;
+        const int box = swapsForward ? i + 1 : swapsBack ? i - 1 : i;
         const QPointF from = centre(names[i]);
         // Off the box's centre by a little, as a hand drops it.
         const QPointF to = centre(boxes[box]) + QPointF(37.5, -22.5);

@@ -72,13 +72,15 @@ class LabellingBoardTest : public QObject {
     void otherButtonStatesDoNotDragButStillDrop();
     void labelHeldKeepsMovesAndReleaseOutsideTheWindow();
     void stackingStaysAsLoaded();
-    void twoLabelsOnOneTargetBothCountAsPlaced();
+    void aLabelDroppedOnATakenBoxSendsTheOtherHome();
     void checkScoreWaitsForAllAndThenStays();
     void startAgainSendsEveryLabelHome();
     void hoverFillsUntilTheBackgroundIsCrossed();
     void exitUnloadsAndReopeningStartsFresh();
     void draggingRepaintsOnlyWhereTheLabelWas();
     void sortingBoardAcceptsAnyBoxOfTheGroup();
+    void sortingBoardTapOnATakenBoxSendsTheOtherHome();
+    void sortingBoxEarnsOneMarkHoweverManyLabelsItHolds();
 
   private:
     Label& name(int i) const { return (*m_screen->array<Label>(QStringLiteral("Label2")))[i]; }
@@ -176,14 +178,28 @@ void LabellingBoardTest::stackingStaysAsLoaded() {
     QCOMPARE(m_screen->window()->children(), loaded);
 }
 
-void LabellingBoardTest::twoLabelsOnOneTargetBothCountAsPlaced() {
+void LabellingBoardTest::aLabelDroppedOnATakenBoxSendsTheOtherHome() {
+    auto& homes = *m_screen->array<Label>(QStringLiteral("Label4"));
     dropOnTarget(0, 0);
     dropOnTarget(1, 0);
+    QCOMPARE(name(1).rect(), target(0).rect());
+    QCOMPARE(name(0).rect(), homes[0].rect());
+    QVERIFY(name(0).isVisible());
     for (int i = 2; i < 10; ++i) dropOnTarget(i, i);
-    QCOMPARE(name(1).rect(), name(0).rect());
+    // One box is still empty, and the board says so by not offering the score.
+    QVERIFY(!button(LabellingBoard::kCheckScore).isVisible());
+    // Into the box left empty: every box holds one label now.
+    dropOnTarget(0, 1);
     QVERIFY(button(LabellingBoard::kCheckScore).isVisible());
     clickButton(LabellingBoard::kCheckScore);
-    QCOMPARE(message().caption(), QStringLiteral(" 9 out of 10 correct"));
+    QCOMPARE(message().caption(), QStringLiteral(" 8 out of 10 correct"));
+
+    // Onto another label waiting at its own home: that one stays, the dropped one goes home.
+    clickButton(LabellingBoard::kStartAgain);
+    dropOnTarget(2, 2);
+    m_mouse->drag(Mouse::centreOf(name(2)), Mouse::centreOf(name(3)));
+    QCOMPARE(name(3).rect(), homes[3].rect());
+    QCOMPARE(name(2).rect(), homes[2].rect());
 }
 
 void LabellingBoardTest::checkScoreWaitsForAllAndThenStays() {
@@ -275,15 +291,47 @@ void LabellingBoardTest::sortingBoardAcceptsAnyBoxOfTheGroup() {
     auto& names = *board.array<Label>(QStringLiteral("Label2"));
     auto& targets = *board.array<Label>(QStringLiteral("Label1"));
     Mouse mouse(board);
-    // Iron and copper swap boxes within their group; carbon goes on a metal's box.
-    const int boxOf[] = {1, 0, 3, 2};
-    for (int i = 0; i < 3; ++i)
+    // Iron and oxygen on the other box of their own group; copper and carbon swap columns.
+    const int boxOf[] = {1, 2, 3, 0};
+    for (int i = 0; i < 4; ++i)
         mouse.drag(Mouse::centreOf(names[i]), Mouse::centreOf(targets[boxOf[i]]));
-    mouse.drag(Mouse::centreOf(names[3]), Mouse::centreOf(targets[0]));
     QVERIFY(
         board.array<Label>(QStringLiteral("Label3"))->at(LabellingBoard::kCheckScore)->isVisible());
     mouse.click(Mouse::centreOf((*board.array<Label>(QStringLiteral("Label3")))[2]));
-    QCOMPARE(board.find<Label>(QStringLiteral("Label5"))->caption(), QStringLiteral(" 3 out of 4 right"));
+    QCOMPARE(board.find<Label>(QStringLiteral("Label5"))->caption(), QStringLiteral(" 2 out of 4 right"));
+}
+
+void LabellingBoardTest::sortingBoardTapOnATakenBoxSendsTheOtherHome() {
+    m_program->screens.define(QStringLiteral("sorting"),
+                              [](Screens& s) { return std::make_unique<SortingBoard>(s); });
+    auto& board = m_program->screens.show<SortingBoard>(QStringLiteral("sorting"));
+    auto& names = *board.array<Label>(QStringLiteral("Label2"));
+    auto& targets = *board.array<Label>(QStringLiteral("Label1"));
+    auto& homes = *board.array<Label>(QStringLiteral("Label4"));
+    Mouse mouse(board);
+    mouse.drag(Mouse::centreOf(names[0]), Mouse::centreOf(targets[0]));
+    // Copper picked up by a tap and put down by a tap just below iron, in the same box's reach.
+    mouse.click(Mouse::centreOf(names[1]));
+    QCOMPARE(board.picked(), 1);
+    const QRect iron = names[0].widget()->geometry();
+    mouse.click(QPoint(iron.center().x(), iron.bottom() + 4));
+    QCOMPARE(board.picked(), -1);
+    QCOMPARE(names[1].rect(), targets[0].rect());
+    QCOMPARE(names[0].rect(), homes[0].rect());
+    QCOMPARE(board.score(), 1);
+}
+
+void LabellingBoardTest::sortingBoxEarnsOneMarkHoweverManyLabelsItHolds() {
+    m_program->screens.define(QStringLiteral("sorting"),
+                              [](Screens& s) { return std::make_unique<SortingBoard>(s); });
+    auto& board = m_program->screens.show<SortingBoard>(QStringLiteral("sorting"));
+    auto& names = *board.array<Label>(QStringLiteral("Label2"));
+    auto& targets = *board.array<Label>(QStringLiteral("Label1"));
+    // No drop leaves two labels on one box any more; set so by hand, both metals on one metal
+    // box still earn it one mark, and the other metal box none.
+    names[0].move(targets[0].left(), targets[0].top());
+    names[1].move(targets[0].left(), targets[0].top());
+    QCOMPARE(board.score(), 1);
 }
 
 QTEST_MAIN(LabellingBoardTest)
