@@ -141,6 +141,8 @@ struct CaptionGlyphs {
     std::vector<PlacedGlyph> glyphs;
     // Each font's number at the factor the caption is drawn at (internedFont).
     std::vector<quint32> fontIds;
+    // Whether each font's glyphs are emboldened here (wantsEmboldening).
+    std::vector<bool> emboldened;
 };
 
 // Text laid out as QPainter::drawText lays it out in a rectangle (line by line at whole pixels,
@@ -212,10 +214,24 @@ quint32 internedFont(const QRawFont& font, double factor) {
     return *known;
 }
 
-GlyphCoverage fillGlyph(const QRawFont& font, quint32 glyph, double factor) {
+// From this many pixels up Qt stops keeping a glyph's picture and fills its outline each time;
+// and the bold it makes from a regular face is then drawn, and outlined, regular.
+constexpr int kLargestKeptGlyphPixels = 64;
+
+// A bold asked of a face that has none (Wine's Tahoma), at a size where Qt no longer makes it.
+bool wantsEmboldening(const QFont& asked, const QRawFont& face) {
+    return asked.bold() && face.pixelSize() >= kLargestKeptGlyphPixels &&
+           !face.styleName().contains(QLatin1String("Bold"), Qt::CaseInsensitive);
+}
+
+GlyphCoverage fillGlyph(const QRawFont& font, quint32 glyph, double factor, bool embolden) {
     const QPainterPath outline =
         QTransform::fromScale(factor, factor).map(font.pathForGlyph(glyph));
-    const QRect box = outline.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    // As Qt emboldens smaller sizes (FreeType's strength, a 24th of the em, across each stem).
+    const double stroke = embolden ? font.pixelSize() * factor / 24.0 : 0.0;
+    const int grow = static_cast<int>(std::ceil(stroke / 2));
+    const QRect box =
+        outline.boundingRect().toAlignedRect().adjusted(-1 - grow, -1 - grow, 1 + grow, 1 + grow);
     if (outline.isEmpty() || box.isEmpty()) return {};
     QImage filled(box.size(), QImage::Format_ARGB32_Premultiplied);
     filled.fill(Qt::transparent);
@@ -223,6 +239,9 @@ GlyphCoverage fillGlyph(const QRawFont& font, quint32 glyph, double factor) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(-box.topLeft());
     painter.fillPath(outline, Qt::white);
+    if (embolden)
+        painter.strokePath(outline,
+                           QPen(Qt::white, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.end();
     return {filled.convertToFormat(QImage::Format_Alpha8), box.topLeft()};
 }
@@ -263,7 +282,10 @@ void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& desi
     CaptionGlyphs made;
     if (!caption) {
         made = layOut(font, designArea.size(), flags, text);
-        for (const QRawFont& f : made.fonts) made.fontIds.push_back(internedFont(f, factor));
+        for (const QRawFont& f : made.fonts) {
+            made.fontIds.push_back(internedFont(f, factor));
+            made.emboldened.push_back(wantsEmboldening(font, f));
+        }
         const auto cost = static_cast<qsizetype>(made.glyphs.size()) + 1;
         // Shared with the cache, which refuses (and deletes) one larger than it may hold.
         captions.insert(captionKey, new CaptionGlyphs(made), cost);
@@ -279,7 +301,8 @@ void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& desi
         const GlyphCoverage* coverage = coverages.object(key);
         GlyphCoverage filled;
         if (!coverage) {
-            filled = fillGlyph(caption->fonts[placed.font], placed.glyph, factor);
+            filled = fillGlyph(caption->fonts[placed.font], placed.glyph, factor,
+                               caption->emboldened[placed.font]);
             coverages.insert(key, new GlyphCoverage(filled),
                              std::max<qsizetype>(1, filled.alpha.sizeInBytes()));
             coverage = &filled;
@@ -305,19 +328,19 @@ void drawGlyphPictures(QPainter& painter, const Scale& scale, const QRectF& desi
     painter.restore();
 }
 
-// Above this many pixels Qt stops keeping a glyph's picture and fills its outline each time.
-constexpr double kLargestKeptGlyphPixels = 64;
-
 }  // namespace
 
 void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
                     const QString& text) {
-    if (scale.isDesignSize()) {
-        painter.drawText(designArea.toRect(), flags, text);
-        return;
-    }
     const QFont& font = painter.font();
     const bool solid = painter.pen().brush().style() == Qt::SolidPattern;
+    if (scale.isDesignSize()) {
+        if (solid && font.bold() && QFontInfo(font).pixelSize() >= kLargestKeptGlyphPixels)
+            drawGlyphPictures(painter, scale, designArea, flags, text);
+        else
+            painter.drawText(designArea.toRect(), flags, text);
+        return;
+    }
     if (solid &&
         (font.bold() || QFontInfo(font).pixelSize() * scale.factor() >= kLargestKeptGlyphPixels)) {
         drawGlyphPictures(painter, scale, designArea, flags, text);
