@@ -7,6 +7,7 @@
 #include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "shell/HouseStyle.h"
+#include "shell/RemoteKeys.h"
 #include "shell/ScreenFrame.h"
 
 namespace glossary {
@@ -52,6 +53,12 @@ BridgeProblemScreen::BridgeProblemScreen(Screens& screens)
         "other way over the river."));
 
     cmdexit.onClick = [this] { close(); };
+    // Escape closes it, as it leaves every other screen.
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        if (shell::remoteStep(key, modifiers) != shell::RemoteStep::Exit) return false;
+        close();
+        return true;
+    };
 }
 
 void BridgeProblemScreen::load() {

@@ -8,7 +8,9 @@
 #include "forms/Platform.h"
 #include "forms/Screens.h"
 #include "jotter/Palette.h"
+#include "shell/ActivityScreen.h"
 #include "shell/HouseStyle.h"
+#include "shell/RemoteKeys.h"
 #include "shell/ScreenNames.h"
 
 namespace jotter {
@@ -218,6 +220,16 @@ bool JotterScreen::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
         (key == Qt::Key_Z && held == (Qt::ControlModifier | Qt::ShiftModifier))) {
         redo();
         return true;
+    }
+    // The remote's forward and back mean nothing here: they go on to the activity beneath, so
+    // that the teacher need not put the remote down to click it. Escape stays the Jotter's.
+    const shell::RemoteStep step = shell::remoteStep(key, modifiers);
+    if (step != shell::RemoteStep::Forward && step != shell::RemoteStep::Back) return false;
+    for (const QString& other : screens().loadedNames()) {
+        Screen* beneath = screens().loaded(other);
+        if (beneath != this && beneath->isVisible() &&
+            dynamic_cast<shell::ActivityScreen*>(beneath) && beneath->onKey)
+            return beneath->onKey(key, modifiers);
     }
     return false;
 }

@@ -15,6 +15,7 @@ class BridgeProblemScreenTest : public QObject {
     void pictureFitsItsArea_data();
     void pictureFitsItsArea();
     void missingPictureLeavesTheTextOnly();
+    void escapeGoesBackToTheGlossary();
 };
 
 void BridgeProblemScreenTest::pictureFitsItsArea_data() {
@@ -51,6 +52,16 @@ void BridgeProblemScreenTest::missingPictureLeavesTheTextOnly() {
     QVERIFY(screen.find<Label>(QStringLiteral("lblquestion"))
                 ->caption()
                 .contains(QStringLiteral("bridge")));
+}
+
+void BridgeProblemScreenTest::escapeGoesBackToTheGlossary() {
+    TestProgram program;
+    program.addShellPictures();
+    Screen& screen = program.screens.show(QStringLiteral("bridgeproblem"));
+    QTest::keyClick(screen.window(), Qt::Key_Escape);
+    QVERIFY(!program.screens.isLoaded(QStringLiteral("bridgeproblem")));
+    QVERIFY(program.screens.loaded(QStringLiteral("Vocab"))->isVisible());
+    QCOMPARE(program.programEnds, 0);
 }
 
 QTEST_MAIN(BridgeProblemScreenTest)
