@@ -11,6 +11,7 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "forms/Shape.h"
+#include "shell/HouseMenu.h"
 #include "shell/LessonTimer.h"
 #include "shell/ScreenMenu.h"
 #include "shell/ScreenNames.h"
@@ -126,8 +127,7 @@ void JotterAccess::holdElapsed() {
 
 void JotterAccess::offerMenu(Screen& screen, QPoint globalPx) {
     // Owned by the screen's window, so it goes with the screen should that unload meanwhile.
-    auto* menu = new QMenu(screen.window());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QMenu* menu = houseMenu(screen.window(), m_screens.scale());
     if (auto* own = dynamic_cast<ScreenMenu*>(&screen)) {
         own->addMenuEntries(*menu);
     } else {

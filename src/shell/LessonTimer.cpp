@@ -13,6 +13,7 @@
 #include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "forms/Twips.h"
+#include "shell/HouseMenu.h"
 #include "shell/HouseStyle.h"
 
 namespace shell {
@@ -151,8 +152,7 @@ class TimerWindow final : public QWidget {
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override {
-        auto* menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QMenu* menu = houseMenu(this, m_timer.screensScale());
         const LessonTimer::State state = m_timer.state();
         if (state == LessonTimer::State::Running || state == LessonTimer::State::Paused) {
             QAction* pause =
@@ -246,6 +246,10 @@ QString LessonTimer::text() const {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+const Scale& LessonTimer::screensScale() const {
+    return m_screens.scale();
+}
+
 QWidget* LessonTimer::window() {
     // Made when first wanted: measuring its large digits costs the program's start a
     // millisecond, for a timer that most lessons never start.
@@ -300,8 +304,7 @@ void LessonTimer::addMenu(QMenu& menu) {
 }
 
 void LessonTimer::offerChoices(QWidget* over, QPoint globalPx) {
-    auto* menu = new QMenu(over);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QMenu* menu = houseMenu(over, m_screens.scale());
     menu->setObjectName(QStringLiteral("timerchoices"));
     for (int minutes : kMinutes) {
         QAction* choice = menu->addAction(QStringLiteral("Timer: ") + minutesText(minutes));

@@ -54,6 +54,8 @@ class LessonTimer {
     bool isWarning() const;
     // What the window says: "4:59", or "Time's up!" at the end.
     QString text() const;
+    // The scale the screens are drawn at, which the timer's menus follow.
+    const forms::Scale& screensScale() const;
     // Its window, made on first asking.
     QWidget* window();
 

@@ -79,6 +79,8 @@ class LessonTimerTest : public QObject {
     void cornerClearOfTheHouseButtons();
     void growsWithTheScreensInProjectorMode();
     void offeredByCtrlTAndTheHouseMenu();
+    void teachingMenusGrowWithTheScreens_data();
+    void teachingMenusGrowWithTheScreens();
 
   private:
     void advance(std::int64_t ms) { m_program->platform.advance(ms); }
@@ -354,6 +356,69 @@ void LessonTimerTest::offeredByCtrlTAndTheHouseMenu() {
     menuEntry(*timer->menu(), QStringLiteral("5 minutes"))->trigger();
     QCOMPARE(m_timer->text(), QStringLiteral("5:00"));
     QVERIFY(safety.isVisible());
+}
+
+void LessonTimerTest::teachingMenusGrowWithTheScreens_data() {
+    QTest::addColumn<double>("factor");
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("1920 x 1080") << 1.8;
+    QTest::newRow("3840 x 2160") << 3.6;
+}
+
+// The chooser, the house menu with its Timer submenu and the timer's own menu: each entry at
+// least as tall as a house button and its type as large as the boards' buttons', at the
+// screens' factor, in the house's yellow on black, for a pen at the board and the back row.
+void LessonTimerTest::teachingMenusGrowWithTheScreens() {
+    QFETCH(double, factor);
+    m_program->platform.display = {toTwips(3840), toTwips(2160)};
+    m_program->addPicture(QStringLiteral("Images/lab.jpg"), {800, 582});
+    const Scale scale(factor);
+    m_program->screens.setScale(scale);
+    shell::JotterAccess access(m_program->screens);
+    access.offerTimer(m_timer.get());
+    Screen& safety = m_program->screens.show(QStringLiteral("safety"));
+    const int buttonHeight = scale.toPixels(shell::ButtonHeight);
+    const int typeHeight = static_cast<int>(std::lround(15.75 * 4 / 3 * factor));
+
+    const auto verifyHouseLook = [&](QMenu& menu) {
+        QCOMPARE(menu.font().pixelSize(), typeHeight);
+        QVERIFY(menu.font().bold());
+        for (QAction* action : menu.actions()) {
+            if (action->isSeparator()) continue;
+            QVERIFY2(menu.actionGeometry(action).height() >= buttonHeight,
+                     qPrintable(action->text()));
+        }
+        const QImage drawn = menu.grab().toImage();
+        const int yellow = pixelsOf(drawn, QColor(shell::TitleYellow).rgb());
+        const int black = pixelsOf(drawn, QColor(shell::TitleBlack).rgb());
+        QVERIFY(yellow > 0);
+        QVERIFY2(black > drawn.width() * drawn.height() / 3, "black ground");
+    };
+
+    QTest::keyClick(safety.window(), Qt::Key_T, Qt::ControlModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    verifyHouseLook(*menu);
+    closeMenu();
+
+    Mouse(safety).click(scale.toPixels(TwipRect{6000, 4500, 15, 15}).topLeft(), Qt::RightButton);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    verifyHouseLook(*menu);
+    QAction* timer = menuEntry(*menu, QStringLiteral("Timer"));
+    QVERIFY(timer && timer->menu());
+    timer->menu()->ensurePolished();
+    timer->menu()->adjustSize();
+    verifyHouseLook(*timer->menu());
+    closeMenu();
+
+    m_timer->start(1);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, middle(),
+                              m_timer->window()->mapToGlobal(middle()));
+    QApplication::sendEvent(m_timer->window(), &request);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    verifyHouseLook(*menu);
 }
 
 QTEST_MAIN(LessonTimerTest)
