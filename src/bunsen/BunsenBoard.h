@@ -49,7 +49,7 @@ inline constexpr labelling::BoardPicture kPictures[] = {
 
 inline const labelling::BoardDesign kBunsenBoard{
     .items = kItems,
-    .font = forms::tahoma(14.25f, true),
+    .font = forms::tahoma(13.5f, true),
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {1995, 7440, 7920, 465},

@@ -24,12 +24,13 @@ constexpr forms::TwipRect boxInPicture(int centrePx, int topPx) {
 inline constexpr int kFrameCentres[] = {90, 380, 670};
 inline constexpr int kGapCentres[] = {235, 525};
 
-// The boxes stand on five columns; homes take those columns in a row of five below the picture
-// and a row of three beside the message, never on their own box's column.
+// The boxes stand on five columns; homes take those columns in a row of five over the picture's
+// empty foot and a row of three below it, never on their own box's column; the message has a
+// line of its own beneath them.
 constexpr float column(int c) {
     return kPicture.left + (90 + 145 * c) * 15.f - kBoxWidth / 2;
 }
-inline constexpr float kHomeTops[] = {6840, 7380};
+inline constexpr float kHomeTops[] = {6030, 6570};
 
 inline constexpr labelling::BoardItem kItems[] = {
     {"solid", boxInPicture(kFrameCentres[0], 307), column(3), kHomeTops[0]},
@@ -44,13 +45,12 @@ inline constexpr labelling::BoardItem kItems[] = {
 
 inline constexpr labelling::BoardPicture kPictures[] = {{"Images\\changingstate.jpg", kPicture}};
 
-// The picture leaves room for the message only beside the second row of homes.
 inline const labelling::BoardDesign kChangingStateBoard{
     .items = kItems,
     .font = forms::tahoma(14.25f, true),
     .scoreSuffix = " correct",
     .message = {"Label5",
-                {6990, 7380, 3030, 450},
+                {1935, 7260, 8055, 480},
                 shell::textLook(forms::tahoma(18, true), forms::Align::Centre),
                 "Label the diagram.",
                 false},

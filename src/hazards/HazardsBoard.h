@@ -59,7 +59,7 @@ inline constexpr labelling::BoardPicture kPictures[] = {
 
 inline const labelling::BoardDesign kHazardsBoard{
     .items = kItems,
-    .font = forms::tahoma(14.25f, true),
+    .font = forms::tahoma(13.5f, true),
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {1995, 7230, 7920, 615},

@@ -24,8 +24,10 @@ constexpr float rowTop(int row) {
     return kFirstRow + kRowPitch * row;
 }
 
+// A label placed in a blank sits on the row's line: its centred text's baseline level with the
+// row text's.
 constexpr forms::TwipRect blank(int row, float left) {
-    return {left, rowTop(row) - 30, kBoxWidth, kBoxHeight};
+    return {left, rowTop(row) - 90, kBoxWidth, kBoxHeight};
 }
 
 inline constexpr labelling::BoardItem kItems[] = {
@@ -73,7 +75,7 @@ inline const labelling::BoardText kTexts[] = {
 
 inline const labelling::BoardDesign kMetalsAcidsBoard{
     .items = kItems,
-    .font = forms::tahoma(14.25f, true),
+    .font = forms::tahoma(13.5f, true),
     .scoreSuffix = " correct",
     // Label5 to Label7 are the rows' texts and arrows.
     .message = {"Label11",

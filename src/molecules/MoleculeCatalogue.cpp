@@ -11,7 +11,7 @@ using enum SubscriptPlacement;
 constexpr std::array<MoleculeEntry, 10> kMolecules{{
     {"CO2", "Compound", "CO", "2", AfterText, "Carbon dioxide"},
     {"H2", "Element", "H", "2", AfterText, "Hydrogen"},
-    {"H2O", "Compound", "H O", "2", FixedOffset, "Water"},
+    {"H2O", "Compound", "H  O", "2", FixedOffset, "Water"},
     {"CH4", "Compound", "CH", "4", AfterText, "Methane"},
     {"NH3", "Compound", "NH", "3", AfterText, "Ammonia"},
     {"HCl", "Compound", "HCl", "", AfterText, "Hydrochloric Acid"},

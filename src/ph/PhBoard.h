@@ -56,7 +56,7 @@ inline const labelling::BoardText kTexts[] = {marker(0), marker(1), marker(2), m
 
 inline const labelling::BoardDesign kPhBoard{
     .items = kItems,
-    .font = forms::tahoma(14.25f, true),
+    .font = forms::tahoma(13.5f, true),
     .scoreSuffix = " correct",
     .message = {"Label5",
                 {1995, 6000, 7920, 615},
