@@ -19,7 +19,7 @@
 #include "forms/Control.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
-#include "labelling/LabellingBoard.h"
+#include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 #include "program/Program.h"
 #include "shell/ScreenNames.h"

@@ -8,7 +8,7 @@
 #include "Benchmarks.h"
 #include "Figures.h"
 #include "forms/Font.h"
-#include "forms/Memory.h"
+#include "pictures/Memory.h"
 
 namespace bench {
 

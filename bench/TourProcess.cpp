@@ -9,10 +9,10 @@
 #include "forms/ComboBox.h"
 #include "forms/DropDownList.h"
 #include "forms/Font.h"
-#include "forms/Memory.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
+#include "pictures/Memory.h"
 #include "program/Program.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "Board.h"
 
-#include "forms/WmfWriter.h"
+#include "WmfWriter.h"
 
 namespace assets {
 

@@ -14,9 +14,9 @@
 #include "Canvas.h"
 #include "MathPictures.h"
 #include "Molecules.h"
+#include "PictureManifest.h"
 #include "forms/Font.h"
-#include "forms/PictureManifest.h"
-#include "forms/Pictures.h"
+#include "pictures/Pictures.h"
 
 using namespace assets;
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "forms/Font.h"
-#include "forms/Memory.h"
+#include "pictures/Memory.h"
 #include "program/Options.h"
 #include "program/Program.h"
 

@@ -4,9 +4,10 @@
 #include <QPainterPath>
 
 #include "forms/Bevel.h"
-#include "forms/Pictures.h"
+#include "forms/DesignText.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
+#include "pictures/Pictures.h"
 
 namespace forms {
 

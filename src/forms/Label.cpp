@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/DesignText.h"
 #include "forms/Scale.h"
 
 namespace forms {

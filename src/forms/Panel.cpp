@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "forms/DesignText.h"
 #include "forms/Scale.h"
 
 namespace forms {

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "forms/Pictures.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
+#include "pictures/Pictures.h"
 
 namespace forms {
 
@@ -21,15 +21,9 @@ bool PictureBox::loadPicture(const QString& designPath) {
 }
 
 void PictureBox::loadPictureWhenRead(const QString& designPath) {
-    const double asked = scale().factor();
-    screen().pictures().whenRead(designPath, asked, widget(), [this, designPath, asked] {
-        // Re-laid at another factor while it was read (F11): read at that one on a worker too,
-        // rather than here, where a projector's picture holds up the screen for a frame or more.
-        if (scale().factor() != asked)
-            loadPictureWhenRead(designPath);
-        else
-            loadPicture(designPath);
-    });
+    screen().pictures().whenReadAtFactorInForce(
+        designPath, [this] { return scale().factor(); }, widget(),
+        [this, designPath] { loadPicture(designPath); });
 }
 
 void PictureBox::setPicture(const QImage& picture) {

@@ -7,6 +7,7 @@
 #include <QSizeF>
 
 #include "forms/Twips.h"
+#include "pictures/PictureSize.h"
 
 class QFont;
 class QPainter;
@@ -19,8 +20,8 @@ namespace forms {
 // drawn 1.8 times as large, while every position, size and rule stays in the same twips.
 class Scale {
   public:
-    static constexpr double kDesignSize = 1.0;
-    static constexpr double kLargest = 4.0;
+    static constexpr double kDesignSize = kDesignFactor;
+    static constexpr double kLargest = kLargestFactor;
 
     Scale() = default;
     // Factors outside 1 to 4 are taken to the nearer end.
@@ -47,12 +48,6 @@ class Scale {
 // the platform measures it, 15 to a pixel), in hundredths, within 1 to 4.
 double factorToFit(QSizeF display, QSizeF frame);
 
-// A picture's size in the pixels of the designs: its pixels over the factor it was made for,
-// which it carries as its device pixel ratio.
-QSize designSize(const QImage& picture);
-// The same for a picture of `pixels` made for `ratio`.
-QSize designSize(QSize pixels, double ratio);
-
 // Draws a picture with its top-left corner at `at`: as it is when it was made for the scale's
 // factor, otherwise smoothly scaled to its design size at that factor.
 void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale);
@@ -65,12 +60,6 @@ void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, 
 // The part of a picture made for the scale under `area` (a background's dirty rectangle).
 void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture,
                      const Scale& scale);
-
-// Draws text laid out in the pixels of the designs (`designArea`, the font at its design size)
-// and drawn at the scale, so that it breaks into the same lines and fits the same boxes at any
-// factor, with its glyphs drawn at the scaled size rather than enlarged.
-void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designArea, int flags,
-                    const QString& text);
 
 // A rectangle's outline `width` pixels thick, inside the rectangle.
 void drawOutline(QPainter& painter, const QRect& area, int width, const QColor& colour);

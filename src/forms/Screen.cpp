@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "forms/Pictures.h"
 #include "forms/Platform.h"
 #include "forms/ScreenWindow.h"
 #include "forms/Screens.h"
+#include "pictures/Pictures.h"
 
 namespace forms {
 

@@ -28,8 +28,10 @@ class ScreenWindow;
 // A screen's outer size (border and title bar included) maps to its client area by one fixed
 // allowance, whatever window manager draws the real decoration: 90 twips across (3 px a side)
 // and 480 twips down (29 px of title bar and top border, 3 px of bottom border).
-inline constexpr float kDecorationWidth = 90.0f;
-inline constexpr float kDecorationHeight = 480.0f;
+inline constexpr float kClientLeft = 45.0f;
+inline constexpr float kClientTop = 435.0f;
+inline constexpr float kDecorationWidth = 2 * kClientLeft;
+inline constexpr float kDecorationHeight = kClientTop + kClientLeft;
 
 class Screen : public Container {
   public:

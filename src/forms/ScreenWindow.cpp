@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "forms/Memory.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
+#include "pictures/Memory.h"
 
 namespace forms {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "forms/Pictures.h"
 #include "forms/Screen.h"
+#include "pictures/Pictures.h"
 
 namespace forms {
 

@@ -2,34 +2,34 @@
 
 #include <span>
 
-#include "acidoralkali/EverydayPhBoard.h"
-#include "atomicmass/AtomicMassScreen.h"
-#include "bunsen/BunsenBoard.h"
-#include "changingstate/ChangingStateBoard.h"
-#include "elementscompounds/ElementsBoard.h"
-#include "equations/EquationsScreen.h"
-#include "fairtests/FairTestsBoard.h"
-#include "formulae/FormulaeScreen.h"
-#include "fourinarow/FourInARowScreen.h"
-#include "glossary/VocabScreen.h"
-#include "hangman/HangmanScreen.h"
-#include "hazards/HazardsBoard.h"
-#include "labelling/ApparatusBoard.h"
-#include "labelling/LabellingBoard.h"
-#include "labelling/NeutralisationBoard.h"
-#include "measures/MeasuresBoard.h"
-#include "meltingpoints/MeltingPointsScreen.h"
-#include "metalsacids/MetalsAcidsBoard.h"
-#include "metalsnonmetals/MetalsBoard.h"
-#include "mixedup/MixedUpScreen.h"
-#include "molecules/MoleculesScreen.h"
-#include "ph/PhBoard.h"
-#include "quiz/QuizScreen.h"
-#include "reactivity/ReactivityBoard.h"
-#include "safety/SafetyScreen.h"
-#include "speed/SpeedQuiz.h"
-#include "states/StatesBoard.h"
-#include "symbols/SymbolsScreen.h"
+#include "activities/acidsandalkalis/NeutralisationBoard.h"
+#include "activities/atomicmass/AtomicMassScreen.h"
+#include "activities/bunsen/BunsenBoard.h"
+#include "activities/changingstate/ChangingStateBoard.h"
+#include "activities/elements/ElementsBoard.h"
+#include "activities/equations/EquationsScreen.h"
+#include "activities/equipment/ApparatusBoard.h"
+#include "activities/everydayph/EverydayPhBoard.h"
+#include "activities/fairtests/FairTestsBoard.h"
+#include "activities/formulae/FormulaeScreen.h"
+#include "activities/fourinarow/FourInARowScreen.h"
+#include "activities/hangman/HangmanScreen.h"
+#include "activities/hazards/HazardsBoard.h"
+#include "activities/measures/MeasuresBoard.h"
+#include "activities/meltingpoints/MeltingPointsScreen.h"
+#include "activities/metals/MetalsBoard.h"
+#include "activities/metalsacids/MetalsAcidsBoard.h"
+#include "activities/mixedup/MixedUpScreen.h"
+#include "activities/molecules/MoleculesScreen.h"
+#include "activities/ph/PhBoard.h"
+#include "activities/reactivity/ReactivityBoard.h"
+#include "activities/safety/SafetyScreen.h"
+#include "activities/speed/SpeedQuiz.h"
+#include "activities/states/StatesBoard.h"
+#include "activities/symbols/SymbolsScreen.h"
+#include "activities/vocab/VocabScreen.h"
+#include "kit/labelling/LabellingBoard.h"
+#include "kit/quiz/QuizScreen.h"
 
 namespace program {
 
@@ -75,10 +75,10 @@ std::vector<Activity> makeActivities() {
 
         {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
          designed<molecules::MoleculesScreen>()},
-        {2, 1, "Metals and Non-metals", "metals", board(metalsnonmetals::kMetalsBoard)},
-        {2, 2, "Elements and Compounds", "elements", board(elementscompounds::kElementsBoard)},
+        {2, 1, "Metals and Non-metals", "metals", board(metals::kMetalsBoard)},
+        {2, 2, "Elements and Compounds", "elements", board(elements::kElementsBoard)},
         // Everyday substances sorted by pH, not menu 4's word equations.
-        {2, 3, "Acids and Alkalis", "everydayph", board(acidoralkali::kEverydayPhBoard)},
+        {2, 3, "Acids and Alkalis", "everydayph", board(everydayph::kEverydayPhBoard)},
         {2, 4, "Bunsen Burner", "bunsen", board(bunsen::kBunsenBoard)},
 
         {3, 0, "Speed of Reactions", "speed", quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout)},
@@ -90,12 +90,13 @@ std::vector<Activity> makeActivities() {
         {4, 0, "Melting Points", "meltingpoints", activity<meltingpoints::MeltingPointsScreen>()},
         {4, 1, "Changing State", "changingstate", board(changingstate::kChangingStateBoard)},
         {4, 2, "Metals and Acids", "metalsacids", board(metalsacids::kMetalsAcidsBoard)},
-        {4, 3, "Acids and Alkalis", "acidsandalkalis", board(labelling::kNeutralisationBoard)},
+        {4, 3, "Acids and Alkalis", "acidsandalkalis",
+         board(acidsandalkalis::kNeutralisationBoard)},
         {4, 4, "Fair Experiments", "fairtests", board(fairtests::kFairTestsBoard)},
-        {4, 5, "Mathematical Vocabulary", glossary::VocabScreen::kScreenName,
-         designed<glossary::VocabScreen>()},
+        {4, 5, "Mathematical Vocabulary", vocab::VocabScreen::kScreenName,
+         designed<vocab::VocabScreen>()},
 
-        {5, 0, "Laboratory Apparatus", "equipment", board(labelling::kApparatusBoard)},
+        {5, 0, "Laboratory Apparatus", "equipment", board(equipment::kApparatusBoard)},
         {5, 1, "Solids, Liquids and Gases", "states", board(states::kStatesBoard)},
         {5, 2, "Chemical Equations", "equations", activity<equations::EquationsScreen>()},
         {5, 3, "Four in a Row", "fourinarow", activity<fourinarow::FourInARowScreen>()},
@@ -108,8 +109,8 @@ std::array<shell::MenuDesign, 5> makeMenus() {
     std::array<shell::MenuDesign, 5> built{};
     for (size_t m = 0; m < built.size(); ++m) {
         const shell::MenuLayout& layout = shell::kMenuLayouts[m];
-        built[m] = {layout.number, layout.title, layout.entryWidth, {}, layout.hasSixthEntry,
-                    {"", ""}};
+        built[m] = {layout.number,        layout.title, layout.entryWidth, {},
+                    layout.hasSixthEntry, {"", ""}};
         for (shell::MenuEntry& entry : built[m].entries) entry = {"", ""};
     }
     for (const Activity& activity : activities()) {

@@ -2,9 +2,9 @@
 
 #include "program/ProjectorMode.h"
 #include "program/ScreenDirectory.h"
-#include "shell/JotterAccess.h"
-#include "shell/LessonTimer.h"
 #include "shell/TitleScreen.h"
+#include "tools/JotterAccess.h"
+#include "tools/LessonTimer.h"
 
 namespace program {
 
@@ -12,8 +12,8 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
     : m_platform(platform ? std::move(platform) : std::make_unique<forms::QtPlatform>()),
       m_screens(std::make_unique<forms::Screens>(*m_platform, m_pictures)) {
     defineScreens(*m_screens);
-    m_lessonTimer = std::make_unique<shell::LessonTimer>(*m_screens);
-    m_jotterAccess = std::make_unique<shell::JotterAccess>(*m_screens);
+    m_lessonTimer = std::make_unique<tools::LessonTimer>(*m_screens);
+    m_jotterAccess = std::make_unique<tools::JotterAccess>(*m_screens);
     m_jotterAccess->offerTimer(m_lessonTimer.get());
 }
 

@@ -3,15 +3,15 @@
 
 #include <memory>
 
-#include "forms/Pictures.h"
 #include "forms/Platform.h"
 #include "forms/Screens.h"
+#include "pictures/Pictures.h"
 #include "program/Options.h"
 
-namespace shell {
+namespace tools {
 class JotterAccess;
 class LessonTimer;
-}  // namespace shell
+}  // namespace tools
 
 namespace program {
 
@@ -42,8 +42,8 @@ class Program {
     std::unique_ptr<forms::Platform> m_platform;
     forms::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
-    std::unique_ptr<shell::LessonTimer> m_lessonTimer;
-    std::unique_ptr<shell::JotterAccess> m_jotterAccess;
+    std::unique_ptr<tools::LessonTimer> m_lessonTimer;
+    std::unique_ptr<tools::JotterAccess> m_jotterAccess;
     std::unique_ptr<ProjectorMode> m_projectorMode;
 };
 

@@ -2,15 +2,15 @@
 
 #include <memory>
 
+#include "activities/vocab/BridgeProblemScreen.h"
 #include "forms/Screens.h"
-#include "glossary/BridgeProblemScreen.h"
-#include "jotter/JotterScreen.h"
 #include "program/Activities.h"
 #include "shell/BackdropScreen.h"
 #include "shell/FrontScreen.h"
 #include "shell/MenuScreen.h"
 #include "shell/ScreenNames.h"
 #include "shell/TitleScreen.h"
+#include "tools/jotter/JotterScreen.h"
 
 namespace program {
 
@@ -45,8 +45,8 @@ void defineScreens(forms::Screens& screens) {
                        [&activity, id](forms::Screens& s) { return activity.make(s, id); });
     }
     // Reached from the glossary, not from a menu.
-    screens.define(QString::fromLatin1(glossary::BridgeProblemScreen::kScreenName),
-                   factory<glossary::BridgeProblemScreen>());
+    screens.define(QString::fromLatin1(vocab::BridgeProblemScreen::kScreenName),
+                   factory<vocab::BridgeProblemScreen>());
     // Opened from any screen while teaching.
     screens.define(QString::fromLatin1(kJotterScreen), factory<jotter::JotterScreen>());
 }

@@ -8,7 +8,6 @@
 #include "forms/PictureBox.h"
 #include "forms/Screens.h"
 #include "shell/HouseLooks.h"
-#include "shell/RemoteKeys.h"
 #include "shell/ScreenFrame.h"
 #include "shell/ScreenNames.h"
 
@@ -21,16 +20,6 @@ namespace {
 const FontSpec kTitleFont = tahoma(24, true);
 // Air each side of the title's caption inside its box.
 constexpr float kTitlePadding = 240;
-
-// What a house button says when its picture cannot be had, so that it is never a blank bar.
-struct ButtonWords {
-    const char* name;
-    const char* words;
-};
-constexpr ButtonWords kButtonWords[] = {
-    {"cmdexit", "Exit"},     {"cmdjotter", "Jotter"},     {"cmdgo", "Next"},
-    {"cmdsoln", "Answer"},   {"cmdcheckit", "Check"},     {"cmdscramble", "Scramble"},
-};
 
 }  // namespace
 
@@ -55,17 +44,17 @@ ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const Act
     cmdsoln = addButton(frame.answer, "cmdsoln", column);
     cmdcheckit = addButton(frame.check, "cmdcheckit", column);
     // The frame gives scramble a picture but no place: it stands left of the column's foot.
-    cmdscramble = addButton(frame.scramble, "cmdscramble",
-                            {ButtonColumnLeft - ButtonWidth - 120, ButtonRowTop, ButtonWidth,
-                             ButtonHeight});
+    cmdscramble =
+        addButton(frame.scramble, "cmdscramble",
+                  {ButtonColumnLeft - ButtonWidth - 120, ButtonRowTop, ButtonWidth, ButtonHeight});
     if (frame.marks) {
-        imgtick = &add<PictureBox>(QStringLiteral("imgtick"), {10740, 180, 600, 600});
-        imgcross = &add<PictureBox>(QStringLiteral("imgcross"), {10740, 180, 600, 600});
+        imgtick = &add<PictureBox>(QStringLiteral("imgtick"), MarkPlace);
+        imgcross = &add<PictureBox>(QStringLiteral("imgcross"), MarkPlace);
         imgtick->setAutoSize(true);
         imgcross->setAutoSize(true);
     }
 
-    onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return keyPressed(key, modifiers); };
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return remoteKey(key, modifiers); };
     if (cmdexit) cmdexit->onClick = [this] { exitActivity(); };
     if (cmdjotter) {
         cmdjotter->onClick = [this] {
@@ -83,29 +72,15 @@ CommandButton* ActivityScreen::addButton(bool wanted, const char* name, const Tw
 void ActivityScreen::load() {
     ApplyScreenFrame(*this);
     if (m_frame.back) setBackColour(*m_frame.back);
-    for (const ButtonWords& words : kButtonWords) {
-        auto* button = find<CommandButton>(QString::fromLatin1(words.name));
+    // Never a blank bar: a button whose picture cannot be had says what it does.
+    for (const HouseButton& house : HouseButtons) {
+        auto* button = find<CommandButton>(QString::fromLatin1(house.name));
         if (button && !button->hasPicture()) {
             button->setFont(tahoma(12, true));
-            button->setCaption(QString::fromLatin1(words.words));
+            button->setCaption(QString::fromLatin1(house.words));
         }
     }
     setUp();
-}
-
-bool ActivityScreen::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
-    switch (remoteStep(key, modifiers)) {
-        case RemoteStep::Exit:
-            exitActivity();
-            return true;
-        case RemoteStep::Forward:
-            return stepForward();
-        case RemoteStep::Back:
-            return stepBack();
-        case RemoteStep::None:
-            break;
-    }
-    return false;
 }
 
 void ActivityScreen::exitActivity() {

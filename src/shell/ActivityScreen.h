@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "forms/Screen.h"
+#include "shell/AnswerStep.h"
 
 namespace forms {
 class CommandButton;
@@ -37,7 +38,7 @@ struct ActivityFrame {
     bool marks = false;
 };
 
-class ActivityScreen : public forms::Screen {
+class ActivityScreen : public forms::Screen, public AnswerStep {
   public:
     // The title band: its top, its height and its type.
     static constexpr float kTitleTop = 120;
@@ -52,16 +53,13 @@ class ActivityScreen : public forms::Screen {
     // Unloads the activity; its menu, never unloaded, is in view again.
     void exitActivity();
 
-    // A presentation remote's forward and back, which the keys PageDown, Right and Space and
-    // PageUp and Left also give: forward reveals the answer, or with it on show moves on; back
-    // hides it again. False where the activity has no such step.
-    virtual bool stepForward() { return false; }
-    virtual bool stepBack() { return false; }
-
   protected:
     ActivityScreen(forms::Screens& screens, const ActivityId& id, const ActivityFrame& frame);
 
     virtual void setUp() {}
+    // An activity with an answer button has the remote's answer step.
+    bool hasAnswerStep() const override { return cmdsoln != nullptr; }
+    void leave() override { exitActivity(); }
 
     // The house buttons the frame asked for; null where it did not.
     forms::Label* lbltitle = nullptr;
@@ -75,7 +73,6 @@ class ActivityScreen : public forms::Screen {
     forms::PictureBox* imgcross = nullptr;
 
   private:
-    bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
     forms::CommandButton* addButton(bool wanted, const char* name, const forms::TwipRect& rect);
 
     QString m_caption;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "forms/Colour.h"
+#include "forms/Twips.h"
 
 namespace shell {
 
@@ -12,6 +13,25 @@ inline constexpr float ButtonHeight = 495;
 inline constexpr float ButtonColumnLeft = 10050;
 inline constexpr float ButtonRowTop = 7950;
 inline constexpr float ExitButtonLeft = 60;
+// The tick and cross of a checked answer, top right.
+inline constexpr forms::TwipRect MarkPlace{10740, 180, 600, 600};
+
+// The standard buttons by their design names, with their pictures in the order the frame loads
+// them, and the words a button shows when its picture cannot be had.
+struct HouseButton {
+    const char* name;
+    const char* picture;
+    const char* words;
+};
+inline constexpr HouseButton HouseButtons[] = {
+    {"cmdexit", "Images\\exit.jpg", "Exit"},
+    {"cmdgo", "Images\\next.jpg", "Next"},
+    {"cmdsoln", "Images\\answer.jpg", "Answer"},
+    {"cmdcheckit", "images\\check.jpg", "Check"},
+    {"cmdjotter", "images\\jotter.jpg", "Jotter"},
+    {"cmdscramble", "images\\scramble.jpg", "Scramble"},
+};
+
 // The house buttons' pictures are drawn with corners of 6 pixels inside a pixel-wide outline.
 inline constexpr float ButtonCorner = 97.5f;
 

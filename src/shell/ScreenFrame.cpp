@@ -14,17 +14,6 @@ using forms::Screen;
 
 namespace {
 
-// The standard picture buttons and their pictures, in the order they are loaded.
-struct StandardButton {
-    const char* name;
-    const char* picture;
-};
-constexpr StandardButton kStandardButtons[] = {
-    {"cmdexit", "Images\\exit.jpg"},     {"cmdgo", "Images\\next.jpg"},
-    {"cmdsoln", "Images\\answer.jpg"},   {"cmdcheckit", "images\\check.jpg"},
-    {"cmdjotter", "images\\jotter.jpg"}, {"cmdscramble", "images\\scramble.jpg"},
-};
-
 // Stacks a right-hand column button directly on top of the one below it. The top is read from
 // the button below when this runs; with that one absent the top is left as it was.
 void stackAbove(CommandButton* button, const CommandButton* below) {
@@ -55,9 +44,9 @@ void ApplyScreenFrame(Screen& screen) {
     screen.setLeft(static_cast<float>(display.width()) / 2 - screen.width() / 2);
     screen.platform().setBusyPointer(false);
 
-    for (const StandardButton& standard : kStandardButtons) {
-        if (auto* button = screen.find<CommandButton>(QString::fromLatin1(standard.name))) {
-            button->loadPicture(QString::fromLatin1(standard.picture));
+    for (const HouseButton& house : HouseButtons) {
+        if (auto* button = screen.find<CommandButton>(QString::fromLatin1(house.name))) {
+            button->loadPicture(QString::fromLatin1(house.picture));
             button->setFaceCorner(ButtonCorner);
         }
     }
@@ -99,8 +88,8 @@ void ApplyScreenFrame(Screen& screen) {
 
     auto* tick = screen.find<PictureBox>(QStringLiteral("imgtick"));
     auto* cross = screen.find<PictureBox>(QStringLiteral("imgcross"));
-    if (tick) tick->move(10740, 180);
-    if (cross) cross->move(10740, 180);
+    if (tick) tick->move(MarkPlace.left, MarkPlace.top);
+    if (cross) cross->move(MarkPlace.left, MarkPlace.top);
     if (cross) cross->loadPicture(QStringLiteral("images\\cross.jpg"));
     if (tick) tick->loadPicture(QStringLiteral("images\\tick.jpg"));
     if (tick) tick->setVisible(false);

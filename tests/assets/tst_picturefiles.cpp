@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "ProgramPictures.h"
-#include "forms/Pictures.h"
 #include "forms/Twips.h"
-#include "forms/WmfReader.h"
+#include "pictures/Pictures.h"
+#include "pictures/WmfReader.h"
 
 using forms::Pictures;
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "forms/DesignText.h"
 #include "forms/Font.h"
 #include "forms/Scale.h"
 
@@ -58,9 +59,8 @@ int stemWidth(const FontSpec& face, double factor) {
     }
     if (top < 0) return 0;
     const uchar* middle = image.constScanLine((top + bottom) / 2);
-    return static_cast<int>(std::count_if(middle, middle + image.width(), [](uchar v) {
-        return v < 128;
-    }));
+    return static_cast<int>(
+        std::count_if(middle, middle + image.width(), [](uchar v) { return v < 128; }));
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 
 #include "CaptionCheck.h"
 #include "TestProgram.h"
+#include "activities/molecules/MoleculeCatalogue.h"
 #include "forms/Label.h"
 #include "forms/Screen.h"
-#include "labelling/LabellingBoard.h"
-#include "molecules/MoleculeCatalogue.h"
+#include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 
 using namespace forms;

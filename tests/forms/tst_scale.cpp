@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "forms/DesignText.h"
 #include "forms/Font.h"
 #include "forms/Scale.h"
 

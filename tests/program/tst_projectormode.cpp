@@ -12,12 +12,12 @@
 #include "forms/PictureBox.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
-#include "jotter/JotterScreen.h"
-#include "labelling/LabellingBoard.h"
+#include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 #include "program/ProjectorMode.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenNames.h"
+#include "tools/jotter/JotterScreen.h"
 
 using namespace forms;
 using program::Options;

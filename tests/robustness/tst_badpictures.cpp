@@ -14,8 +14,8 @@
 #include "Lesson.h"
 #include "ProgramPictures.h"
 #include "TestProgram.h"
-#include "forms/Pictures.h"
-#include "forms/WmfReader.h"
+#include "pictures/Pictures.h"
+#include "pictures/WmfReader.h"
 
 using namespace testing_support;
 

@@ -14,12 +14,12 @@
 #include "TestProgram.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
-#include "jotter/JotterScreen.h"
-#include "labelling/LabellingBoard.h"
+#include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 #include "program/Program.h"
 #include "program/ScreenDirectory.h"
 #include "shell/ScreenNames.h"
+#include "tools/jotter/JotterScreen.h"
 
 using namespace testing_support;
 

@@ -8,7 +8,7 @@
 #include "forms/Label.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
-#include "shell/JotterAccess.h"
+#include "tools/JotterAccess.h"
 
 using namespace testing_support;
 
@@ -27,7 +27,7 @@ class TourTest : public QObject {
 void TourTest::typicalLessonWithTheBuiltPictures() {
     TestProgram program;
     QVERIFY(program.addProgramPictures());
-    shell::JotterAccess jotterAccess(program.screens);
+    tools::JotterAccess jotterAccess(program.screens);
     for (const LessonStep& step : typicalLesson()) {
         QVERIFY2(step.act(program.screens), qPrintable(step.what));
         QCOMPARE(visibleScreens(program.screens), step.onViewAfter);
@@ -45,7 +45,7 @@ void TourTest::typicalLessonWithTheBuiltPictures() {
 void TourTest::everyScreenOpensAndCloses() {
     TestProgram program;
     QVERIFY(program.addProgramPictures());
-    shell::JotterAccess jotterAccess(program.screens);
+    tools::JotterAccess jotterAccess(program.screens);
     const QStringList every = program.screens.definedNames();
     QVERIFY(openAndCloseEach(program.screens, every));
     for (const QString& name : every)

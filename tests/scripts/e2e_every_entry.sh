@@ -8,7 +8,7 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-export KINDREL_X11="$here/lib/x11.sh"
+support="$here/../support"
 export KINDREL_CHECK=e2e_every_entry
 build="$(cd "$(dirname "$program")" && pwd)"
 export KINDREL_SHOTS="$build/e2e-entries"
@@ -23,9 +23,8 @@ sed -nE 's/^\s*\{([1-5]), ([0-5]), "([^"]+)".*/\1 \2 \3/p' \
 
 cd "$build"
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1600x1200x24 -noreset" bash -s <<'SCRIPT'
+exec "$support/in_x.sh" 1600x1200 <<'SCRIPT'
 set -euo pipefail
-source "$KINDREL_X11"
 
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 # Photographs a region once two looks in a row agree (it has painted) and, given an earlier

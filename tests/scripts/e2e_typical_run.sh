@@ -7,7 +7,7 @@
 # Jotter. A screenshot of each screen passed goes to e2e-shots/ beside the program.
 set -euo pipefail
 program="$1"
-export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+support="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)"
 export KINDREL_CHECK=e2e_typical_run
 build="$(cd "$(dirname "$program")" && pwd)"
 export KINDREL_SHOTS="$build/e2e-shots"
@@ -17,9 +17,8 @@ cd "$build"
 unset QT_QPA_PLATFORM
 # -noreset: an X server resets when its last client leaves, and a program started just then
 # (the second run below) can find it refusing connections.
-exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s <<'SCRIPT'
+exec "$support/in_x.sh" 1024x768 <<'SCRIPT'
 set -euo pipefail
-source "$KINDREL_X11"
 
 # Screenshot of one window, by title, once two looks in a row agree (it has painted) and, given
 # an earlier screenshot, once it differs from that (a screen opened over another has shown).

@@ -2,7 +2,7 @@
 # Builds the Debian package, unpacks it into a throw-away root, validates its desktop entry and
 # metadata, and starts the installed program from the entry's working directory.
 set -euo pipefail
-export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+support="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)"
 build_dir="$(cd "$(dirname "$1")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -53,8 +53,7 @@ cd "$data_dir"
 unset QT_QPA_PLATFORM
 export exe="$root/usr/bin/kindrel"
 export KINDREL_CHECK=package
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
-    source "$KINDREL_X11"
+"$support/in_x.sh" 1024x768 <<'SCRIPT'
     title_comes_up "$exe" || fail "installed program did not show its title at design size"
-'
+SCRIPT
 echo "package: $(basename "$deb") installs and starts"

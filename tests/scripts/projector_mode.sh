@@ -4,7 +4,7 @@
 # to its design size.
 set -euo pipefail
 program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+support="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)"
 export KINDREL_CHECK=projector_mode
 fail() { echo "$KINDREL_CHECK: $*"; exit 1; }
 
@@ -20,8 +20,7 @@ for wrong in "--projector" "--scale 9" "--scale" "--fit --scale 2" "lesson.txt";
 done
 
 cd "$(dirname "$program")"
-exec xvfb-run -a -s "-screen 0 1366x768x24 -noreset" bash -c '
-    source "$KINDREL_X11"
+exec "$support/in_x.sh" 1366x768 <<'SCRIPT'
     title_size() { local _ w h; read -r _ _ _ w h < <(window " ") && [ "$w x $h" = "$1" ]; }
     ./kindrel --fit &
     pid=$!
@@ -33,4 +32,4 @@ exec xvfb-run -a -s "-screen 0 1366x768x24 -noreset" bash -c '
     xdotool mousemove $((x + 200)) $((y + 150)) key F11
     until_ok title_size "364 x 438" || fail "F11 did not bring the title back to its design size"
     echo "options refused with status 2; --fit and F11 resize the title"
-'
+SCRIPT

@@ -4,13 +4,12 @@
 # its title bar, and the Jotter's Exit. Real events under a real X server.
 set -euo pipefail
 program="$1"
-export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+support="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)"
 export KINDREL_CHECK=smoke_nothing_on_view
 cd "$(dirname "$program")"
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s <<'SCRIPT'
+exec "$support/in_x.sh" 1024x768 <<'SCRIPT'
 set -euo pipefail
-source "$KINDREL_X11"
 
 ./kindrel & pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT

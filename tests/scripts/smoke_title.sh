@@ -3,12 +3,11 @@
 # its design size (client 5460 x 6570 twips = 364 x 438 px), then ends it.
 set -euo pipefail
 program="$1"
-export KINDREL_X11="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/x11.sh"
+support="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)"
 export KINDREL_CHECK=smoke_title
 cd "$(dirname "$program")"
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
-    source "$KINDREL_X11"
+exec "$support/in_x.sh" 1024x768 <<'SCRIPT'
     title_comes_up ./kindrel || fail "title window of 364x438 did not appear"
     echo "title window came up at its design size"
-'
+SCRIPT

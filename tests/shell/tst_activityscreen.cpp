@@ -4,11 +4,11 @@
 
 #include "Mouse.h"
 #include "TestProgram.h"
+#include "TextFit.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 #include "forms/Screens.h"
-#include "forms/TextFit.h"
 #include "shell/ActivityScreen.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenNames.h"
@@ -69,8 +69,10 @@ class ActivityScreenTest : public QObject {
             const char* name;
             float left;
             float top;
-        } places[] = {{"cmdgo", 10050, 7950},  {"cmdjotter", 10050, 7455},
-                      {"cmdsoln", 10050, 6960}, {"cmdcheckit", 10050, 6465},
+        } places[] = {{"cmdgo", 10050, 7950},
+                      {"cmdjotter", 10050, 7455},
+                      {"cmdsoln", 10050, 6960},
+                      {"cmdcheckit", 10050, 6465},
                       {"cmdexit", 60, 7950}};
         for (const auto& place : places) {
             const auto* button = screen.find<CommandButton>(QString::fromLatin1(place.name));
@@ -117,12 +119,12 @@ class ActivityScreenTest : public QObject {
         QTest::addColumn<float>("height");
         QTest::addColumn<bool>("fits");
         QTest::newRow("short") << "gold" << 2460.0f << 375.0f << true;
-        QTest::newRow("wraps onto a second line it has") << "volume of gas in cubic centimetres"
-                                                         << 2460.0f << 900.0f << true;
-        QTest::newRow("wraps onto a line cut off") << "volume of gas in cubic centimetres"
-                                                   << 2460.0f << 375.0f << false;
-        QTest::newRow("one word wider than its place") << "CHROMATOGRAPHY" << 900.0f << 2000.0f
-                                                       << false;
+        QTest::newRow("wraps onto a second line it has")
+            << "volume of gas in cubic centimetres" << 2460.0f << 900.0f << true;
+        QTest::newRow("wraps onto a line cut off")
+            << "volume of gas in cubic centimetres" << 2460.0f << 375.0f << false;
+        QTest::newRow("one word wider than its place")
+            << "CHROMATOGRAPHY" << 900.0f << 2000.0f << false;
         QTest::newRow("empty place") << "a" << 0.0f << 0.0f << false;
     }
     void captionFitsItsPlace() {

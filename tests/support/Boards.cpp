@@ -1,7 +1,7 @@
 #include "Boards.h"
 
 #include "TestProgram.h"
-#include "labelling/LabellingBoard.h"
+#include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 
 namespace testing_support {

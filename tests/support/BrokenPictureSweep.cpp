@@ -5,7 +5,7 @@
 #include "BrokenPictures.h"
 #include "ProgramPictures.h"
 #include "TestProgram.h"
-#include "forms/WmfReader.h"
+#include "pictures/WmfReader.h"
 
 namespace testing_support {
 

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "forms/PictureManifest.h"
-#include "forms/Pictures.h"
+#include "PictureManifest.h"
+#include "pictures/Pictures.h"
 
 namespace testing_support {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "forms/PictureManifest.h"
+#include "PictureManifest.h"
 
 namespace testing_support {
 

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "forms/Pictures.h"
 #include "forms/Screens.h"
+#include "pictures/Pictures.h"
 
 namespace testing_support {
 

@@ -1,0 +1,52 @@
+// Formula masses from the atom counts.
+#include "kit/chem/FormulaMass.h"
+
+#include <QStringList>
+
+#include "kit/chem/FormulaText.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace chem {
+
+std::optional<double> relativeAtomicMass(std::string_view symbol,
+                                         std::span<const AtomicMass> table) {
+    for (const AtomicMass& row : table)
+        if (row.symbol == symbol) return row.mass;
+    return std::nullopt;
+}
+
+std::optional<double> relativeFormulaMass(const Formula& formula,
+                                          std::span<const AtomicMass> table) {
+    double total = 0;
+    for (const AtomCount& atom : formula.atoms()) {
+        const std::optional<double> mass = relativeAtomicMass(atom.symbol, table);
+        if (!mass) return std::nullopt;
+        total += atom.count * *mass;
+    }
+    return total;
+}
+
+std::optional<QString> massWorking(const Formula& formula, std::span<const AtomicMass> table) {
+    const std::optional<double> total = relativeFormulaMass(formula, table);
+    if (!total) return std::nullopt;
+
+    QStringList terms;
+    for (const AtomCount& atom : formula.atoms()) {
+        const QString mass = formatMass(*relativeAtomicMass(atom.symbol, table));
+        terms += atom.count == 1 ? mass : QString::number(atom.count) + u" \u00D7 "_s + mass;
+    }
+    QString working = displayFormula(formula) + u" = "_s + terms.join(u" + "_s);
+    // "C = 12 = 12" says nothing twice.
+    if (formula.atoms().size() > 1 || formula.atoms().front().count > 1)
+        working += u" = "_s + formatMass(*total);
+    return working;
+}
+
+QString formatMass(double mass) {
+    // Twelve significant figures hide any rounding in the sum and never turn to an exponent for
+    // a mass this module can produce.
+    return QString::number(mass, 'g', 12);
+}
+
+}  // namespace chem
