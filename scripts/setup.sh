@@ -7,7 +7,7 @@ kindrel_fail() {
 }
 
 KINDREL_PACKAGES=(
-    cmake make g++ pkg-config
+    cmake make g++ pkg-config mold
     qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev
     fonts-wine fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils xdotool imagemagick
