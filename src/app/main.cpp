@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "forms/Accessible.h"
 #include "forms/Font.h"
 #include "pictures/Memory.h"
 #include "program/Options.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     program::Program program;
     program.prepare(parsed.options);
     forms::registerHouseFonts();
+    forms::installAccessibility();
     program.start(parsed.options);
     return QApplication::exec();
 }

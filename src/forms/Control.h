@@ -65,6 +65,11 @@ class Control {
 
     QWidget* widget() const { return m_widget; }
 
+    // What a screen reader says for a control whose face is a picture (a house button, a
+    // pictogram); a control with text of its own is named by that text.
+    const QString& description() const { return m_description; }
+    void setDescription(const QString& description) { m_description = description; }
+
     // Events. For a control in an array the array's handlers are called with the index.
     std::function<void()> onClick;
     std::function<void(const MouseEvent&)> onMouseDown;
@@ -106,6 +111,7 @@ class Control {
     QString m_name;
     int m_index;
     TwipRect m_rect;
+    QString m_description;
     bool m_tabStop = false;
     int m_pressedButton = kNoButton;
     QPointer<QWidget> m_widget;
@@ -122,6 +128,8 @@ class Container {
 class ControlWidget : public QWidget {
   public:
     ControlWidget(Control& control, QWidget* parent);
+
+    Control& control() const { return m_control; }
 
   protected:
     void paintEvent(QPaintEvent*) override;

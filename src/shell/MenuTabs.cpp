@@ -49,6 +49,7 @@ void setUpExitButton(CommandButton& button) {
         button.setFont(tahoma(12, true));
         button.setCaption(QStringLiteral("Exit"));
     }
+    button.setDescription(QStringLiteral("Exit"));
     button.setFaceCorner(ButtonCorner);
     button.setWidth(ButtonWidth);
     button.setHeight(ButtonHeight);

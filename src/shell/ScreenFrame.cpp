@@ -47,6 +47,8 @@ void ApplyScreenFrame(Screen& screen) {
     for (const HouseButton& house : HouseButtons) {
         if (auto* button = screen.find<CommandButton>(QString::fromLatin1(house.name))) {
             button->loadPicture(QString::fromLatin1(house.picture));
+            // Its face is a picture: a screen reader says what it does.
+            button->setDescription(QString::fromLatin1(house.words));
             button->setFaceCorner(ButtonCorner);
         }
     }

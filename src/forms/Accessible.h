@@ -1,0 +1,19 @@
+// The toolkit's controls described to assistive technology (AT-SPI on Linux) through Qt.
+#pragma once
+
+#include <QString>
+
+namespace forms {
+
+class Control;
+
+// Once, before the first screen shows: every control the toolkit draws is then a push button, a
+// static text, a picture or a group to a screen reader, named by what it shows. Qt asks for an
+// interface only when assistive technology asks, so this costs nothing without one.
+void installAccessibility();
+
+// A control's name as a screen reader reads it: its text on one line, a formula's subscript
+// digits as plain digits ("CO2"), or its description where its face is a picture.
+QString accessibleName(const Control& control);
+
+}  // namespace forms
