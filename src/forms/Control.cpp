@@ -6,6 +6,7 @@
 
 #include "forms/Scale.h"
 #include "forms/Screen.h"
+#include "forms/Screens.h"
 
 namespace forms {
 
@@ -46,6 +47,11 @@ void Control::attachWidget(QWidget* widget) {
 
 void Control::attachPaintedWidget() {
     attachWidget(new ControlWidget(*this, m_container.surface()));
+}
+
+bool Control::acceptsClick() const {
+    if (!onClick || !isEnabled()) return false;
+    return !m_arrayHandlesClick || m_arrayHandlesClick();
 }
 
 void Control::repaint() {
@@ -164,11 +170,18 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
 
 void ControlWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.save();
     m_control.paint(painter);
+    // Over whatever clip the control drew with (a house button's rounded face).
+    painter.restore();
+    // The window's own focus, active or not: on a projector the class sees the ring either way.
+    if (window()->focusWidget() == this && m_control.screen().screens().keyboardInUse())
+        drawFocusRing(painter, rect(), m_control.scale());
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    m_control.screen().screens().setKeyboardInUse(false);
     if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
     m_control.dispatchPress(buttonCode(event->button()), event->position());
 }
@@ -190,7 +203,18 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
-    if (!m_control.keyPress(event->key())) QWidget::keyPressEvent(event);
+    if (m_control.keyPress(event->key())) return;
+    // Enter does what a click does; Space too while the ring shows, and otherwise stays the
+    // presentation remote's forward.
+    const bool modifiers = (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter ||
+                           (key == Qt::Key_Space && m_control.screen().screens().keyboardInUse());
+    if (!modifiers && activates && m_control.acceptsClick()) {
+        m_control.onClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* event) {

@@ -70,6 +70,13 @@ class Control {
     const QString& description() const { return m_description; }
     void setDescription(const QString& description) { m_description = description; }
 
+    // Whether a click does anything here, so that the keyboard can reach it (Tab) and do it
+    // (Enter, or Space while the focus ring shows).
+    bool acceptsClick() const;
+    // The house buttons come last in the keyboard's order, after the screen's own controls.
+    bool isLastInTabOrder() const { return m_lastInTabOrder; }
+    void setLastInTabOrder(bool last) { m_lastInTabOrder = last; }
+
     // Events. For a control in an array the array's handlers are called with the index.
     std::function<void()> onClick;
     std::function<void(const MouseEvent&)> onMouseDown;
@@ -100,6 +107,7 @@ class Control {
 
   private:
     friend class ControlWidget;
+    friend class ControlArrayBase;
     void applyGeometry();
     MouseEvent twipEvent(int button, QPointF pos) const;
     void dispatchPress(int button, QPointF pos);
@@ -112,6 +120,9 @@ class Control {
     int m_index;
     TwipRect m_rect;
     QString m_description;
+    // For an element of an array: whether the array has a click handler.
+    std::function<bool()> m_arrayHandlesClick;
+    bool m_lastInTabOrder = false;
     bool m_tabStop = false;
     int m_pressedButton = kNoButton;
     QPointer<QWidget> m_widget;

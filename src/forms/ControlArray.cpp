@@ -27,6 +27,7 @@ void ControlArrayBase::adopt(int index, Control& element) {
     element.onClick = [this, index] {
         if (onClick) onClick(index);
     };
+    element.m_arrayHandlesClick = [this] { return bool(onClick); };
     element.onMouseDown = [this, index](const MouseEvent& e) {
         if (onMouseDown) onMouseDown(index, e);
     };

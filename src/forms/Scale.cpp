@@ -106,6 +106,12 @@ void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture
     painter.restore();
 }
 
+void drawFocusRing(QPainter& painter, const QRect& area, const Scale& scale) {
+    const int line = scale.pixels(2);
+    drawOutline(painter, area, line, Qt::black);
+    drawOutline(painter, area.adjusted(line, line, -line, -line), line, Qt::white);
+}
+
 void drawOutline(QPainter& painter, const QRect& area, int width, const QColor& colour) {
     if (width <= 1) {
         painter.setPen(QPen(colour, 1));

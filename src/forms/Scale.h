@@ -61,6 +61,10 @@ void drawPicture(QPainter& painter, const QRect& target, const QImage& picture, 
 void drawPictureArea(QPainter& painter, const QRect& area, const QImage& picture,
                      const Scale& scale);
 
+// The keyboard's focus ring round a control, inside its area: white over black, so that it shows
+// on the house blues, on black labels and on pictures alike; as thick as the factor makes it.
+void drawFocusRing(QPainter& painter, const QRect& area, const Scale& scale);
+
 // A rectangle's outline `width` pixels thick, inside the rectangle.
 void drawOutline(QPainter& painter, const QRect& area, int width, const QColor& colour);
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 #include "forms/Platform.h"
 #include "forms/ScreenWindow.h"
@@ -200,6 +201,49 @@ Control* Screen::controlAt(const QPoint& clientPx) const {
             if (control->widget() == hit) return control.get();
     }
     return nullptr;
+}
+
+std::vector<Control*> Screen::focusChain() const {
+    struct Place {
+        Control* control;
+        QPoint at;
+    };
+    std::vector<Place> places;
+    QWidget* client = window();
+    for (const std::unique_ptr<Control>& control : m_controls) {
+        QWidget* widget = control->widget();
+        if (!widget || !widget->isVisibleTo(client) || !control->acceptsClick()) continue;
+        places.push_back({control.get(), widget->mapTo(client, QPoint())});
+    }
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        if (a.control->isLastInTabOrder() != b.control->isLastInTabOrder())
+            return b.control->isLastInTabOrder();
+        return a.at.y() != b.at.y() ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
+    });
+    std::vector<Control*> chain;
+    chain.reserve(places.size());
+    for (const Place& place : places) chain.push_back(place.control);
+    return chain;
+}
+
+bool Screen::moveFocus(bool forward) {
+    const std::vector<Control*> chain = focusChain();
+    if (chain.empty()) return false;
+    const QWidget* focused = window()->focusWidget();
+    auto at = std::find_if(chain.begin(), chain.end(),
+                           [focused](const Control* c) { return c->widget() == focused; });
+    const auto count = static_cast<std::ptrdiff_t>(chain.size());
+    std::ptrdiff_t next = 0;
+    if (at != chain.end()) {
+        const std::ptrdiff_t here = at - chain.begin();
+        next = (here + (forward ? 1 : count - 1)) % count;
+    } else if (!forward) {
+        next = count - 1;
+    }
+    screens().setKeyboardInUse(true);
+    chain[static_cast<size_t>(next)]->widget()->setFocus(forward ? Qt::TabFocusReason
+                                                                 : Qt::BacktabFocusReason);
+    return true;
 }
 
 void Screen::updateArea(const QRect& area) {

@@ -142,6 +142,13 @@ class Screen : public Container {
     // A key pressed anywhere on the screen that no control used.
     std::function<bool(int key, Qt::KeyboardModifiers)> onKey;
 
+    // The controls the keyboard reaches, in reading order (top to bottom, left to right, the
+    // house buttons last): shown, enabled and doing something when clicked.
+    std::vector<Control*> focusChain() const;
+    // Tab and Shift+Tab: the focus to the next (or previous) control of the chain, round to the
+    // first; false when the screen has none.
+    bool moveFocus(bool forward);
+
     // Repaints part of the client area (pixels).
     void updateArea(const QRect& area);
 

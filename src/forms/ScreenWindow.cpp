@@ -64,6 +64,7 @@ static MouseEvent twipEvent(const Screen& screen, int button, const QPointF& pos
 }
 
 void ScreenWindow::mousePressEvent(QMouseEvent* event) {
+    m_screen.screens().setKeyboardInUse(false);
     if (m_screen.onMouseDown)
         m_screen.onMouseDown(twipEvent(m_screen, buttonCode(event->button()), event->position()));
 }
@@ -76,6 +77,10 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent* event) {
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (m_screen.onMouseUp)
         m_screen.onMouseUp(twipEvent(m_screen, buttonCode(event->button()), event->position()));
+}
+
+bool ScreenWindow::focusNextPrevChild(bool next) {
+    return m_screen.moveFocus(next);
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,6 @@
 #include "forms/Screens.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
@@ -136,6 +137,14 @@ void Screens::scheduleCollection() {
     if (m_collectionScheduled) return;
     m_collectionScheduled = true;
     QTimer::singleShot(0, &m_janitor, [this] { collectUnloaded(); });
+}
+
+void Screens::setKeyboardInUse(bool inUse) {
+    if (m_keyboardInUse == inUse) return;
+    m_keyboardInUse = inUse;
+    // The ring comes or goes on whichever control holds the focus.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (QWidget* focused = window->focusWidget()) focused->update();
 }
 
 void Screens::collectUnloaded() {

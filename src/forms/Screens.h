@@ -77,6 +77,12 @@ class Screens {
     // Called after every screen's load handler; lets the program add what every screen offers.
     std::function<void(Screen&)> onLoaded;
 
+    // Whether the keyboard is working the screens: set as Tab moves the focus, cleared by any
+    // press of the pointer. The focus ring shows only while it is, so that a lesson worked by
+    // pen looks as it always has.
+    bool keyboardInUse() const { return m_keyboardInUse; }
+    void setKeyboardInUse(bool inUse);
+
     // How many times a screen has been loaded since the program started.
     int loadCount(const QString& name) const { return m_loadCounts.value(name, 0); }
 
@@ -96,6 +102,7 @@ class Screens {
     QObject m_janitor;
     bool m_collectionScheduled = false;
     bool m_ended = false;
+    bool m_keyboardInUse = false;
 };
 
 }  // namespace forms

@@ -50,6 +50,7 @@ void setUpExitButton(CommandButton& button) {
         button.setCaption(QStringLiteral("Exit"));
     }
     button.setDescription(QStringLiteral("Exit"));
+    button.setLastInTabOrder(true);
     button.setFaceCorner(ButtonCorner);
     button.setWidth(ButtonWidth);
     button.setHeight(ButtonHeight);

@@ -49,6 +49,7 @@ void ApplyScreenFrame(Screen& screen) {
             button->loadPicture(QString::fromLatin1(house.picture));
             // Its face is a picture: a screen reader says what it does.
             button->setDescription(QString::fromLatin1(house.words));
+            button->setLastInTabOrder(true);
             button->setFaceCorner(ButtonCorner);
         }
     }
