@@ -108,6 +108,11 @@ quint32 internedFont(const QRawFont& font, double factor) {
 // and the bold it makes from a regular face is then drawn, and outlined, regular.
 constexpr int kLargestKeptGlyphPixels = 64;
 
+// The house fonts are sized in pixels; asking the font database is for one sized in points.
+int pixelSizeOf(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
 // A bold asked of a face that has none (Wine's Tahoma), at a size where Qt no longer makes it.
 bool wantsEmboldening(const QFont& asked, const QRawFont& face) {
     return asked.bold() && face.pixelSize() >= kLargestKeptGlyphPixels &&
@@ -225,14 +230,14 @@ void drawDesignText(QPainter& painter, const Scale& scale, const QRectF& designA
     const QFont& font = painter.font();
     const bool solid = painter.pen().brush().style() == Qt::SolidPattern;
     if (scale.isDesignSize()) {
-        if (solid && font.bold() && QFontInfo(font).pixelSize() >= kLargestKeptGlyphPixels)
+        if (solid && font.bold() && pixelSizeOf(font) >= kLargestKeptGlyphPixels)
             drawGlyphPictures(painter, scale, designArea, flags, text);
         else
             painter.drawText(designArea.toRect(), flags, text);
         return;
     }
     if (solid &&
-        (font.bold() || QFontInfo(font).pixelSize() * scale.factor() >= kLargestKeptGlyphPixels)) {
+        (font.bold() || pixelSizeOf(font) * scale.factor() >= kLargestKeptGlyphPixels)) {
         drawGlyphPictures(painter, scale, designArea, flags, text);
         return;
     }

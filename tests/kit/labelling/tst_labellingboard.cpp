@@ -54,7 +54,6 @@ class LabellingBoardTest : public QObject {
     void otherButtonStatesDoNotDragButStillDrop();
     void labelHeldKeepsMovesAndReleaseOutsideTheWindow();
     void stackingStaysAsLoaded();
-    void aLabelDroppedOnATakenBoxSendsTheOtherHome();
     void checkScoreWaitsForAllAndThenStays();
     void startAgainSendsEveryLabelHome();
     void hoverFillsUntilTheBackgroundIsCrossed();
@@ -73,6 +72,11 @@ class LabellingBoardTest : public QObject {
         m_mouse->drag(Mouse::centreOf(name(label)), Mouse::centreOf(target(box)));
     }
     void clickButton(int k) { m_mouse->click(Mouse::centreOf(button(k))); }
+    SortingBoard& showSortingBoard() {
+        m_program->screens.define(QStringLiteral("sorting"),
+                                  [](Screens& s) { return std::make_unique<SortingBoard>(s); });
+        return m_program->screens.show<SortingBoard>(QStringLiteral("sorting"));
+    }
     void placeAll() {
         for (int i = 0; i < 10; ++i) dropOnTarget(i, i);
     }
@@ -160,30 +164,6 @@ void LabellingBoardTest::stackingStaysAsLoaded() {
     QCOMPARE(m_screen->window()->children(), loaded);
 }
 
-void LabellingBoardTest::aLabelDroppedOnATakenBoxSendsTheOtherHome() {
-    auto& homes = *m_screen->array<Label>(QStringLiteral("Label4"));
-    dropOnTarget(0, 0);
-    dropOnTarget(1, 0);
-    QCOMPARE(name(1).rect(), target(0).rect());
-    QCOMPARE(name(0).rect(), homes[0].rect());
-    QVERIFY(name(0).isVisible());
-    for (int i = 2; i < 10; ++i) dropOnTarget(i, i);
-    // One box is still empty, and the board says so by not offering the score.
-    QVERIFY(!button(LabellingBoard::kCheckScore).isVisible());
-    // Into the box left empty: every box holds one label now.
-    dropOnTarget(0, 1);
-    QVERIFY(button(LabellingBoard::kCheckScore).isVisible());
-    clickButton(LabellingBoard::kCheckScore);
-    QCOMPARE(message().caption(), QStringLiteral(" 8 out of 10 correct"));
-
-    // Onto another label waiting at its own home: that one stays, the dropped one goes home.
-    clickButton(LabellingBoard::kStartAgain);
-    dropOnTarget(2, 2);
-    m_mouse->drag(Mouse::centreOf(name(2)), Mouse::centreOf(name(3)));
-    QCOMPARE(name(3).rect(), homes[3].rect());
-    QCOMPARE(name(2).rect(), homes[2].rect());
-}
-
 void LabellingBoardTest::checkScoreWaitsForAllAndThenStays() {
     for (int i = 0; i < 9; ++i) dropOnTarget(i, i);
     m_mouse->drag(Mouse::centreOf(name(9)), kOpenGround);
@@ -267,9 +247,7 @@ void LabellingBoardTest::draggingRepaintsOnlyWhereTheLabelWas() {
 }
 
 void LabellingBoardTest::sortingBoardAcceptsAnyBoxOfTheGroup() {
-    m_program->screens.define(QStringLiteral("sorting"),
-                              [](Screens& s) { return std::make_unique<SortingBoard>(s); });
-    auto& board = m_program->screens.show<SortingBoard>(QStringLiteral("sorting"));
+    auto& board = showSortingBoard();
     auto& names = *board.array<Label>(QStringLiteral("Label2"));
     auto& targets = *board.array<Label>(QStringLiteral("Label1"));
     Mouse mouse(board);
@@ -285,9 +263,7 @@ void LabellingBoardTest::sortingBoardAcceptsAnyBoxOfTheGroup() {
 }
 
 void LabellingBoardTest::sortingBoardTapOnATakenBoxSendsTheOtherHome() {
-    m_program->screens.define(QStringLiteral("sorting"),
-                              [](Screens& s) { return std::make_unique<SortingBoard>(s); });
-    auto& board = m_program->screens.show<SortingBoard>(QStringLiteral("sorting"));
+    auto& board = showSortingBoard();
     auto& names = *board.array<Label>(QStringLiteral("Label2"));
     auto& targets = *board.array<Label>(QStringLiteral("Label1"));
     auto& homes = *board.array<Label>(QStringLiteral("Label4"));
@@ -305,9 +281,7 @@ void LabellingBoardTest::sortingBoardTapOnATakenBoxSendsTheOtherHome() {
 }
 
 void LabellingBoardTest::sortingBoxEarnsOneMarkHoweverManyLabelsItHolds() {
-    m_program->screens.define(QStringLiteral("sorting"),
-                              [](Screens& s) { return std::make_unique<SortingBoard>(s); });
-    auto& board = m_program->screens.show<SortingBoard>(QStringLiteral("sorting"));
+    auto& board = showSortingBoard();
     auto& names = *board.array<Label>(QStringLiteral("Label2"));
     auto& targets = *board.array<Label>(QStringLiteral("Label1"));
     // No drop leaves two labels on one box any more; set so by hand, both metals on one metal
