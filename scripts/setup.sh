@@ -12,6 +12,7 @@ KINDREL_PACKAGES=(
     fonts-wine fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev file
+    dbus at-spi2-core python3-pyatspi
 )
 # Only for scripts/bench.sh and scripts/sanitize.sh, which install them when they run.
 KINDREL_BENCH_PACKAGES=(libbenchmark-dev)
