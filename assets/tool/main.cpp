@@ -14,8 +14,8 @@
 #include "Canvas.h"
 #include "MathPictures.h"
 #include "Molecules.h"
-#include "PictureManifest.h"
 #include "forms/Font.h"
+#include "pictures/PictureManifest.h"
 #include "pictures/Pictures.h"
 
 using namespace assets;

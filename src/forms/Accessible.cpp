@@ -9,6 +9,7 @@
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
 #include "forms/Shape.h"
+#include "pictures/Pictures.h"
 
 namespace forms {
 
@@ -25,12 +26,24 @@ QString spoken(QString text) {
     return text.simplified();
 }
 
+// A text or a picture that does something when clicked, or takes keys, is a button to the
+// reader: a menu's entries, a board's labels, a game's tiles.
 QAccessible::Role roleOf(const Control& control) {
     if (dynamic_cast<const CommandButton*>(&control)) return QAccessible::Button;
-    if (dynamic_cast<const Label*>(&control)) return QAccessible::StaticText;
-    if (dynamic_cast<const PictureBox*>(&control)) return QAccessible::Graphic;
+    const bool acts = control.takesKeyboard();
+    if (dynamic_cast<const Label*>(&control))
+        return acts ? QAccessible::Button : QAccessible::StaticText;
+    if (dynamic_cast<const PictureBox*>(&control))
+        return acts ? QAccessible::Button : QAccessible::Graphic;
     if (dynamic_cast<const Panel*>(&control)) return QAccessible::Grouping;
     return QAccessible::NoRole;
+}
+
+QString shownText(const Control& control) {
+    if (const auto* label = dynamic_cast<const Label*>(&control)) return spoken(label->caption());
+    if (const auto* button = dynamic_cast<const CommandButton*>(&control))
+        return spoken(button->caption());
+    return {};
 }
 
 // QAccessibleWidget is its own action interface; a button's press is its click.
@@ -39,8 +52,15 @@ class ControlAccessible : public QAccessibleWidget {
     explicit ControlAccessible(ControlWidget* widget)
         : QAccessibleWidget(widget, roleOf(widget->control())), m_control(widget->control()) {}
 
+    // Asked afresh: a label may take a click on one page and not on the next.
+    QAccessible::Role role() const override { return roleOf(m_control); }
+
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return accessibleName(m_control);
+        // Where the name is the text shown, the description says what it stands for or where it
+        // is ("in box under pH 3").
+        if (kind == QAccessible::Description)
+            return shownText(m_control).isEmpty() ? QString() : m_control.description();
         return QAccessibleWidget::text(kind);
     }
 
@@ -48,16 +68,30 @@ class ControlAccessible : public QAccessibleWidget {
         QAccessible::State state = QAccessibleWidget::state();
         // An outline says nothing a reader needs; it is left out of what is read.
         if (dynamic_cast<const Shape*>(&m_control)) state.invisible = true;
+        // The toolkit moves the focus itself (Tab), so the widgets' own policy says nothing.
+        if (m_control.takesKeyboard()) {
+            state.focusable = true;
+            state.focused = widget()->hasFocus();
+        }
         return state;
     }
 
     QStringList actionNames() const override {
-        if (dynamic_cast<const CommandButton*>(&m_control)) return {pressAction()};
+        if (m_control.takesKeyboard()) return {pressAction()};
         return {};
     }
+    // What Enter does on it.
     void doAction(const QString& action) override {
         if (action != pressAction()) return;
-        if (auto* button = dynamic_cast<CommandButton*>(&m_control)) button->press();
+        if (auto* button = dynamic_cast<CommandButton*>(&m_control))
+            button->press();
+        else if (m_control.acceptsClick())
+            m_control.onClick();
+        else if (m_control.takesKeyboard()) {
+            // What follows (the arrows, Escape) comes to the control the reader worked.
+            m_control.widget()->setFocus(Qt::OtherFocusReason);
+            m_control.onKey(Qt::Key_Return, Qt::NoModifier);
+        }
     }
 
   private:
@@ -79,13 +113,19 @@ void installAccessibility() {
 }
 
 QString accessibleName(const Control& control) {
-    QString shown;
-    if (const auto* label = dynamic_cast<const Label*>(&control))
-        shown = label->caption();
-    else if (const auto* button = dynamic_cast<const CommandButton*>(&control))
-        shown = button->caption();
-    shown = spoken(shown);
-    return shown.isEmpty() ? control.description() : shown;
+    const QString shown = shownText(control);
+    if (!shown.isEmpty()) return shown;
+    if (!control.description().isEmpty()) return control.description();
+    if (const auto* box = dynamic_cast<const PictureBox*>(&control))
+        return Pictures::description(box->picturePath());
+    return {};
+}
+
+void tellChanged(const Control& control, QAccessible::Event change) {
+    // Nothing is made for a reader that is not there.
+    if (!QAccessible::isActive() || !control.widget()) return;
+    QAccessibleEvent event(control.widget(), change);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace forms

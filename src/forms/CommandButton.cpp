@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "forms/Accessible.h"
 #include "forms/Bevel.h"
 #include "forms/DesignText.h"
 #include "forms/Scale.h"
@@ -22,8 +23,10 @@ void CommandButton::setTakesFocus(bool takesFocus) {
 }
 
 void CommandButton::setCaption(const QString& caption) {
+    if (caption == m_caption) return;
     m_caption = caption;
     repaint();
+    tellChanged(*this, QAccessible::NameChanged);
 }
 
 void CommandButton::setFont(const FontSpec& font) {

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/Accessible.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
@@ -54,6 +55,12 @@ bool Control::acceptsClick() const {
     return !m_arrayHandlesClick || m_arrayHandlesClick();
 }
 
+bool Control::takesKeyboard() const {
+    if (acceptsClick()) return true;
+    if (!onKey || !isEnabled()) return false;
+    return !m_arrayHandlesKeys || m_arrayHandlesKeys();
+}
+
 void Control::repaint() {
     if (m_widget) m_widget->update();
 }
@@ -99,11 +106,21 @@ void Control::move(float left, float top) {
     setRect({left, top, m_rect.width, m_rect.height});
 }
 
+void Control::setDescription(const QString& description) {
+    if (description == m_description) return;
+    m_description = description;
+    tellChanged(*this, QAccessible::DescriptionChanged);
+    tellChanged(*this, QAccessible::NameChanged);
+}
+
 bool Control::isVisible() const {
     return m_widget && !m_widget->isHidden();
 }
 void Control::setVisible(bool visible) {
-    if (m_widget) m_widget->setVisible(visible);
+    if (!m_widget) return;
+    const bool shows = visible && m_widget->isHidden();
+    m_widget->setVisible(visible);
+    if (shows && m_announced) tellChanged(*this, QAccessible::Alert);
 }
 bool Control::isEnabled() const {
     return m_widget && m_widget->isEnabled();
@@ -204,6 +221,7 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
     if (m_control.keyPress(event->key())) return;
+    if (m_control.onKey && m_control.onKey(event->key(), event->modifiers())) return;
     // Enter does what a click does; Space too while the ring shows, and otherwise stays the
     // presentation remote's forward.
     const bool modifiers = (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
@@ -225,6 +243,9 @@ void ControlWidget::focusInEvent(QFocusEvent* event) {
 void ControlWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
+    // Not when the whole window loses the focus (another window on top): the control keeps it.
+    if (event->reason() != Qt::ActiveWindowFocusReason && m_control.onFocusLost)
+        m_control.onFocusLost();
 }
 
 }  // namespace forms

@@ -68,11 +68,17 @@ class Control {
     // What a screen reader says for a control whose face is a picture (a house button, a
     // pictogram); a control with text of its own is named by that text.
     const QString& description() const { return m_description; }
-    void setDescription(const QString& description) { m_description = description; }
+    void setDescription(const QString& description);
+    // A status a reader should hear as it changes (a score, whose turn it is, "Time's up!"),
+    // not only find when it looks: each new text, and each showing, is an alert.
+    bool isAnnounced() const { return m_announced; }
+    void setAnnounced(bool announced) { m_announced = announced; }
 
     // Whether a click does anything here, so that the keyboard can reach it (Tab) and do it
     // (Enter, or Space while the focus ring shows).
     bool acceptsClick() const;
+    // Whether the keyboard reaches it at all: it takes a click, or keys of its own.
+    bool takesKeyboard() const;
     // The house buttons come last in the keyboard's order, after the screen's own controls.
     bool isLastInTabOrder() const { return m_lastInTabOrder; }
     void setLastInTabOrder(bool last) { m_lastInTabOrder = last; }
@@ -82,6 +88,10 @@ class Control {
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseMove;
     std::function<void(const MouseEvent&)> onMouseUp;
+    // A key pressed while the control has the focus, before Enter's click; true when used.
+    std::function<bool(int key, Qt::KeyboardModifiers)> onKey;
+    // The focus gone to another control or window.
+    std::function<void()> onFocusLost;
 
     // Run-time copies of array element 0 ("Load Label2(1)") take its look and size.
     virtual void copyLookFrom(const Control& other);
@@ -122,7 +132,9 @@ class Control {
     QString m_description;
     // For an element of an array: whether the array has a click handler.
     std::function<bool()> m_arrayHandlesClick;
+    std::function<bool()> m_arrayHandlesKeys;
     bool m_lastInTabOrder = false;
+    bool m_announced = false;
     bool m_tabStop = false;
     int m_pressedButton = kNoButton;
     QPointer<QWidget> m_widget;

@@ -37,6 +37,13 @@ void ControlArrayBase::adopt(int index, Control& element) {
     element.onMouseUp = [this, index](const MouseEvent& e) {
         if (onMouseUp) onMouseUp(index, e);
     };
+    element.onKey = [this, index](int key, Qt::KeyboardModifiers modifiers) {
+        return onKey && onKey(index, key, modifiers);
+    };
+    element.m_arrayHandlesKeys = [this] { return bool(onKey); };
+    element.onFocusLost = [this, index] {
+        if (onFocusLost) onFocusLost(index);
+    };
 }
 
 }  // namespace forms

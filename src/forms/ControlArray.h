@@ -38,6 +38,8 @@ class ControlArrayBase {
     std::function<void(int, const MouseEvent&)> onMouseDown;
     std::function<void(int, const MouseEvent&)> onMouseMove;
     std::function<void(int, const MouseEvent&)> onMouseUp;
+    std::function<bool(int, int key, Qt::KeyboardModifiers)> onKey;
+    std::function<void(int)> onFocusLost;
 
   protected:
     // Routes the element's events to the array's handlers with its index.

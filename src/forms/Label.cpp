@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/Accessible.h"
 #include "forms/DesignText.h"
 #include "forms/Scale.h"
 
@@ -100,6 +101,8 @@ void Label::setCaption(const QString& caption) {
     m_caption = caption;
     fitToText();
     repaint();
+    tellChanged(*this, QAccessible::NameChanged);
+    if (isAnnounced() && isVisible()) tellChanged(*this, QAccessible::Alert);
 }
 
 void Label::setLook(const LabelLook& look) {

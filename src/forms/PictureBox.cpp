@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "forms/Accessible.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "pictures/Pictures.h"
@@ -17,10 +18,12 @@ bool PictureBox::loadPicture(const QString& designPath) {
     std::optional<QImage> picture = screen().pictures().load(designPath, scale().factor());
     if (!picture) return false;
     setPicture(*picture);
+    setPicturePath(designPath);
     return true;
 }
 
 void PictureBox::loadPictureWhenRead(const QString& designPath) {
+    setPicturePath(designPath);
     screen().pictures().whenReadAtFactorInForce(
         designPath, [this] { return scale().factor(); }, widget(),
         [this, designPath] { loadPicture(designPath); });
@@ -37,7 +40,14 @@ void PictureBox::setPicture(const QImage& picture) {
     repaint();
 }
 
+void PictureBox::setPicturePath(const QString& designPath) {
+    if (designPath == m_picturePath) return;
+    m_picturePath = designPath;
+    tellChanged(*this, QAccessible::NameChanged);
+}
+
 void PictureBox::clearPicture() {
+    setPicturePath({});
     m_picture = QImage();
     repaint();
 }

@@ -19,6 +19,9 @@ class PictureBox : public Control {
     // that cannot be read leaves the box as it was.
     void loadPictureWhenRead(const QString& designPath);
     void setPicture(const QImage& picture);
+    // The file the picture came from, as the designs name it: what a screen reader describes.
+    const QString& picturePath() const { return m_picturePath; }
+    void setPicturePath(const QString& designPath);
     void clearPicture();
     const QImage& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
@@ -41,6 +44,7 @@ class PictureBox : public Control {
 
   private:
     QImage m_picture;
+    QString m_picturePath;
     Colour m_back = kButtonFace;
     bool m_autoSize = false;
     bool m_stretch = false;

@@ -212,7 +212,7 @@ std::vector<Control*> Screen::focusChain() const {
     QWidget* client = window();
     for (const std::unique_ptr<Control>& control : m_controls) {
         QWidget* widget = control->widget();
-        if (!widget || !widget->isVisibleTo(client) || !control->acceptsClick()) continue;
+        if (!widget || !widget->isVisibleTo(client) || !control->takesKeyboard()) continue;
         places.push_back({control.get(), widget->mapTo(client, QPoint())});
     }
     std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
@@ -235,6 +235,8 @@ bool Screen::moveFocus(bool forward) {
     const auto count = static_cast<std::ptrdiff_t>(chain.size());
     std::ptrdiff_t next = 0;
     if (at != chain.end()) {
+        // Told here as well as by the focus event, which a window not active never sends.
+        if ((*at)->onFocusLost) (*at)->onFocusLost();
         const std::ptrdiff_t here = at - chain.begin();
         next = (here + (forward ? 1 : count - 1)) % count;
     } else if (!forward) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "pictures/JpegReader.h"
+#include "pictures/PictureManifest.h"
 #include "pictures/PictureSize.h"
 #include "pictures/WmfReader.h"
 
@@ -373,6 +374,22 @@ void Pictures::trimCache(const QString& newest) {
         idleBytes -= m_cache.value(path).image.sizeInBytes();
         m_cache.remove(path);
     }
+}
+
+QString Pictures::description(const QString& designPath) {
+    // Read once, on the first question a screen reader asks: never at start-up.
+    static const QHash<QString, QString> descriptions = [] {
+        QHash<QString, QString> byPath;
+        const std::optional<PictureManifest> manifest =
+            readPictureManifest(QStringLiteral(":/pictures/manifest.txt"));
+        if (!manifest) return byPath;
+        for (const ManifestPicture& picture : manifest->pictures)
+            if (!picture.description.isEmpty())
+                byPath.insert(picture.filePath().toLower(), picture.description);
+        return byPath;
+    }();
+    return descriptions.value(
+        QString(designPath).replace(QLatin1Char('\\'), QLatin1Char('/')).toLower());
 }
 
 }  // namespace forms

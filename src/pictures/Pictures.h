@@ -35,6 +35,10 @@ class Pictures {
     // design size.
     std::optional<QImage> load(const QString& designPath, double factor = 1.0);
 
+    // What a screen reader says of a picture, from its row of the manifest built into the
+    // program ("Images\\bunsensm.jpg", any letter case); empty for a picture with none.
+    static QString description(const QString& designPath);
+
     // A picture this lookup gave, chosen again for another factor; any other picture as it is.
     QImage rechoose(const QImage& picture, double factor);
 

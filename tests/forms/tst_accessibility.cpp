@@ -10,6 +10,7 @@
 #include "forms/Accessible.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
+#include "forms/PictureBox.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "program/Activities.h"
@@ -71,7 +72,7 @@ void AccessibilityTest::everyScreenByKeysAndByReader() {
         auto* controlWidget = dynamic_cast<ControlWidget*>(widget);
         if (!controlWidget || !widget->isVisibleTo(shown.window())) continue;
         const Control& control = controlWidget->control();
-        if (control.acceptsClick()) ++clickable;
+        if (control.takesKeyboard()) ++clickable;
         const QString name = reader(control)->text(QAccessible::Name);
         const QString where = screen + QLatin1Char('.') + control.name();
         if (auto* button = dynamic_cast<const CommandButton*>(&control)) {
@@ -80,11 +81,21 @@ void AccessibilityTest::everyScreenByKeysAndByReader() {
             QVERIFY2(button->caption().isEmpty() ? houseWords.contains(name) : !name.isEmpty(),
                      qPrintable(where));
         } else if (auto* label = dynamic_cast<const Label*>(&control)) {
-            QCOMPARE(reader(control)->role(), QAccessible::StaticText);
-            // What it shows, word for word, on one line.
-            QCOMPARE(
-                name.split(QLatin1Char(' '), Qt::SkipEmptyParts).size(),
-                label->caption().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+            // A text that acts is a button: a menu's entry, a board's label, a game's tile.
+            QCOMPARE(reader(control)->role(),
+                     control.takesKeyboard() ? QAccessible::Button : QAccessible::StaticText);
+            // What it shows, word for word, on one line; a board's empty box by what it is for.
+            if (label->caption().isEmpty())
+                QCOMPARE(name, control.description());
+            else
+                QCOMPARE(name.split(QLatin1Char(' '), Qt::SkipEmptyParts).size(),
+                         label->caption()
+                             .simplified()
+                             .split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                             .size());
+        } else if (auto* picture = dynamic_cast<const PictureBox*>(&control)) {
+            // Every picture shown is described, from its row of the manifest.
+            if (picture->hasPicture()) QVERIFY2(!name.isEmpty(), qPrintable(where));
         }
     }
 

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "PictureManifest.h"
+#include "pictures/PictureManifest.h"
 #include "pictures/Pictures.h"
 
 namespace testing_support {

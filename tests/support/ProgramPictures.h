@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "PictureManifest.h"
+#include "pictures/PictureManifest.h"
 
 namespace testing_support {
 

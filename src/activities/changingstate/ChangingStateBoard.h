@@ -43,6 +43,19 @@ inline constexpr labelling::BoardItem kItems[] = {
     {"subliming", boxInPicture(380, 66), column(1), kHomeTops[1]},
 };
 
+// The frames and arrows as the eye finds them, item by item; what they are called is the task.
+inline constexpr const char* kBoxNames[] = {
+    "box under the left frame, particles packed close in rows",
+    "box under the middle frame, particles close together in no order",
+    "box under the right frame, particles far apart",
+    "box on the arrow from the left frame to the middle",
+    "box on the arrow from the middle frame back to the left",
+    "box on the arrow from the middle frame to the right",
+    "box on the arrow from the right frame back to the middle",
+    "box on the arrow from the left frame straight to the right",
+};
+static_assert(std::size(kBoxNames) == std::size(kItems));
+
 inline constexpr labelling::BoardPicture kPictures[] = {{"Images\\changingstate.jpg", kPicture}};
 
 inline const labelling::BoardDesign kChangingStateBoard{
@@ -56,6 +69,7 @@ inline const labelling::BoardDesign kChangingStateBoard{
                 false},
     .back = shell::DeepBlue,
     .pictures = kPictures,
+    .boxNames = kBoxNames,
 };
 
 }  // namespace changingstate

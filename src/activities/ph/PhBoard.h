@@ -54,6 +54,12 @@ inline labelling::BoardText marker(int index) {
 inline const labelling::BoardText kTexts[] = {marker(0), marker(1), marker(2), marker(3),
                                               marker(4), marker(5), marker(6)};
 
+// The bar's colours tell a box's pH only to the eye.
+inline constexpr const char* kBoxNames[] = {"box under pH 1", "box under pH 3", "box under pH 5",
+                                            "box under pH 7", "box under pH 9", "box under pH 11",
+                                            "box under pH 13"};
+static_assert(std::size(kBoxNames) == std::size(kItems));
+
 inline const labelling::BoardDesign kPhBoard{
     .items = kItems,
     .font = forms::tahoma(13.5f, true),
@@ -66,6 +72,7 @@ inline const labelling::BoardDesign kPhBoard{
     .back = shell::DeepBlue,
     .pictures = kPictures,
     .texts = kTexts,
+    .boxNames = kBoxNames,
 };
 
 }  // namespace ph

@@ -72,8 +72,8 @@ void BridgeProblemScreen::scaleChanged() {
 }
 
 void BridgeProblemScreen::placePicture() {
-    std::optional<QImage> picture =
-        pictures().load(QStringLiteral("Images\\kbridge.jpg"), scale().factor());
+    const QString file = QStringLiteral("Images\\kbridge.jpg");
+    std::optional<QImage> picture = pictures().load(file, scale().factor());
     if (!picture) return;
     // Fitted in the pixels of the designs, so that its place in twips is the same at any scale.
     const QRect area = kPictureArea.toPixels();
@@ -88,6 +88,7 @@ void BridgeProblemScreen::placePicture() {
         shown.setDevicePixelRatio(scale().factor());
     }
     imgbridges.setPicture(shown);
+    imgbridges.setPicturePath(file);
     const float width = toTwips(fitted.width());
     const float height = toTwips(fitted.height());
     imgbridges.setRect({kPictureArea.left + (kPictureArea.width - width) / 2,

@@ -94,6 +94,9 @@ struct BoardDesign {
     std::span<const BoardPage> pages = {};
     // Where a page's question shows.
     forms::TwipRect pageQuestion = {};
+    // What each target box stands for, as a screen reader names it ("box under pH 3"), where
+    // the board's own headings and pictures cannot say: none names the boxes from them.
+    std::span<const char* const> boxNames = {};
 };
 
 }  // namespace labelling

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -152,6 +153,14 @@ LabellingBoard::LabellingBoard(Screens& screens, const shell::ActivityId& id,
     };
     m_hover.add(Label3, 0, 3);
     if (cmdgo) cmdgo->onClick = [this] { showPage(m_page + 1); };
+    Label2.onKey = [this](int i, int key, Qt::KeyboardModifiers modifiers) {
+        return boardKey(i, key, modifiers);
+    };
+    // Tab away from a carried label, or the window closed under it: it goes back.
+    Label2.onFocusLost = [this](int i) {
+        if (m_carried == i) putBack();
+    };
+    if (m_message) m_message->setAnnounced(true);
 }
 
 // The board's own pictures, texts and outlines, in the order the design gives them.
@@ -236,6 +245,8 @@ void LabellingBoard::setUpBoard() {
     // Above everything the screen has added, so a label on a box or a picture can be picked up
     // again. Nothing restacks them afterwards, picking one up included.
     for (int i = 0; i < m_count; ++i) Label2[i].toFront();
+    nameBoxes();
+    describePlaces();
 }
 
 void LabellingBoard::showPage(int page) {
@@ -284,6 +295,7 @@ void LabellingBoard::drop(int i) {
     makeRoomFor(i);
     // Once shown, only Start Again hides the button.
     if (placedPairs() == m_count) Label3[kCheckScore].setVisible(true);
+    describePlaces();
 }
 
 // A label is never hidden under another: one already where label i came to rest goes back to
@@ -349,6 +361,7 @@ void LabellingBoard::notePointer(int i, const MouseEvent& event) {
 }
 
 void LabellingBoard::pick(int i) {
+    if (i != m_carried) m_carried = -1;
     if (m_picked >= 0) Label2[m_picked].setHighlighted(false);
     m_picked = i;
     if (m_picked >= 0) Label2[m_picked].setHighlighted(true);
@@ -417,6 +430,214 @@ void LabellingBoard::startAgain() {
     pick(-1);
     for (int i = 0; i < m_count; ++i) Label2[i].move(Label4[i].left(), Label4[i].top());
     Label3[kCheckScore].setVisible(false);
+    describePlaces();
+}
+
+// Enter (or Space while the ring shows) on a label picks it up, as a tap does; the arrows then
+// move it through the boxes in reading order, its home among them; Enter or Space puts it down
+// and the board takes it as a drop; Escape puts it back where it was.
+bool LabellingBoard::boardKey(int i, int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter ||
+                           (key == Qt::Key_Space && screens().keyboardInUse());
+    if (m_carried != i) {
+        if (!activates) return false;
+        carry(i);
+        return true;
+    }
+    switch (key) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            carryTo(+1);
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            carryTo(-1);
+            return true;
+        case Qt::Key_Escape:
+            putBack();
+            return true;
+        // The remote's steps would turn the page under a label held in mid-air.
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            return true;
+        default:
+            break;
+    }
+    if (!activates) return false;
+    m_carried = -1;
+    drop(i);
+    pick(-1);
+    return true;
+}
+
+void LabellingBoard::carry(int i) {
+    if (m_carried >= 0) putBack();
+    Label& label = Label2[i];
+    m_carriedFrom = {label.left(), label.top()};
+    m_carried = i;
+    pick(i);
+    label.setDescription(QStringLiteral("picked up; the arrow keys move it, Enter puts it down"));
+}
+
+// The places in reading order, and the next one after (or before) where the label stands, round
+// to the first; a label between places (on another label's home) starts from where it is.
+void LabellingBoard::carryTo(int step) {
+    Label& label = Label2[m_carried];
+    const std::vector<TwipPoint> places = keyPlaces(m_carried);
+    const TwipPoint here{label.left(), label.top()};
+    const auto before = [](const TwipPoint& a, const TwipPoint& b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    };
+    const auto count = std::ssize(places);
+    std::ptrdiff_t next = 0;
+    if (const auto at = std::find(places.begin(), places.end(), here); at != places.end()) {
+        next = ((at - places.begin()) + step + count) % count;
+    } else if (step > 0) {
+        next = std::upper_bound(places.begin(), places.end(), here, before) - places.begin();
+        if (next == count) next = 0;
+    } else {
+        next = (std::lower_bound(places.begin(), places.end(), here, before) - places.begin()) - 1;
+        if (next < 0) next = count - 1;
+    }
+    const TwipPoint& place = places[static_cast<size_t>(next)];
+    label.move(place.left, place.top);
+    label.setDescription(QStringLiteral("over ") + placeName(place));
+}
+
+void LabellingBoard::putBack() {
+    const int i = m_carried;
+    if (i < 0) return;
+    m_carried = -1;
+    Label2[i].move(m_carriedFrom.left, m_carriedFrom.top);
+    pick(-1);
+    describePlaces();
+}
+
+// Every box, and the label's own home, in reading order.
+std::vector<TwipPoint> LabellingBoard::keyPlaces(int i) const {
+    std::vector<TwipPoint> places;
+    places.reserve(static_cast<size_t>(m_count) + 1);
+    for (int k = 0; k < m_count; ++k) places.push_back({Label1[k].left(), Label1[k].top()});
+    places.push_back({Label4[i].left(), Label4[i].top()});
+    std::sort(places.begin(), places.end(), [](const TwipPoint& a, const TwipPoint& b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    return places;
+}
+
+QString LabellingBoard::placeName(const TwipPoint& place) const {
+    for (int k = 0; k < m_count; ++k)
+        if (Label1[k].left() == place.left && Label1[k].top() == place.top)
+            return m_boxNames[static_cast<size_t>(k)];
+    return QStringLiteral("the labels' places");
+}
+
+QString LabellingBoard::boxName(int box) const {
+    return m_boxNames.at(static_cast<size_t>(box));
+}
+
+namespace {
+
+bool readsBefore(const TwipRect& a, const TwipRect& b) {
+    return a.top != b.top ? a.top < b.top : a.left < b.left;
+}
+
+float centreDistance(const TwipRect& a, const TwipRect& b) {
+    return std::hypot(a.left + a.width / 2 - b.left - b.width / 2,
+                      a.top + a.height / 2 - b.top - b.height / 2);
+}
+
+}  // namespace
+
+// From the design where it says; on a sorting board from the heading over the box's column;
+// from a picture that is this box's own (the nearest to it, and it the nearest box to that
+// picture); otherwise by its place in reading order.
+void LabellingBoard::nameBoxes() {
+    m_boxNames.assign(static_cast<size_t>(m_count), QString());
+    for (int k = 0; k < m_count; ++k) {
+        const TwipRect box = Label1[k].rect();
+        QString& name = m_boxNames[static_cast<size_t>(k)];
+        if (!m_design.boxNames.empty()) {
+            name = QString::fromUtf8(m_design.boxNames[static_cast<size_t>(k)]);
+            continue;
+        }
+        if (!m_design.groups.empty()) {
+            const BoardText* heading = nullptr;
+            for (const BoardText& text : m_design.texts) {
+                const TwipRect& at = text.place;
+                const float middle = box.left + box.width / 2;
+                if (at.left <= middle && middle <= at.left + at.width && at.top < box.top &&
+                    (!heading || at.top > heading->place.top))
+                    heading = &text;
+            }
+            if (heading) {
+                int row = 1;
+                int rows = 0;
+                for (int j = 0; j < m_count; ++j) {
+                    if (!belongsOn(j, k)) continue;
+                    ++rows;
+                    if (readsBefore(Label1[j].rect(), box)) ++row;
+                }
+                const QString column = QString::fromUtf8(heading->text);
+                name = rows == 1 ? QStringLiteral("box under ") + column
+                                 : column + QStringLiteral(", box %1").arg(row);
+                continue;
+            }
+        }
+        if (m_pictures) {
+            const auto nearestPicture = [this](const TwipRect& rect) {
+                int nearest = -1;
+                for (int slot : m_pictures->indices())
+                    if (nearest < 0 || centreDistance((*m_pictures)[slot].rect(), rect) <
+                                           centreDistance((*m_pictures)[nearest].rect(), rect))
+                        nearest = slot;
+                return nearest;
+            };
+            // A picture shared by several boxes (a diagram with its parts) names none of them.
+            const int slot = nearestPicture(box);
+            int sharing = 0;
+            for (int j = 0; j < m_count; ++j)
+                if (nearestPicture(Label1[j].rect()) == slot) ++sharing;
+            const QString described = Pictures::description(
+                QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file));
+            if (sharing == 1 && !described.isEmpty()) {
+                const TwipRect& picture = (*m_pictures)[slot].rect();
+                name = (picture.top + picture.height <= box.top ? QStringLiteral("box under ")
+                                                                : QStringLiteral("box beside ")) +
+                       described;
+                continue;
+            }
+        }
+        int place = 1;
+        for (int j = 0; j < m_count; ++j)
+            if (readsBefore(Label1[j].rect(), box)) ++place;
+        name = QStringLiteral("box %1").arg(place);
+    }
+}
+
+// What a reader finds on each box and label: "box under pH 3, holds vinegar"; "vinegar, in box
+// under pH 3". Only changed texts reach the reader.
+void LabellingBoard::describePlaces() {
+    if (std::ssize(m_boxNames) != m_count) return;
+    for (int k = 0; k < m_count; ++k) {
+        QStringList held;
+        for (int j = 0; j < m_count; ++j)
+            if (isAt(Label2[j], Label1[k])) held << Label2[j].caption();
+        Label1[k].setDescription(
+            m_boxNames[static_cast<size_t>(k)] +
+            (held.isEmpty() ? QStringLiteral(", empty")
+                            : QStringLiteral(", holds ") + held.join(QStringLiteral(" and "))));
+    }
+    for (int j = 0; j < m_count; ++j) {
+        if (j == m_carried) continue;
+        QString where = QStringLiteral("waiting to be placed");
+        for (int k = 0; k < m_count; ++k)
+            if (isAt(Label2[j], Label1[k]))
+                where = QStringLiteral("in ") + m_boxNames[static_cast<size_t>(k)];
+        Label2[j].setDescription(where);
+    }
 }
 
 bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath) {
@@ -446,6 +667,7 @@ bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath
         picture->setDevicePixelRatio(scale.factor());
     }
     box.setPicture(*picture);
+    box.setPicturePath(designPath);
     return true;
 }
 

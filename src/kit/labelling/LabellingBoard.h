@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "forms/ControlArray.h"
 #include "forms/Label.h"
@@ -52,6 +53,12 @@ class LabellingBoard : public shell::ActivityScreen {
     // The remote's forward on a board of several pages is Next.
     bool stepForward() override;
 
+    // The label carried by the keyboard (Enter or Space on it), which the arrows move from place
+    // to place and Enter or Space puts down; -1 when none is.
+    int carried() const { return m_carried; }
+    // What a screen reader calls a target box: "Acid, box 2", "box under pH 3", "box 4".
+    QString boxName(int box) const;
+
   protected:
     void setUp() override;
     void scaleChanged() override;
@@ -81,6 +88,14 @@ class LabellingBoard : public shell::ActivityScreen {
     bool belongsOn(int label, int box) const;
     void checkScore();
     void startAgain();
+    bool boardKey(int i, int key, Qt::KeyboardModifiers modifiers);
+    void carry(int i);
+    void carryTo(int step);
+    void putBack();
+    std::vector<TwipPoint> keyPlaces(int i) const;
+    QString placeName(const TwipPoint& place) const;
+    void nameBoxes();
+    void describePlaces();
 
     BoardDesign m_design;
     int m_count = 0;
@@ -98,6 +113,11 @@ class LabellingBoard : public shell::ActivityScreen {
     float m_pressY = 0;
     bool m_dragged = false;
     std::unique_ptr<PutDownWatch> m_putDownWatch;
+
+    // The keyboard's carry: which label, and where it was taken from (Escape puts it back).
+    int m_carried = -1;
+    TwipPoint m_carriedFrom;
+    std::vector<QString> m_boxNames;
 };
 
 }  // namespace labelling

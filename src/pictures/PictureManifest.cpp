@@ -1,4 +1,4 @@
-#include "PictureManifest.h"
+#include "pictures/PictureManifest.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -24,17 +24,32 @@ PictureManifest parsePictureManifest(const QString& text) {
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int n = 0; n < lines.size(); ++n) {
-        const QString line = lines[n].trimmed();
+        QString line = lines[n].trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         const auto fail = [&](const char* why) {
             manifest.errors << QStringLiteral("line %1: %2").arg(n + 1).arg(QLatin1String(why));
         };
+        QString description;
+        if (line.endsWith(QLatin1Char('"'))) {
+            const qsizetype open = line.lastIndexOf(QLatin1Char('"'), line.size() - 2);
+            if (open < 0) {
+                fail("the description has no opening quote");
+                continue;
+            }
+            description = line.mid(open + 1, line.size() - open - 2).trimmed();
+            line = line.left(open).trimmed();
+            if (description.isEmpty()) {
+                fail("the description is empty");
+                continue;
+            }
+        }
         const QStringList fields = line.split(spaces);
         if (fields.size() != 4 && fields.size() != 5) {
             fail("needs a path, a source, a width, a height and, for an SVG, a background");
             continue;
         }
         ManifestPicture picture;
+        picture.description = description;
         picture.path = fields[0];
         picture.source = fields[1];
         bool wide = false;

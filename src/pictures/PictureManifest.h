@@ -18,6 +18,8 @@ struct ManifestPicture {
     QSize size;
     // What an SVG is drawn over; invalid for drawn pictures.
     QColor background;
+    // What a screen reader says of it: what it shows, never the answer a pupil is to give.
+    QString description;
 
     // The path with forward slashes, relative to the program's folder.
     QString filePath() const;
@@ -34,6 +36,7 @@ struct PictureManifest {
     const ManifestPicture* find(const QString& path) const;
 };
 
+// A row may end with its description in double quotes.
 PictureManifest parsePictureManifest(const QString& text);
 std::optional<PictureManifest> readPictureManifest(const QString& file);
 
