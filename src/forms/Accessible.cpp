@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
+#include "forms/DropDownList.h"
 #include "forms/Label.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
@@ -36,6 +38,9 @@ QAccessible::Role roleOf(const Control& control) {
     if (dynamic_cast<const PictureBox*>(&control))
         return acts ? QAccessible::Button : QAccessible::Graphic;
     if (dynamic_cast<const Panel*>(&control)) return QAccessible::Grouping;
+    // A control that draws itself (a word's blanks, a game's grid) says what it shows in words.
+    if (!control.description().isEmpty())
+        return acts ? QAccessible::Button : QAccessible::StaticText;
     return QAccessible::NoRole;
 }
 
@@ -98,9 +103,56 @@ class ControlAccessible : public QAccessibleWidget {
     Control& m_control;
 };
 
+// A drop-down's closed field: named by what it shows; pressing it opens the list.
+class FieldAccessible : public QAccessibleWidget {
+  public:
+    explicit FieldAccessible(ComboField* field)
+        : QAccessibleWidget(field, QAccessible::ComboBox), m_combo(field->combo()) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name || kind == QAccessible::Value) return spoken(m_combo.text());
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = m_combo.isDroppedDown();
+        return state;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction()) m_combo.dropDown();
+    }
+
+  private:
+    ComboBox& m_combo;
+};
+
+// The open list reads as the entry the arrows have reached.
+class ListAccessible : public QAccessibleWidget {
+  public:
+    explicit ListAccessible(DropDownList* list)
+        : QAccessibleWidget(list, QAccessible::List), m_list(*list) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            const QString item = spoken(m_list.highlightedItem());
+            return item.isEmpty() ? QStringLiteral("list of %1; the arrow keys choose")
+                                        .arg(m_list.rows().count())
+                                  : item;
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+  private:
+    DropDownList& m_list;
+};
+
 QAccessibleInterface* controlInterface(const QString&, QObject* object) {
-    auto* widget = dynamic_cast<ControlWidget*>(object);
-    return widget ? new ControlAccessible(widget) : nullptr;
+    if (auto* widget = dynamic_cast<ControlWidget*>(object)) return new ControlAccessible(widget);
+    if (auto* field = dynamic_cast<ComboField*>(object)) return new FieldAccessible(field);
+    if (auto* list = dynamic_cast<DropDownList*>(object)) return new ListAccessible(list);
+    return nullptr;
 }
 
 }  // namespace

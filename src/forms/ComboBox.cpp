@@ -13,46 +13,54 @@
 
 namespace forms {
 
-// The closed field: its own widget, since a press on it opens the list rather than clicking.
-class ComboField final : public QWidget {
-  public:
-    ComboField(ComboBox& combo, QWidget* parent) : QWidget(parent), m_combo(combo) {}
+ComboField::ComboField(ComboBox& combo, QWidget* parent) : QWidget(parent), m_combo(combo) {}
 
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        m_combo.paint(painter);
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        event->accept();
-        setFocus(Qt::MouseFocusReason);
-        if (event->button() == Qt::LeftButton) m_combo.dropDown();
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        const bool alt = event->modifiers() & Qt::AltModifier;
-        // The field is not for typing; the list opens from the keyboard as desktop lists do.
-        if (event->key() == Qt::Key_F4 || (alt && event->key() == Qt::Key_Down))
-            m_combo.dropDown();
-        else
-            QWidget::keyPressEvent(event);
-    }
-    // An open list is a window of its own: it would stay on view when the field is hidden.
-    void hideEvent(QHideEvent* event) override {
-        QWidget::hideEvent(event);
-        if (m_combo.m_list) m_combo.m_list->close();
-    }
-    void focusInEvent(QFocusEvent* event) override {
-        QWidget::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent* event) override {
-        QWidget::focusOutEvent(event);
-        update();
-    }
+void ComboField::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.save();
+    m_combo.paint(painter);
+    painter.restore();
+    if (hasFocus() && m_combo.screen().screens().keyboardInUse())
+        drawFocusRing(painter, rect(), m_combo.scale());
+}
 
-  private:
-    ComboBox& m_combo;
-};
+void ComboField::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    m_combo.screen().screens().setKeyboardInUse(false);
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::LeftButton) m_combo.dropDown();
+}
+
+void ComboField::keyPressEvent(QKeyEvent* event) {
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    const int key = event->key();
+    // The field is not for typing; the list opens from the keyboard as desktop lists do, and
+    // with Enter, Down, or Space while the ring shows, as the toolkit's buttons are worked.
+    const bool opens = key == Qt::Key_F4 || (alt && key == Qt::Key_Down) ||
+                       (event->modifiers() == Qt::NoModifier &&
+                        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down ||
+                         (key == Qt::Key_Space && m_combo.screen().screens().keyboardInUse())));
+    if (opens)
+        m_combo.dropDown();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// An open list is a window of its own: it would stay on view when the field is hidden.
+void ComboField::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (m_combo.m_list) m_combo.m_list->close();
+}
+
+void ComboField::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ComboField::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
 
 ComboBox::ComboBox(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index) {

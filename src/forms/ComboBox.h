@@ -64,4 +64,22 @@ class ComboBox : public Control {
     QPointer<DropDownList> m_list;
 };
 
+// The closed field: its own widget, since a press on it opens the list rather than clicking.
+class ComboField final : public QWidget {
+  public:
+    ComboField(ComboBox& combo, QWidget* parent);
+    ComboBox& combo() const { return m_combo; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    ComboBox& m_combo;
+};
+
 }  // namespace forms

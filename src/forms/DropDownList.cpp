@@ -1,5 +1,6 @@
 #include "forms/DropDownList.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -227,6 +228,11 @@ void DropDownList::keyPressEvent(QKeyEvent* event) {
             return;
     }
     update();
+    // The reader follows the arrows from entry to entry.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent moved(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&moved);
+    }
 }
 
 void DropDownList::choose(int row) {

@@ -31,6 +31,8 @@ class DropDownList final : public QWidget {
     std::function<void(int)> onClosed;
 
     const ListWindow& rows() const { return m_rows; }
+    // The entry picked out by the arrows or the pointer; empty when none is.
+    QString highlightedItem() const { return m_items.value(m_rows.highlighted()); }
     int rowHeight() const { return m_rowHeight; }
     // Where things are, in the list's own pixels.
     QRect rowRect(int visibleRow) const;

@@ -54,7 +54,9 @@ ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const Act
         imgcross->setAutoSize(true);
     }
 
-    onKey = [this](int key, Qt::KeyboardModifiers modifiers) { return remoteKey(key, modifiers); };
+    onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return activityKey(key, modifiers) || remoteKey(key, modifiers);
+    };
     if (cmdexit) cmdexit->onClick = [this] { exitActivity(); };
     if (cmdjotter) {
         cmdjotter->onClick = [this] {

@@ -57,6 +57,9 @@ class ActivityScreen : public forms::Screen, public AnswerStep {
     ActivityScreen(forms::Screens& screens, const ActivityId& id, const ActivityFrame& frame);
 
     virtual void setUp() {}
+    // A key of the activity's own (Hangman's letters, Four in a Row's columns), asked before
+    // the remote's; true when used.
+    virtual bool activityKey(int /*key*/, Qt::KeyboardModifiers) { return false; }
     // An activity with an answer button has the remote's answer step.
     bool hasAnswerStep() const override { return cmdsoln != nullptr; }
     void leave() override { exitActivity(); }

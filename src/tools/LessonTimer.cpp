@@ -1,5 +1,6 @@
 #include "tools/LessonTimer.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -278,8 +279,16 @@ void LessonTimer::tick() {
     // Repainted when what it shows changes, once a second, not at every tick.
     const QString shown = text() + (isWarning() ? QLatin1Char('!') : QLatin1Char(' '));
     if (shown != m_shown && m_window) {
+        const bool ended = m_shown.startsWith(kTimesUp) != shown.startsWith(kTimesUp) &&
+                           m_state == State::Finished;
         m_shown = shown;
         m_window->update();
+        m_window->setAccessibleName(QStringLiteral("Lesson timer: ") + text());
+        // The end is read out, not left to be found.
+        if (ended && QAccessible::isActive()) {
+            QAccessibleEvent alert(m_window.get(), QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
         // Where no window manager keeps it above, a screen shown since would cover it.
         m_window->raise();
     }

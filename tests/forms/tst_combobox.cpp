@@ -175,10 +175,17 @@ void ComboBoxTest::keysMoveThePickAndEnterChooses() {
     QCOMPARE(list->rows().top(), 27);
     QTest::keyClick(list, Qt::Key_Enter);
     QCOMPARE(m_screen->clicked, QStringList{QStringLiteral("Term 27")});
-    // From the field: F4 and Alt+Down open the list; typing does not choose.
+    // From the field: Enter, Down, F4 and Alt+Down open the list, as a click does; typing does
+    // not choose.
     QTest::keyClicks(combo.widget(), QStringLiteral("Term 1"));
-    QTest::keyClick(combo.widget(), Qt::Key_Return);
     QVERIFY(!combo.isDroppedDown());
+    QTest::keyClick(combo.widget(), Qt::Key_Return);
+    QVERIFY(combo.isDroppedDown());
+    QTest::keyClick(combo.list(), Qt::Key_Escape);
+    QVERIFY(!combo.isDroppedDown());
+    QTest::keyClick(combo.widget(), Qt::Key_Down);
+    QVERIFY(combo.isDroppedDown());
+    QTest::keyClick(combo.list(), Qt::Key_Escape);
     QTest::keyClick(combo.widget(), Qt::Key_F4);
     QVERIFY(combo.isDroppedDown());
     QTest::keyClick(combo.list(), Qt::Key_Down, Qt::AltModifier);

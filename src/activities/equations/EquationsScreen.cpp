@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "activities/equations/ChemicalEquations.h"
+#include "forms/Accessible.h"
 #include "forms/CommandButton.h"
 #include "forms/PictureBox.h"
 #include "kit/chem/FormulaText.h"
@@ -67,6 +68,10 @@ EquationsScreen::EquationsScreen(Screens& screens, const shell::ActivityId& id)
         if (i + 1 < kMaxTerms) lblsign.add(i, {}).setLook(formula);
     }
     lblnumber.onClick = [this](int term) { countUp(term); };
+    lblnumber.onKey = [this](int term, int key, Qt::KeyboardModifiers modifiers) {
+        return numberKey(term, key, modifiers);
+    };
+    lblmessage.setAnnounced(true);
 
     LabelLook message = shell::textLook(tahoma(kMessagePoints, true), Align::Centre);
     lblmessage.setLook(message);
@@ -110,6 +115,8 @@ void EquationsScreen::showEquation(int index) {
         lblformula[i].setVisible(used);
         if (used) {
             lblformula[i].setCaption(chem::displayFormula(shown.term(i)));
+            lblnumber[i].setDescription(QStringLiteral("the number in front of ") +
+                                        forms::accessibleName(lblformula[i]));
             showNumber(i);
         }
         if (i + 1 < kMaxTerms) {
@@ -175,6 +182,25 @@ void EquationsScreen::countUp(int term) {
     showNumber(term);
     // A mark left up would judge numbers that are no longer there.
     hideVerdict();
+}
+
+// A number box with the focus: a digit sets it, Up and Down count on and back, round as a
+// click does.
+bool EquationsScreen::numberKey(int term, int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (term < 0 || term >= std::ssize(m_numbers)) return false;
+    int& number = m_numbers[static_cast<size_t>(term)];
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + kHighestNumber)
+        number = key - Qt::Key_0;
+    else if (key == Qt::Key_Up)
+        number = number % kHighestNumber + 1;
+    else if (key == Qt::Key_Down)
+        number = (number + kHighestNumber - 2) % kHighestNumber + 1;
+    else
+        return false;
+    showNumber(term);
+    hideVerdict();
+    return true;
 }
 
 void EquationsScreen::showNumber(int term) {

@@ -58,6 +58,7 @@ class EquationsScreen : public shell::ActivityScreen {
   private:
     void countUp(int term);
     void showNumber(int term);
+    bool numberKey(int term, int key, Qt::KeyboardModifiers modifiers);
     void layOutRow();
     void hideVerdict();
 

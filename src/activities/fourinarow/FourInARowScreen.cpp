@@ -2,6 +2,7 @@
 
 #include "activities/fourinarow/GridView.h"
 #include "forms/CommandButton.h"
+#include "forms/Screens.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -65,6 +66,7 @@ FourInARowScreen::FourInARowScreen(Screens& screens, const shell::ActivityId& id
         m_hover.add(button.label);
     }
     grdboard.setGrid(m_grid);
+    lblturn.setAnnounced(true);
 
     lblcorrect.onClick = [this] { correct(); };
     lblwrong.onClick = [this] { wrong(); };
@@ -76,6 +78,10 @@ FourInARowScreen::FourInARowScreen(Screens& screens, const shell::ActivityId& id
     };
     cmdgo->onClick = [this] { nextQuestion(); };
     cmdsoln->onClick = [this] { reveal(); };
+    // The grid takes the keyboard's columns when it has the focus, Enter included.
+    grdboard.onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return activityKey(key, modifiers);
+    };
 }
 
 void FourInARowScreen::setUp() {
@@ -131,6 +137,35 @@ void FourInARowScreen::wrong() {
     if (m_stage == Stage::Asking) passTurn();
 }
 
+// With a counter to drop: 1 to 7 drop in that column; Left and Right choose one, Enter drops.
+bool FourInARowScreen::activityKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (m_stage != Stage::Dropping) return false;
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + Grid::kColumns) {
+        dropIn(key - Qt::Key_1);
+        return true;
+    }
+    const int chosen = grdboard.keyColumn();
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            const int step = key == Qt::Key_Right ? 1 : Grid::kColumns - 1;
+            grdboard.setKeyColumn(chosen < 0 ? Grid::kColumns / 2
+                                             : (chosen + step) % Grid::kColumns);
+            return true;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (chosen < 0)
+                grdboard.setKeyColumn(Grid::kColumns / 2);
+            else
+                dropIn(chosen);
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool FourInARowScreen::dropIn(int column) {
     if (m_stage != Stage::Dropping) return false;
     if (!m_grid.drop(column, m_turn)) {
@@ -161,6 +196,14 @@ void FourInARowScreen::showStage() {
     lblwrong.setVisible(asking);
     lblquestion.setVisible(m_stage != Stage::Over);
     grdboard.setChooser(m_stage == Stage::Dropping ? m_turn : Team::None);
+    if (m_stage != Stage::Dropping) grdboard.setKeyColumn(-1);
+    // At the keyboard, the focus goes where the next move is made: the grid, then Correct.
+    if (screens().keyboardInUse()) {
+        if (m_stage == Stage::Dropping)
+            grdboard.widget()->setFocus(Qt::OtherFocusReason);
+        else if (m_stage == Stage::Asking && grdboard.widget()->hasFocus())
+            lblcorrect.widget()->setFocus(Qt::OtherFocusReason);
+    }
     showTurn();
     switch (m_stage) {
         case Stage::Asking:

@@ -54,6 +54,7 @@ class FourInARowScreen : public shell::ActivityScreen {
 
   protected:
     void setUp() override;
+    bool activityKey(int key, Qt::KeyboardModifiers modifiers) override;
 
   private:
     void ask();

@@ -39,7 +39,41 @@ QColor GridView::teamColour(Team team) {
 
 void GridView::setGrid(const Grid& grid) {
     m_grid = &grid;
+    refresh();
+}
+
+void GridView::refresh() {
     repaint();
+    describe();
+}
+
+void GridView::setKeyColumn(int column) {
+    if (column == m_keyColumn) return;
+    m_keyColumn = column;
+    repaint();
+    if (column >= 0)
+        setDescription(QStringLiteral("column %1 chosen; Enter drops").arg(column + 1));
+    else
+        describe();
+}
+
+void GridView::describe() {
+    if (!m_grid) return;
+    QStringList columns;
+    for (int column = 0; column < Grid::kColumns; ++column) {
+        QStringList counters;
+        for (int row = 0; row < Grid::kRows; ++row) {
+            const Team team = m_grid->at(column, row);
+            if (team != Team::None)
+                counters << (team == Team::Red ? QStringLiteral("red") : QStringLiteral("yellow"));
+        }
+        columns << QStringLiteral("column %1: %2")
+                       .arg(column + 1)
+                       .arg(counters.isEmpty() ? QStringLiteral("empty")
+                                               : counters.join(QStringLiteral(", ")));
+    }
+    setDescription(QStringLiteral("the grid, from the foot up; ") +
+                   columns.join(QStringLiteral("; ")));
 }
 
 void GridView::setChooser(Team team) {
@@ -100,6 +134,16 @@ void GridView::paint(QPainter& painter) {
             painter.setBrush(fill);
             painter.drawEllipse(centre, radius, radius);
         }
+    }
+
+    if (m_keyColumn >= 0) {
+        // The keyboard's column, framed black then white as the focus ring is.
+        const QRectF column(board.left() + m_keyColumn * side, board.top(), side, board.height());
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 6));
+        painter.drawRoundedRect(column.adjusted(2, 2, -2, -2), 6, 6);
+        painter.setPen(QPen(Qt::white, 3));
+        painter.drawRoundedRect(column.adjusted(2, 2, -2, -2), 6, 6);
     }
 
     if (!m_grid) return;

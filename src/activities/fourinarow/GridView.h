@@ -17,10 +17,13 @@ class GridView : public forms::Control {
 
     // The grid shown; refresh() after it changes.
     void setGrid(const Grid& grid);
-    void refresh() { repaint(); }
+    void refresh();
     // A team choosing a column: the board is framed in its colour. None for no one.
     void setChooser(Team team);
     Team chooser() const { return m_chooser; }
+    // The column the keyboard has reached, framed; -1 for none.
+    void setKeyColumn(int column);
+    int keyColumn() const { return m_keyColumn; }
 
     // The column under a point given in twips from the control's corner; none off the board.
     std::optional<int> columnAt(float x, float y) const;
@@ -37,8 +40,12 @@ class GridView : public forms::Control {
     QRectF boardPixels() const;
     double cellPixels() const;
 
+    // Column by column, for a screen reader: what the class sees of the grid.
+    void describe();
+
     const Grid* m_grid = nullptr;
     Team m_chooser = Team::None;
+    int m_keyColumn = -1;
 };
 
 }  // namespace fourinarow

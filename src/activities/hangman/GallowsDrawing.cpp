@@ -55,6 +55,11 @@ GallowsDrawing::GallowsDrawing(forms::Screen& screen, forms::Container& containe
                                int index)
     : Control(screen, container, std::move(name), index) {
     attachPaintedWidget();
+    describe();
+}
+
+void GallowsDrawing::describe() {
+    setDescription(QStringLiteral("the drawing, %1 of %2 lines").arg(m_stage).arg(kStages));
 }
 
 void GallowsDrawing::setStage(int stage) {
@@ -62,6 +67,7 @@ void GallowsDrawing::setStage(int stage) {
     if (stage == m_stage) return;
     const int from = m_stage;
     m_stage = stage;
+    describe();
     if (!widget()) return;
     if (stage == from + 1)
         widget()->update(stageArea(stage));

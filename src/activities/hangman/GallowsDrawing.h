@@ -25,6 +25,8 @@ class GallowsDrawing : public forms::Control {
     void paint(QPainter& painter) override;
 
   private:
+    // For a screen reader: how far the drawing has come.
+    void describe();
     int m_stage = 0;
 };
 

@@ -91,7 +91,10 @@ void HangmanScreen::next() {
         if (i < length) blank.setRect(blankPlace(i, length));
         blank.setVisible(i < length);
     }
-    for (int i = 0; i < kLetters; ++i) lblletter[i].setForeColour(shell::TitleYellow);
+    for (int i = 0; i < kLetters; ++i) {
+        lblletter[i].setForeColour(shell::TitleYellow);
+        lblletter[i].setDescription({});
+    }
     picgallows.setStage(0);
     lblmessage.setVisible(false);
     lblclue.setCaption(QString::fromUtf8(entry.clue));
@@ -118,6 +121,13 @@ void HangmanScreen::guess(QChar letter) {
     }
 }
 
+bool HangmanScreen::activityKey(int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return false;
+    if (key < Qt::Key_A || key > Qt::Key_Z) return false;
+    guess(letterOf(key - Qt::Key_A));
+    return true;
+}
+
 void HangmanScreen::reveal() {
     if (m_index < 0) return;
     m_game.reveal();
@@ -126,19 +136,28 @@ void HangmanScreen::reveal() {
 }
 
 void HangmanScreen::showLetterUsed(QChar letter) {
-    if (Label* button = lblletter.at(indexOf(letter))) button->setForeColour(kUsedLetter);
+    if (Label* button = lblletter.at(indexOf(letter))) {
+        button->setForeColour(kUsedLetter);
+        button->setDescription(QStringLiteral("called"));
+    }
 }
 
 // Only blanks whose letter changes repaint.
 void HangmanScreen::showWord() {
     const QString& word = m_game.word();
     for (int i = 0; i < word.size() && i < lblblank.count(); ++i) {
-        if (m_game.isFound(i))
-            lblblank[i].setLetter(word[i], shell::TitleYellow);
-        else if (m_game.isShown(i))
-            lblblank[i].setLetter(word[i], kGivenAway);
-        else
-            lblblank[i].setLetter(QChar(), shell::TitleYellow);
+        LetterBlank& blank = lblblank[i];
+        // The reader hears in words what the colour tells the class: found, or given away.
+        if (m_game.isFound(i)) {
+            blank.setLetter(word[i], shell::TitleYellow);
+            blank.setDescription(QString(word[i]));
+        } else if (m_game.isShown(i)) {
+            blank.setLetter(word[i], kGivenAway);
+            blank.setDescription(QString(word[i]) + QStringLiteral(", given away"));
+        } else {
+            blank.setLetter(QChar(), shell::TitleYellow);
+            blank.setDescription(QStringLiteral("blank"));
+        }
     }
 }
 

@@ -49,6 +49,8 @@ class HangmanScreen : public shell::ActivityScreen {
 
   protected:
     void setUp() override;
+    // A letter typed is a letter called.
+    bool activityKey(int key, Qt::KeyboardModifiers modifiers) override;
 
   private:
     void showWord();

@@ -88,6 +88,7 @@ VocabScreen::VocabScreen(Screens& screens)
     // An open term list takes the keys itself, Escape closing it; only with it shut is Escape
     // the screen's exit.
     onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
+        if (letterKey(key, modifiers)) return true;
         if (shell::remoteStep(key, modifiers) != shell::RemoteStep::Exit) return false;
         leave();
         return true;
@@ -153,6 +154,21 @@ void VocabScreen::load() {
     for (ComboBox* list : m_termLists) list->setColours(kWhite, ScreenBlue);
 
     cmdexit.loadPicture(QStringLiteral("Images\\exit.jpg"));
+}
+
+// A letter typed opens its tile's group and puts the keyboard on its term list, ready to open.
+bool VocabScreen::letterKey(int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return false;
+    if (key < Qt::Key_A || key > Qt::Key_Z) return false;
+    const QChar letter(u'A' + (key - Qt::Key_A));
+    for (int i = 0; i < kGroupCount; ++i) {
+        if (!text(glossaryGroups()[i].tileCaption).contains(letter)) continue;
+        openGroup(i + 1);
+        screens().setKeyboardInUse(true);
+        termList(i + 1).widget()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void VocabScreen::openGroup(int group) {

@@ -32,6 +32,7 @@ class VocabScreen : public forms::Screen {
     forms::ComboBox& termList(int group) const { return *m_termLists.at(group - 1); }
 
   private:
+    bool letterKey(int key, Qt::KeyboardModifiers modifiers);
     std::array<forms::Label*, kGroupCount> addTiles();
     std::array<forms::ComboBox*, kGroupCount> addTermLists();
     void openGroup(int group);
