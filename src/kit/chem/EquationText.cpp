@@ -2,6 +2,7 @@
 #include "kit/chem/EquationText.h"
 
 #include <QStringList>
+#include <string>
 #include <string_view>
 
 #include "kit/chem/Elements.h"
@@ -144,12 +145,15 @@ FormulaReading readFormula(QStringView text) {
         reading.problem = u"a formula is missing"_s;
         return reading;
     }
-    bool ascii = true;
-    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        const QByteArray bytes = text.toLatin1();
-        reading.formula = parseFormula(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // A std::string, not a QByteArray: a short formula then fits without an allocation.
+    std::string ascii;
+    ascii.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) break;
+        ascii += static_cast<char>(c.unicode());
+    }
+    if (std::ssize(ascii) == text.size()) {
+        reading.formula = parseFormula(ascii);
         if (reading.formula) return reading;
     }
     reading.problem = firstProblem(text);

@@ -120,7 +120,9 @@ QString celsius(double value) {
 class Checker {
   public:
     Checker(ListKind kind, const CsvTable& table, const CheckOptions& options, CheckedList& out)
-        : m_kind(kind), m_design(design(kind)), m_table(table), m_options(options), m_out(out) {}
+        : m_kind(kind), m_design(design(kind)), m_table(table), m_options(options), m_out(out) {
+        for (const Column& column : m_design.columns) m_names += QString::fromUtf16(column.name);
+    }
 
     void run() {
         if (!readHeader()) return;
@@ -180,8 +182,10 @@ class Checker {
         const std::size_t errorsBefore = m_out.errors.size();
         QStringList values;
         for (const int field : m_fieldOf) values += field >= 0 ? row.fields[field] : QString();
+        // Read once here for both the check for repeats and the balancing.
+        if (m_kind == ListKind::Equations) m_equation = chem::parseEquation(values[0]);
         for (qsizetype k = 0; k < values.size(); ++k) {
-            const QString name = QString::fromUtf16(m_design.columns[k].name);
+            const QString& name = m_names[k];
             if (values[k].isEmpty()) {
                 if (m_design.columns[k].required) error(row.line, u"the %1 is missing"_s.arg(name));
             } else if (m_options.textCheck) {
@@ -202,7 +206,8 @@ class Checker {
     void checkRepeats(int line, const QStringList& values) {
         QStringList keys;
         for (qsizetype k = 0; k < values.size(); ++k)
-            keys += m_design.columns[k].caseMatters ? keyOf(values[k]) : values[k].toCaseFolded();
+            keys +=
+                m_design.columns[k].caseMatters ? keyOf(k, values[k]) : values[k].toCaseFolded();
         const QString whole = keys.join(QChar(0x1F));
         if (const auto earlier = m_rows.constFind(whole); earlier != m_rows.constEnd()) {
             error(line, u"the same as line %1"_s.arg(*earlier));
@@ -220,17 +225,15 @@ class Checker {
     }
 
     // Equations that differ only in spacing, arrow or numbers in front are one equation.
-    QString keyOf(const QString& value) const {
-        if (m_kind != ListKind::Equations) return value;
-        const chem::EquationReading reading = chem::parseEquation(value);
-        if (!reading.equation) return value;
-        QString key;
-        for (const chem::Formula& formula : reading.equation->reactants)
-            key += QString::fromStdString(formula.text()) + u'+';
-        key += u'>';
-        for (const chem::Formula& formula : reading.equation->products)
-            key += QString::fromStdString(formula.text()) + u'+';
-        return key;
+    QString keyOf(qsizetype column, const QString& value) const {
+        if (m_kind != ListKind::Equations || column != 0 || !m_equation.equation) return value;
+        std::string key;
+        for (const chem::Formula& formula : m_equation.equation->reactants)
+            key += formula.text() + '+';
+        key += '>';
+        for (const chem::Formula& formula : m_equation.equation->products)
+            key += formula.text() + '+';
+        return QString::fromStdString(key);
     }
 
     std::optional<ListItem> readItem(int line, const QStringList& v) {
@@ -254,7 +257,7 @@ class Checker {
             case ListKind::MeltingPoints:
                 return readMeltingPoint(line, v[0], v[1], v[2]);
             case ListKind::Equations:
-                return readEquation(line, v[0], v[1]);
+                return readEquation(line, v[0], v[1], m_equation);
             case ListKind::Sorting:
                 break;
         }
@@ -339,8 +342,8 @@ class Checker {
         return MeltingPointItem{substance, meltingPoint, boilingPoint, state};
     }
 
-    std::optional<ListItem> readEquation(int line, const QString& text, const QString& words) {
-        chem::EquationReading reading = chem::parseEquation(text);
+    std::optional<ListItem> readEquation(int line, const QString& text, const QString& words,
+                                         chem::EquationReading& reading) {
         if (!reading.equation) {
             error(line, reading.problem);
             return std::nullopt;
@@ -400,8 +403,10 @@ class Checker {
     const CsvTable& m_table;
     const CheckOptions& m_options;
     CheckedList& m_out;
-    std::vector<int> m_fieldOf;  // by the kind's column: the field that holds it, or -1
-    QHash<QString, int> m_rows;  // whole rows, folded, to the line first seen
+    QStringList m_names;               // the kind's columns' names
+    chem::EquationReading m_equation;  // the row's equation, for the equations kind
+    std::vector<int> m_fieldOf;        // by the kind's column: the field that holds it, or -1
+    QHash<QString, int> m_rows;        // whole rows, folded, to the line first seen
     std::vector<QHash<QString, int>> m_seen;  // by column: values that may come once
     QHash<QString, int> m_sortingColumn;      // folded name to index in m_out.columns
 };

@@ -301,6 +301,14 @@ void FormulaTest::massesOutsideTheKey() {
     QCOMPARE(formatMass(100), u"100"_s);
     QCOMPARE(formatMass(0.1 + 0.2), u"0.3"_s);
     QCOMPARE(formatMass(65000000), u"65000000"_s);
+    // Written from the tenths when it can be, the same as twelve significant figures always.
+    std::mt19937 random(9);
+    for (int i = 0; i < 20000; ++i) {
+        const double tenths = static_cast<double>(random() % 100'000'000) / 10;
+        const double sum = (tenths / 3 + tenths / 3 + tenths / 3) * (i % 2 ? 1 : 1.0000000001);
+        QCOMPARE(formatMass(sum), QString::number(sum, 'g', 12));
+        QCOMPARE(formatMass(tenths / 1e6), QString::number(tenths / 1e6, 'g', 12));
+    }
 }
 
 void FormulaTest::massTableNamesRealElementsOnce() {
