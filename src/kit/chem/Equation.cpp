@@ -146,6 +146,10 @@ BalanceResult balance(std::span<const Formula> reactants, std::span<const Formul
                       int maxCoefficient) {
     BalanceResult result;
     if (reactants.empty() || products.empty()) return result;
+    if (reactants.size() + products.size() > kMaxBalancedFormulas) {
+        result.outcome = BalanceOutcome::OutOfRange;
+        return result;
+    }
 
     // One row per element, one column per formula; products count negative, so a balancing
     // is a solution of rows times numbers = 0 with every number positive.

@@ -37,8 +37,12 @@ enum class BalanceOutcome {
     CannotBalance,     // not at all, or only by leaving a formula out or moving it across
     MoreThanOneWay,    // independent ways that are not multiples of each other
     NeedsLargeNumber,  // only with a number over the limit
-    OutOfRange,        // the working-out needs numbers too large for 64 bits
+    OutOfRange,        // the working-out needs numbers too large for 64 bits, or the equation
+                       // has more than kMaxBalancedFormulas formulas
 };
+
+// Far more than any real equation; keeps the working small whatever it is given.
+inline constexpr std::size_t kMaxBalancedFormulas = 64;
 
 struct BalanceResult {
     BalanceOutcome outcome = BalanceOutcome::CannotBalance;

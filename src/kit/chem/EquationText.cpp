@@ -167,6 +167,11 @@ EquationReading parseEquation(QStringView text) {
     qsizetype arrowAt = 0, arrowLength = 0;
     if (!findArrow(text, arrowAt, arrowLength, reading.problem)) return reading;
 
+    if (text.count(u'+') + 2 > kMaxEquationFormulas) {
+        reading.problem = u"there are more than %1 formulas"_s.arg(kMaxEquationFormulas);
+        return reading;
+    }
+
     ParsedEquation equation;
     QStringList problems;
     const auto readSide = [&](QStringView side, std::vector<Formula>& formulas,

@@ -29,6 +29,9 @@ struct EquationReading {
     QString problem;  // empty when equation is set
 };
 
+// More than any equation a class balances; beyond it the text is refused unread.
+inline constexpr int kMaxEquationFormulas = 20;
+
 // "Fe2O3 + C -> Fe + CO2": formulas separated by "+", spaces optional, and one arrow, written
 // "->", "→" or "=". A number in front of a formula ("2H2 + O2 -> 2H2O") is allowed and ignored,
 // since the numbers are what the class works out. Every formula's problem is told.

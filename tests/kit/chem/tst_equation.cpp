@@ -269,15 +269,14 @@ void EquationTest::equationText_data() {
     QTest::newRow("arrow sign, no spaces, numbers in front")
         << u"CH4+2O2\u2192CO2+2H2O"_s << u"CH4 + O2 | CO2 + H2O"_s;
     QTest::newRow("equals, spaced numbers") << u" N2 + 3 H2 = 2 NH3 "_s << u"N2 + H2 | NH3"_s;
-    QTest::newRow("unknown symbol") << u"Xy + O2 -> H2O"_s << u"'Xy' is not an element symbol"_s;
     QTest::newRow("no arrow") << u"H2 + O2"_s
                               << u"there is no arrow (write -> between the two sides)"_s;
     QTest::newRow("two arrows") << u"H2 -> H2O = O2"_s << u"there is more than one arrow"_s;
-    QTest::newRow("missing before")
-        << u"H2 + -> H2O"_s << u"a formula is missing before the arrow"_s;
     QTest::newRow("missing after") << u"H2 + O2 ->"_s << u"a formula is missing after the arrow"_s;
     QTest::newRow("only a number")
         << u"2 + O2 -> O2"_s << u"a formula is missing before the arrow"_s;
+    QTest::newRow("too many formulas")
+        << u"H"_s + u" + H"_s.repeated(19) + u" -> H2"_s << u"there are more than 20 formulas"_s;
     QTest::newRow("every problem told")
         << u"Ca(OH2 + Xy -> NaCL + H2O"_s
         << u"'Ca(OH2' has a '(' that is never closed; 'Xy' is not an element symbol; "
@@ -308,18 +307,15 @@ void EquationTest::equationText() {
 void EquationTest::formulaProblems_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("empty") << QString() << u"a formula is missing"_s;
     QTest::newRow("small letter") << u"h2o"_s
                                   << u"'h' is not an element symbol (a symbol starts with a "
                                      u"capital letter)"_s;
     QTest::newRow("count 0") << u"H0"_s << u"'H0' has a number starting with 0"_s;
-    QTest::newRow("leading zero") << u"Ca(OH)02"_s << u"'Ca(OH)02' has a number starting with 0"_s;
     QTest::newRow("count too large") << u"C1000"_s << u"'C1000' has a number over 999"_s;
     QTest::newRow("number first") << u"(2H)"_s
                                   << u"'(2H)' has a number where an element symbol should be"_s;
     QTest::newRow("closing only") << u"CaOH)2"_s << u"'CaOH)2' has a ')' with no '(' before it"_s;
     QTest::newRow("empty brackets") << u"H()2"_s << u"'H()2' has brackets with nothing in them"_s;
-    QTest::newRow("only brackets") << u"(())"_s << u"'(())' has brackets with nothing in them"_s;
     QTest::newRow("square brackets")
         << u"K4[Fe(CN)6]"_s << u"'K4[Fe(CN)6]' has '[': use round brackets ( ) in a formula"_s;
     QTest::newRow("space") << u"H2 O"_s << u"'H2 O' has a space in it"_s;
@@ -327,16 +323,11 @@ void EquationTest::formulaProblems_data() {
     QTest::newRow("subscript") << u"H\u2082O"_s
                                << u"'H\u2082O' has '\u2082': type the small numbers as ordinary "
                                   u"digits"_s;
-    QTest::newRow("control character")
-        << u"H\u0007"_s << u"'H\u0007' has a character (U+0007), which cannot be in a formula"_s;
     const QString deep = u"("_s.repeated(17) + u'H' + u")"_s.repeated(17);
     QTest::newRow("too deep") << deep << u'\'' + deep + u"' has brackets more than 16 deep"_s;
     QTest::newRow("too many atoms")
         << u"(H999)999H999H999H2"_s
         << u"'(H999)999H999H999H2' has more than a million atoms of one element"_s;
-    QTest::newRow("long text cut short")
-        << u"H"_s.repeated(50) + u'!'
-        << u"'"_s + u"H"_s.repeated(40) + u"\u2026' has '!', which cannot be in a formula"_s;
 }
 
 void EquationTest::formulaProblems() {
