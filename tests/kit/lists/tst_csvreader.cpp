@@ -69,12 +69,8 @@ void CsvReaderTest::reading_data() {
     row("empty cells past the last column", "word,clue,,\ncat,pet,,\ndog,barks\n", wordClue,
         u"2 cat|pet; 3 dog|barks"_s);
     row("one column", "formula\nH2O\nCa(OH)2\n", u"formula"_s, u"2 H2O; 3 Ca(OH)2"_s);
-    row("a quote inside an unquoted field is text", "word,clue\ncat,5\" tall\n", wordClue,
-        u"2 cat|5\" tall"_s);
     row("columns counted", "a,b,c\n1,2,3\n1,2,3,4\n1,2\n1,,\n", u"a|b|c"_s, u"2 1|2|3; 5 1||"_s,
         u"3: 4 columns, the header has 3; 4: 2 columns, the header has 3"_s);
-    row("one column too few", "a,b\nx\ny,z\n", u"a|b"_s, u"3 y|z"_s,
-        u"2: 1 column, the header has 2"_s);
     row("text after a closing quote", "a,b\n\"x\"y,z\nok,row\n", u"a|b"_s, u"3 ok|row"_s,
         u"2: there is text after the closing quote of a field (a quote inside a quoted field is "
         u"written as two quotes \"\")"_s);
@@ -84,11 +80,7 @@ void CsvReaderTest::reading_data() {
         u"3: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
     row("overlong UTF-8", "a,b\rx\xc0\xaf,y\n", QString(), QString(),
         u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
-    row("surrogate in UTF-8", "a,b\n\xed\xa0\x80,y\n", QString(), QString(),
-        u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
     row("cut off in a character", "a,b\nx,\xe2\x82", QString(), QString(),
-        u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
-    row("beyond U+10FFFF", "a,b\nx,\xf4\x90\x80\x80", QString(), QString(),
         u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
     row("NUL", QByteArray("a,b\n\xc3\xa9,y\nx\0y,z\n", 15), QString(), QString(),
         u"3: this line has a control character (U+0000), so the file does not look like a list "
@@ -96,8 +88,6 @@ void CsvReaderTest::reading_data() {
     row("four-byte characters are fine", "a,b\n\xf0\x9f\xa7\xaa,\xe2\x86\x92\n", u"a|b"_s,
         u"2 \U0001F9EA|\u2192"_s);
     row("empty", "", QString(), QString(), u"0: the file is empty"_s);
-    row("only blank lines", "\xEF\xBB\xBF\r\n , \r\n", QString(), QString(),
-        u"0: the file is empty"_s);
 }
 
 void CsvReaderTest::reading() {
@@ -149,18 +139,10 @@ void CsvReaderTest::hostileInput_data() {
     QTest::newRow("a line of 10,000 fields")
         << "word,clue\n" + QByteArray("x,").repeated(9999) + "x\nok,row\n"
         << u"2: 10000 columns, the header has 2"_s;
-    QTest::newRow("a header of 10,000 fields")
-        << QByteArray("x,").repeated(9999) + "x\n"
-        << u"1: the header has 10000 columns, more than a list can have (50)"_s;
     QTest::newRow("a megabyte of quotes") << QByteArray(kMaxListBytes, '"') << QString();
-    QTest::newRow("a megabyte of line breaks")
-        << QByteArray(kMaxListBytes, '\n') << u"0: the file is empty"_s;
     QTest::newRow("quote opened at the start of a megabyte")
         << "a,b\n\"" + QByteArray(kMaxListBytes - 5, 'x')
         << u"2: a field starts with a quote (\") that is never closed"_s;
-    QTest::newRow("half a million rows")
-        << "a\n" + QByteArray("x\n").repeated(500'000)
-        << u"0: the list has more than 1,000 rows, the most a list can have"_s;
     std::mt19937 random(11);
     QByteArray binary(200'000, '\0');
     for (char& c : binary) c = static_cast<char>(random());

@@ -1,7 +1,6 @@
 // Checking teachers' lists: each kind's columns and rows, the errors as a teacher reads them,
 // what a sound list gives the screens, and the example lists shipped with the program.
 #include <QtTest>
-#include <random>
 
 #include "kit/chem/FormulaText.h"
 #include "kit/lists/ListCheck.h"
@@ -48,9 +47,7 @@ class ListCheckTest : public QObject {
     void errors();
     void soundListsGiveTheirItems();
     void textCheckHook();
-    void titles_data();
     void titles();
-    void randomListsNeverBreakTheChecks();
     void exampleLists();
 };
 
@@ -86,8 +83,6 @@ void ListCheckTest::errors_data() {
     row("header: missing and repeated columns", Symbols, "name,NAME\nIron,Fe\n",
         {u"Year 8 acids, line 1: there are two 'name' columns"_s,
          u"Year 8 acids, line 1: there is no 'symbol' column, which a symbols list needs"_s});
-    row("header: a column without a name", Symbols, "\n\nname,,symbol\nIron,x,Fe\n",
-        {u"Year 8 acids, line 3: column 2 of the header has no name"_s});
     row("quiz: missing fields, the reason may be left out", Quiz,
         "question,answer,reason\nWhat is H2O?,water,\n,no question,\nWhat is NaCl?,,\n",
         {u"Year 8 acids, line 3: the question is missing"_s,
@@ -130,9 +125,6 @@ void ListCheckTest::errors_data() {
     row("sorting: an item in two columns", Sorting,
         "column,item\nMetal,copper\nNon-metal,carbon\nmetal,iron\nNon-metal,Copper\n",
         {u"Year 8 acids, line 5: 'Copper' is already on line 2"_s});
-    row("sorting: one column", Sorting, "column,item\nMetal,copper\nMetal,iron\n",
-        {u"Year 8 acids: every item is in one column ('Metal'); a sorting board needs two or "
-         u"three"_s});
     row("sorting: five columns", Sorting, "column,item\na,1\nb,2\nc,3\nd,4\ne,5\n",
         {u"Year 8 acids: the items are in 5 columns ('a', 'b', 'c', 'd', \u2026); a sorting "
          u"board has at most three"_s});
@@ -144,7 +136,6 @@ void ListCheckTest::errors_data() {
         {u"Year 8 acids, line 2: 3 columns, the header has 2"_s});
     row("the reader's problems stop the checks", Words, "word,clue\n\"atom,small\n",
         {u"Year 8 acids, line 2: a field starts with a quote (\") that is never closed"_s});
-    row("not a list at all", Words, "", {u"Year 8 acids: the file is empty"_s});
 }
 
 void ListCheckTest::errors() {
@@ -206,11 +197,6 @@ void ListCheckTest::soundListsGiveTheirItems() {
     for (const ListEntry& entry : board.entries)
         columns += std::get<SortingItem>(entry.item).column;
     QCOMPARE(columns, (QList<int>{0, 1, 0}));
-
-    const CheckedList quiz = check(ListKind::Quiz, "question;answer\n\"Symbol; for iron?\";Fe\n");
-    QVERIFY(quiz.sound());
-    QCOMPARE(std::get<QuizItem>(quiz.entries[0].item).question, u"Symbol; for iron?"_s);
-    QCOMPARE(std::get<QuizItem>(quiz.entries[0].item).reason, QString());
 }
 
 void ListCheckTest::textCheckHook() {
@@ -234,68 +220,11 @@ void ListCheckTest::textCheckHook() {
                                  u"clue=charged"_s, u"word=salt"_s}));
 }
 
-void ListCheckTest::titles_data() {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("plain") << u"Year 8 acids.csv"_s << u"Year 8 acids"_s;
-    QTest::newRow("folder and capitals") << u"/home/t/lists/Acids.CSV"_s << u"Acids"_s;
-    QTest::newRow("Windows folder") << u"S:\\Science\\Rates.csv"_s << u"Rates"_s;
-    QTest::newRow("only the extension") << u".csv"_s << u".csv"_s;
-    QTest::newRow("another extension") << u"notes.txt"_s << u"notes.txt"_s;
-}
-
 void ListCheckTest::titles() {
-    QFETCH(QString, fileName);
-    QFETCH(QString, title);
-    QCOMPARE(listTitle(fileName), title);
-    QCOMPARE(describeError(fileName, {12, u"the same as line 4"_s}),
-             title + u", line 12: the same as line 4"_s);
-}
-
-void ListCheckTest::randomListsNeverBreakTheChecks() {
-    // A header of one kind's columns, some left out or misspelt, over rows of values good and
-    // bad for every kind, now and then with a quote or a line break loose: whatever the mix,
-    // every error names a line of the file, and a sound list gives one entry per row.
-    const std::array<QList<QByteArray>, 7> headers{{
-        {"word", "clue"},
-        {"name", "symbol"},
-        {"question", "answer", "reason"},
-        {"formula"},
-        {"substance", "melting point", "boiling point"},
-        {"equation", "word equation"},
-        {"column", "item"},
-    }};
-    const QList<QByteArray> values{
-        "Fe",       "iron",  "Xy", "H2O",  "Ca(OH)2",     "Ca(OH", "CH4 + 2O2 -> CO2 + 2H2O",
-        "H2 -> O2", "-> ->", "12", "-300", "20",          "100",   "Metal",
-        "Gas",      "\"",    "\n", "",     "caf\xc3\xa9", " "};
-    std::mt19937 random(3);
-    int sound = 0;
-    for (int trial = 0; trial < 4000; ++trial) {
-        const auto kind = static_cast<ListKind>(random() % 7);
-        QList<QByteArray> header = headers[static_cast<std::size_t>(kind)];
-        if (random() % 4 == 0) header.removeAt(static_cast<qsizetype>(random() % header.size()));
-        if (random() % 4 == 0) header += "colour";
-        QByteArray csv = header.join(',') + '\n';
-        for (int row = static_cast<int>(random() % 12); row > 0; --row) {
-            QList<QByteArray> fields;
-            for (qsizetype i = 0; i < header.size(); ++i)
-                fields += values[static_cast<qsizetype>(random() % values.size())];
-            csv += fields.join(',') + '\n';
-        }
-        const int lines = static_cast<int>(csv.count('\n')) + 1;
-        const CheckedList list = check(kind, csv, options(1, random() % 2 == 0));
-        for (const ListError& error : list.errors) {
-            QVERIFY(error.line >= 0 && error.line <= lines);
-            QVERIFY(!error.what.isEmpty());
-        }
-        if (!list.sound()) continue;
-        ++sound;
-        QCOMPARE(list.entries.size(), std::size_t(readCsv(csv).rows.size()));
-        for (const ListEntry& entry : list.entries)
-            QCOMPARE(entry.item.index(), static_cast<std::size_t>(kind));
-    }
-    QVERIFY(sound > 100);
+    QCOMPARE(listTitle(u"S:\\Science\\Rates.CSV"_s), u"Rates"_s);
+    QCOMPARE(listTitle(u"notes.txt"_s), u"notes.txt"_s);
+    QCOMPARE(describeError(u"/home/t/Acids.csv"_s, {0, u"the file is empty"_s}),
+             u"Acids: the file is empty"_s);
 }
 
 void ListCheckTest::exampleLists() {

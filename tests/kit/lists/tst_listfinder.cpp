@@ -146,10 +146,6 @@ void ListFinderTest::readingAFile_data() {
         << u"pipe: it is not a file that can be read"_s;
     QTest::newRow("a link to itself") << u"home/kindrel/lists/hangman/loop.csv"_s << QByteArray()
                                       << u"loop: it is not a file that can be read"_s;
-    QTest::newRow("a folder") << u"home/kindrel/lists/hangman/folder.csv"_s << QByteArray()
-                              << u"folder: it is not a file that can be read"_s;
-    QTest::newRow("gone") << u"home/kindrel/lists/hangman/gone.csv"_s << QByteArray()
-                          << u"gone: it is not a file that can be read"_s;
 }
 
 void ListFinderTest::readingAFile() {
