@@ -1,13 +1,17 @@
 // Balancing: the check behind the tick, the search for the smallest numbers, and the class's
 // equations.
 #include <QtTest>
+#include <random>
 #include <vector>
 
 #include "kit/chem/Equation.h"
+#include "kit/chem/EquationText.h"
 
 using namespace chem;
+using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(chem::Balance)
+Q_DECLARE_METATYPE(chem::BalanceOutcome)
 
 namespace {
 
@@ -41,6 +45,13 @@ class EquationTest : public QObject {
     void smallestBalancing();
     void chemicalEquations_data();
     void chemicalEquations();
+    void exactBalancing_data();
+    void exactBalancing();
+    void exactAgreesWithCounting();
+    void equationText_data();
+    void equationText();
+    void formulaProblems_data();
+    void formulaProblems();
 };
 
 void EquationTest::balanceCheck_data() {
@@ -160,6 +171,171 @@ void EquationTest::chemicalEquations() {
     std::vector<int> doubled = numbers;
     for (int& n : doubled) n *= 2;
     QCOMPARE(checkBalance(left, right, doubled), Balance::BalancedNotSmallest);
+}
+
+void EquationTest::exactBalancing_data() {
+    QTest::addColumn<QString>("equation");
+    QTest::addColumn<BalanceOutcome>("outcome");
+    QTest::addColumn<QList<int>>("numbers");
+    const auto row = [](const char* equation, BalanceOutcome outcome, const QList<int>& numbers) {
+        QTest::newRow(equation) << QString::fromUtf8(equation) << outcome << numbers;
+    };
+    using enum BalanceOutcome;
+    row("CH4 + O2 -> CO2 + H2O", Balanced, {1, 2, 1, 2});
+    row("C3H8 + O2 -> CO2 + H2O", Balanced, {1, 5, 3, 4});
+    row("CO2 + H2O -> C6H12O6 + O2", Balanced, {6, 6, 1, 6});
+    row("Al + Fe2O3 -> Al2O3 + Fe", Balanced, {2, 1, 1, 2});
+    row("Fe + O2 + H2O -> Fe(OH)3", Balanced, {4, 3, 6, 4});
+    row("H2SO4 + NaOH -> Na2SO4 + H2O", Balanced, {1, 2, 1, 2});
+    row("HNO3 + Ca(OH)2 -> Ca(NO3)2 + H2O", Balanced, {2, 1, 1, 2});
+    row("KMnO4 + HCl -> KCl + MnCl2 + Cl2 + H2O", Balanced, {2, 16, 2, 2, 5, 8});
+    row("KMnO4 + Na2C2O4 + H2SO4 -> K2SO4 + MnSO4 + Na2SO4 + CO2 + H2O", Balanced,
+        {2, 5, 8, 1, 2, 5, 10, 8});
+    row("H2 -> H2", Balanced, {1, 1});
+    row("C8H18 + O2 -> CO2 + H2O", NeedsLargeNumber, {2, 25, 16, 18});
+    row("K4Fe(CN)6 + KMnO4 + H2SO4 -> KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O",
+        NeedsLargeNumber, {10, 122, 299, 162, 5, 122, 60, 60, 188});
+    row("Fe + O2 -> FeO3 + C", CannotBalance, {});
+    row("H2O -> H2O2", CannotBalance, {});
+    // Only with a negative number: 2 H2O -> 2 H2 + O2 written the wrong way round.
+    row("H2 + H2O -> O2", CannotBalance, {});
+    row("H2 + O2 -> H2O + H2O2", MoreThanOneWay, {});
+    // More than one way among the others, but helium can only be left out.
+    row("H2 + O2 + He -> H2O + H2O2", CannotBalance, {});
+}
+
+void EquationTest::exactBalancing() {
+    QFETCH(QString, equation);
+    QFETCH(BalanceOutcome, outcome);
+    QFETCH(QList<int>, numbers);
+    const EquationReading read = parseEquation(equation);
+    QVERIFY2(read.equation, qPrintable(read.problem));
+    const BalanceResult result = balance(read.equation->reactants, read.equation->products);
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(QList<int>(result.coefficients.begin(), result.coefficients.end()), numbers);
+    if (!numbers.isEmpty())
+        QCOMPARE(
+            checkBalance(read.equation->reactants, read.equation->products, result.coefficients),
+            Balance::Balanced);
+}
+
+void EquationTest::exactAgreesWithCounting() {
+    // Random equations from a handful of formulas: what the exact working says about numbers up
+    // to 4 must match trying every combination of them with checkBalance.
+    const std::vector<Formula> pool =
+        formulas({"H2", "O2", "H2O", "H2O2", "C", "CO", "CO2", "CH4", "Fe", "Fe2O3", "Fe3O4", "Na",
+                  "NaCl", "Cl2", "HCl", "NaOH", "O3", "C2H6"});
+    std::mt19937 random(7);
+    int balanced = 0, cannot = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::vector<Formula> left, right;
+        const int terms = 2 + static_cast<int>(random() % 3);
+        for (int i = 0; i < terms; ++i)
+            (i == 0 || (i > 1 && random() % 2) ? left : right)
+                .push_back(pool[random() % pool.size()]);
+        std::vector<std::vector<int>> found;  // every balancing with numbers 1 to 4, no factor
+        std::vector<int> numbers(left.size() + right.size(), 1);
+        while (true) {
+            if (checkBalance(left, right, numbers) == Balance::Balanced) found.push_back(numbers);
+            std::size_t i = numbers.size();
+            while (i > 0 && numbers[i - 1] == 4) numbers[--i] = 1;
+            if (i == 0) break;
+            ++numbers[i - 1];
+        }
+        const BalanceResult exact = balance(left, right, 4);
+        switch (exact.outcome) {
+            case BalanceOutcome::Balanced:
+                ++balanced;
+                QCOMPARE(found.size(), std::size_t{1});
+                QCOMPARE(found.front(), exact.coefficients);
+                break;
+            case BalanceOutcome::CannotBalance:
+            case BalanceOutcome::NeedsLargeNumber:
+                ++cannot;
+                QVERIFY(found.empty());
+                break;
+            case BalanceOutcome::MoreThanOneWay:
+            case BalanceOutcome::OutOfRange:
+                break;
+        }
+    }
+    QVERIFY(balanced > 20 && cannot > 20);
+}
+
+void EquationTest::equationText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");  // the formulas read, or the problem
+    QTest::newRow("spaces") << u"Fe2O3 + C -> Fe + CO2"_s << u"Fe2O3 + C | Fe + CO2"_s;
+    QTest::newRow("arrow sign, no spaces, numbers in front")
+        << u"CH4+2O2\u2192CO2+2H2O"_s << u"CH4 + O2 | CO2 + H2O"_s;
+    QTest::newRow("equals, spaced numbers") << u" N2 + 3 H2 = 2 NH3 "_s << u"N2 + H2 | NH3"_s;
+    QTest::newRow("no arrow") << u"H2 + O2"_s
+                              << u"there is no arrow (write -> between the two sides)"_s;
+    QTest::newRow("two arrows") << u"H2 -> H2O = O2"_s << u"there is more than one arrow"_s;
+    QTest::newRow("missing after") << u"H2 + O2 ->"_s << u"a formula is missing after the arrow"_s;
+    QTest::newRow("only a number")
+        << u"2 + O2 -> O2"_s << u"a formula is missing before the arrow"_s;
+    QTest::newRow("too many formulas")
+        << u"H"_s + u" + H"_s.repeated(19) + u" -> H2"_s << u"there are more than 20 formulas"_s;
+    QTest::newRow("every problem told")
+        << u"Ca(OH2 + Xy -> NaCL + H2O"_s
+        << u"'Ca(OH2' has a '(' that is never closed; 'Xy' is not an element symbol; "
+           u"'L' is not an element symbol"_s;
+    QTest::newRow("a few problems, then how many more")
+        << u"Qa + Qb + Qc + Qd + Qa + Qe -> H2"_s
+        << u"'Qa' is not an element symbol; 'Qb' is not an element symbol; 'Qc' is not an "
+           u"element symbol; and 2 more"_s;
+}
+
+void EquationTest::equationText() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const EquationReading reading = parseEquation(text);
+    QCOMPARE(reading.problem.isEmpty(), bool(reading.equation));
+    if (!reading.equation) {
+        QCOMPARE(reading.problem, read);
+        return;
+    }
+    const auto join = [](const std::vector<Formula>& side) {
+        QStringList texts;
+        for (const Formula& formula : side) texts += QString::fromStdString(formula.text());
+        return texts.join(u" + "_s);
+    };
+    QCOMPARE(join(reading.equation->reactants) + u" | "_s + join(reading.equation->products), read);
+}
+
+void EquationTest::formulaProblems_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("small letter") << u"h2o"_s
+                                  << u"'h' is not an element symbol (a symbol starts with a "
+                                     u"capital letter)"_s;
+    QTest::newRow("count 0") << u"H0"_s << u"'H0' has a number starting with 0"_s;
+    QTest::newRow("count too large") << u"C1000"_s << u"'C1000' has a number over 999"_s;
+    QTest::newRow("number first") << u"(2H)"_s
+                                  << u"'(2H)' has a number where an element symbol should be"_s;
+    QTest::newRow("closing only") << u"CaOH)2"_s << u"'CaOH)2' has a ')' with no '(' before it"_s;
+    QTest::newRow("empty brackets") << u"H()2"_s << u"'H()2' has brackets with nothing in them"_s;
+    QTest::newRow("square brackets")
+        << u"K4[Fe(CN)6]"_s << u"'K4[Fe(CN)6]' has '[': use round brackets ( ) in a formula"_s;
+    QTest::newRow("space") << u"H2 O"_s << u"'H2 O' has a space in it"_s;
+    QTest::newRow("charge") << u"Na+"_s << u"'Na+' has '+', which cannot be in a formula"_s;
+    QTest::newRow("subscript") << u"H\u2082O"_s
+                               << u"'H\u2082O' has '\u2082': type the small numbers as ordinary "
+                                  u"digits"_s;
+    const QString deep = u"("_s.repeated(17) + u'H' + u")"_s.repeated(17);
+    QTest::newRow("too deep") << deep << u'\'' + deep + u"' has brackets more than 16 deep"_s;
+    QTest::newRow("too many atoms")
+        << u"(H999)999H999H999H2"_s
+        << u"'(H999)999H999H999H2' has more than a million atoms of one element"_s;
+}
+
+void EquationTest::formulaProblems() {
+    QFETCH(QString, text);
+    QFETCH(QString, problem);
+    const FormulaReading reading = readFormula(text);
+    QVERIFY(!reading.formula);
+    QCOMPARE(reading.problem, problem);
 }
 
 QTEST_GUILESS_MAIN(EquationTest)

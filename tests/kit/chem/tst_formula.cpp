@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "kit/chem/AtomicWeights.h"
 #include "kit/chem/Elements.h"
 #include "kit/chem/Formula.h"
 #include "kit/chem/FormulaMass.h"
@@ -53,6 +54,9 @@ class FormulaTest : public QObject {
     void atomicMassItems();
     void massesOutsideTheKey();
     void massTableNamesRealElementsOnce();
+    void everyElementsMass_data();
+    void everyElementsMass();
+    void massesRiseWithAtomicNumber();
 };
 
 void FormulaTest::atomCounts_data() {
@@ -297,6 +301,14 @@ void FormulaTest::massesOutsideTheKey() {
     QCOMPARE(formatMass(100), u"100"_s);
     QCOMPARE(formatMass(0.1 + 0.2), u"0.3"_s);
     QCOMPARE(formatMass(65000000), u"65000000"_s);
+    // Written from the tenths when it can be, the same as twelve significant figures always.
+    std::mt19937 random(9);
+    for (int i = 0; i < 20000; ++i) {
+        const double tenths = static_cast<double>(random() % 100'000'000) / 10;
+        const double sum = (tenths / 3 + tenths / 3 + tenths / 3) * (i % 2 ? 1 : 1.0000000001);
+        QCOMPARE(formatMass(sum), QString::number(sum, 'g', 12));
+        QCOMPARE(formatMass(tenths / 1e6), QString::number(tenths / 1e6, 'g', 12));
+    }
 }
 
 void FormulaTest::massTableNamesRealElementsOnce() {
@@ -306,6 +318,70 @@ void FormulaTest::massTableNamesRealElementsOnce() {
         for (std::size_t j = 0; j < i; ++j)
             QVERIFY(kAtomicMasses[i].symbol != kAtomicMasses[j].symbol);
     }
+}
+
+void FormulaTest::everyElementsMass_data() {
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<double>("standard");  // one decimal place, or a mass number
+    QTest::addColumn<double>("forLists");  // the school's value where it has one
+    const auto row = [](const char* symbol, double standard, double forLists) {
+        QTest::newRow(symbol) << QString::fromLatin1(symbol) << standard << forLists;
+    };
+    row("H", 1.0, 1);
+    row("Cl", 35.5, 35.5);
+    row("Fe", 55.8, 56);
+    row("Zn", 65.4, 65);
+    row("Mg", 24.3, 24);
+    row("Ca", 40.1, 40);
+    row("Pb", 207.2, 207.2);
+    row("Ag", 107.9, 107.9);
+    row("Au", 197.0, 197.0);
+    row("I", 126.9, 126.9);
+    row("Mn", 54.9, 54.9);
+    row("U", 238.0, 238.0);
+    row("Tc", 97, 97);
+    row("Pu", 244, 244);
+    row("Og", 294, 294);
+}
+
+void FormulaTest::everyElementsMass() {
+    QFETCH(QString, symbol);
+    QFETCH(double, standard);
+    QFETCH(double, forLists);
+    const std::string text = symbol.toStdString();
+    QCOMPARE(standardAtomicWeight(text), standard);
+    QCOMPARE(relativeAtomicMass(text, kAllAtomicMasses).value_or(-1), forLists);
+    QCOMPARE(kAllAtomicMasses[static_cast<std::size_t>(atomicNumber(text) - 1)].symbol, text);
+}
+
+void FormulaTest::massesRiseWithAtomicNumber() {
+    // Heavier with each proton, except where a heavier isotope mix or a longer-lived isotope
+    // turns the order round.
+    const QStringList inversions{"Ar K", "Co Ni", "Te I",  "Bi Po", "Th Pa",
+                                 "U Np", "Pu Am", "Cm Bk", "Bh Hs", "Ts Og"};
+    QStringList found;
+    for (std::size_t i = 0; i < kStandardAtomicWeights.size(); ++i) {
+        const double mass = kStandardAtomicWeights[i];
+        const double z = static_cast<double>(i + 1);
+        // Two to 2.6 times the number of protons: neutrons at least match protons from helium on.
+        if (i > 0) QVERIFY2(mass >= 2 * z && mass <= 2.6 * z, kElementSymbols[i].data());
+        if (i > 0 && mass <= kStandardAtomicWeights[i - 1])
+            found +=
+                QString::fromLatin1(kElementSymbols[i - 1].data(), kElementSymbols[i - 1].size()) +
+                u' ' + QString::fromLatin1(kElementSymbols[i].data(), kElementSymbols[i].size());
+    }
+    QCOMPARE(found, inversions);
+    QCOMPARE(kStandardAtomicWeights[0], 1.0);
+
+    // Beyond the key: the school's values where it has them, one decimal place otherwise.
+    QCOMPARE(massWorking(*parseFormula("PbO"), kAllAtomicMasses).value_or(QString()),
+             u"PbO = 207.2 + 16 = 223.2"_s);
+    QCOMPARE(massWorking(*parseFormula("KMnO4"), kAllAtomicMasses).value_or(QString()),
+             u"KMnO\u2084 = 39 + 54.9 + 4 \u00D7 16 = 157.9"_s);
+    QCOMPARE(relativeFormulaMass(*parseFormula("AgNO3"), kAllAtomicMasses).value_or(-1), 169.9);
+    QCOMPARE(relativeFormulaMass(*parseFormula("Fe2O3"), kAllAtomicMasses).value_or(-1), 160.0);
+    for (const AtomicMass& school : kAtomicMasses)
+        QCOMPARE(relativeAtomicMass(school.symbol, kAllAtomicMasses).value_or(-1), school.mass);
 }
 
 QTEST_GUILESS_MAIN(FormulaTest)

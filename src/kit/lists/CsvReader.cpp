@@ -1,0 +1,263 @@
+// One pass over the text with an index that only moves forward, so no input costs more than
+// its length.
+#include "kit/lists/CsvReader.h"
+
+#include <QString>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace lists {
+
+namespace {
+
+// The offset of the first byte that does not belong to well-formed UTF-8 (no overlong forms,
+// no surrogates, nothing past U+10FFFF), or -1 when every byte does.
+qsizetype firstInvalidUtf8(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char c = data[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        qsizetype length = 0;
+        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0) low = 0xA0;
+            if (c == 0xED) high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0) low = 0x90;
+            if (c == 0xF4) high = 0x8F;
+        } else {
+            return i;
+        }
+        if (i + length > size) return i;
+        if (data[i + 1] < low || data[i + 1] > high) return i;
+        for (qsizetype k = 2; k < length; ++k)
+            if (data[i + k] < 0x80 || data[i + k] > 0xBF) return i;
+        i += length;
+    }
+    return -1;
+}
+
+// The 1-based line that holds the byte at offset: CR LF, LF and a lone CR each end a line.
+int lineAtOffset(const QByteArray& bytes, qsizetype offset) {
+    int line = 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
+// A character no spreadsheet writes into CSV text: a sign the file is something else.
+bool isStrayControl(QChar c) {
+    return (c.unicode() < 0x20 && c != u'\t' && !isLineBreak(c)) || c.unicode() == 0x7F;
+}
+
+// Comma, semicolon or tab, whichever the first line with anything on it has most of outside
+// quotes; a comma when it has none (a list of one column).
+QChar findDelimiter(QStringView text) {
+    qsizetype pos = 0;
+    while (pos < text.size() && (text[pos].isSpace())) ++pos;
+    int commas = 0, semicolons = 0, tabs = 0;
+    bool quoted = false;
+    for (; pos < text.size(); ++pos) {
+        const QChar c = text[pos];
+        if (c == u'"') quoted = !quoted;
+        if (quoted) continue;
+        if (isLineBreak(c)) break;
+        commas += c == u',';
+        semicolons += c == u';';
+        tabs += c == u'\t';
+    }
+    if (semicolons > commas && semicolons >= tabs) return u';';
+    if (tabs > commas && tabs > semicolons) return u'\t';
+    return u',';
+}
+
+// One record's fields. Only the first kMaxListColumns + 1 are kept: enough to read any header
+// or row that can be right, and to tell one with too many.
+struct Record {
+    int line = 0;
+    QStringList fields;
+    int count = 0;          // every field, kept or not
+    int lastNonEmpty = -1;  // index of the last field with text in it
+    QString problem;        // what made the record unusable, if anything
+};
+
+class Reader {
+  public:
+    Reader(QStringView text, QChar delimiter) : m_text(text), m_delimiter(delimiter) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    int line() const { return m_line; }
+    bool unclosedQuote() const { return m_unclosed; }
+
+    Record next() {
+        Record record;
+        record.line = m_line;
+        while (true) {
+            QString field = readField(record);
+            if (m_unclosed) return record;
+            if (!field.isEmpty()) record.lastNonEmpty = record.count;
+            if (record.fields.size() <= kMaxListColumns) record.fields += field;
+            ++record.count;
+            if (atEnd()) return record;
+            const QChar c = m_text[m_pos++];
+            if (c == m_delimiter) continue;
+            // A line break ends the record; CR LF counts as one.
+            if (c == u'\r' && !atEnd() && m_text[m_pos] == u'\n') ++m_pos;
+            ++m_line;
+            return record;
+        }
+    }
+
+  private:
+    bool isPadding(QChar c) const { return (c == u' ' || c == u'\t') && c != m_delimiter; }
+    bool endsField(QChar c) const { return c == m_delimiter || isLineBreak(c); }
+
+    // Leaves m_pos on the delimiter or line break after the field, or at the end.
+    QString readField(Record& record) {
+        while (!atEnd() && isPadding(m_text[m_pos])) ++m_pos;
+        if (atEnd() || m_text[m_pos] != u'"') {
+            const qsizetype start = m_pos;
+            while (!atEnd() && !endsField(m_text[m_pos])) ++m_pos;
+            return m_text.mid(start, m_pos - start).trimmed().toString();
+        }
+
+        ++m_pos;  // the opening quote
+        QString field;
+        while (true) {
+            if (atEnd()) {
+                m_unclosed = true;
+                return field;
+            }
+            const QChar c = m_text[m_pos];
+            if (c == u'"') {
+                if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'"') {
+                    field += u'"';
+                    m_pos += 2;
+                    continue;
+                }
+                ++m_pos;
+                break;
+            }
+            if (isLineBreak(c)) {
+                // One line break in the field whichever way the file ends its lines.
+                field += u'\n';
+                m_pos +=
+                    c == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n' ? 2 : 1;
+                ++m_line;
+                continue;
+            }
+            const qsizetype start = m_pos;
+            while (m_pos < m_text.size() && m_text[m_pos] != u'"' && !isLineBreak(m_text[m_pos]))
+                ++m_pos;
+            field += m_text.mid(start, m_pos - start);
+        }
+
+        while (!atEnd() && isPadding(m_text[m_pos])) ++m_pos;
+        if (!atEnd() && !endsField(m_text[m_pos])) {
+            if (record.problem.isEmpty())
+                record.problem =
+                    u"there is text after the closing quote of a field (a quote inside a quoted "
+                    u"field is written as two quotes \"\")"_s;
+            while (!atEnd() && !endsField(m_text[m_pos])) ++m_pos;
+        }
+        return field.trimmed();
+    }
+
+    QStringView m_text;
+    QChar m_delimiter;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    bool m_unclosed = false;
+};
+
+QString columns(int count) {
+    return count == 1 ? u"1 column"_s : u"%1 columns"_s.arg(count);
+}
+
+}  // namespace
+
+CsvTable readCsv(const QByteArray& bytes) {
+    CsvTable table;
+    const auto stop = [&table](int line, const QString& what) {
+        table.problems.push_back({line, what});
+        table.stopped = true;
+        table.rows.clear();
+        return table;
+    };
+
+    if (bytes.size() > kMaxListBytes)
+        return stop(0, u"the file is too large for a list (%1 KB; the most is 1,024 KB)"_s.arg(
+                           groupedNumber((bytes.size() + 1023) / 1024)));
+    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (const qsizetype bad = firstInvalidUtf8(bytes); bad >= 0)
+        return stop(lineAtOffset(bytes, bad),
+                    u"this line is not UTF-8 text: save the list from the spreadsheet as "
+                    u"\"CSV UTF-8\""_s);
+    const QString text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isStrayControl(text[i]))
+            return stop(
+                lineAtOffset(bytes, text.left(i).toUtf8().size() + bom),
+                u"this line has a control character (U+%1), so the file does not look "
+                u"like a list saved as CSV"_s.arg(
+                    QString::number(text[i].unicode(), 16).toUpper().rightJustified(4, u'0')));
+    }
+
+    table.delimiter = findDelimiter(text);
+    Reader reader(text, table.delimiter);
+    while (!reader.atEnd()) {
+        Record record = reader.next();
+        if (reader.unclosedQuote())
+            return stop(record.line, u"a field starts with a quote (\") that is never closed"_s);
+        if (record.lastNonEmpty < 0) continue;  // blank, or only empty fields
+
+        if (table.headerLine == 0) {
+            if (record.lastNonEmpty >= kMaxListColumns)
+                return stop(record.line, u"the header has %1, more than a list can have (%2)"_s
+                                             .arg(columns(record.lastNonEmpty + 1))
+                                             .arg(kMaxListColumns));
+            table.headerLine = record.line;
+            table.header = record.fields.mid(0, record.lastNonEmpty + 1);
+            if (!record.problem.isEmpty()) table.problems.push_back({record.line, record.problem});
+            continue;
+        }
+
+        // Rows with a problem count too, so that their number is bounded as well.
+        if (++table.dataRows > kMaxListRows)
+            return stop(0, u"the list has more than %1 rows, the most a list can have"_s.arg(
+                               groupedNumber(kMaxListRows)));
+        const int wanted = static_cast<int>(table.header.size());
+        // Empty cells past the last column are what a spreadsheet writes for stray formatting.
+        if (record.lastNonEmpty >= wanted || record.count < wanted) {
+            table.problems.push_back(
+                {record.line, u"%1, the header has %2"_s.arg(columns(record.count)).arg(wanted)});
+            continue;
+        }
+        if (!record.problem.isEmpty()) {
+            table.problems.push_back({record.line, record.problem});
+            continue;
+        }
+        record.fields.resize(wanted);
+        table.rows.push_back({record.line, std::move(record.fields)});
+    }
+    if (table.headerLine == 0) table.problems.push_back({0, u"the file is empty"_s});
+    return table;
+}
+
+}  // namespace lists

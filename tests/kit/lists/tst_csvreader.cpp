@@ -1,0 +1,205 @@
+// Reading CSV as spreadsheets save it, and as nobody should: odd line ends, quotes, limits,
+// bytes that are not text.
+#include <QtTest>
+#include <random>
+
+#include "kit/lists/CsvReader.h"
+
+using namespace lists;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// "2 cat|a pet; 3 dog|barks": each row's line and fields, easy to read in a failed comparison.
+QString rowsText(const CsvTable& table) {
+    QStringList rows;
+    for (const CsvRow& row : table.rows)
+        rows += QString::number(row.line) + u' ' + row.fields.join(u'|');
+    return rows.join(u"; "_s);
+}
+
+QString problemsText(const CsvTable& table) {
+    QStringList problems;
+    for (const ListError& problem : table.problems)
+        problems += QString::number(problem.line) + u": "_s + problem.what;
+    return problems.join(u"; "_s);
+}
+
+}  // namespace
+
+class CsvReaderTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void reading_data();
+    void reading();
+    void limits();
+    void hostileInput_data();
+    void hostileInput();
+    void roundTrip();
+};
+
+void CsvReaderTest::reading_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("problems");
+    const auto row = [](const char* name, const QByteArray& bytes, const QString& header,
+                        const QString& rows, const QString& problems = {}) {
+        QTest::newRow(name) << bytes << header << rows << problems;
+    };
+    const QString wordClue = u"word|clue"_s;
+    row("LF", "word,clue\ncat,a pet\ndog,barks\n", wordClue, u"2 cat|a pet; 3 dog|barks"_s);
+    row("CR LF and a byte order mark", "\xEF\xBB\xBFword,clue\r\ncat,a pet\r\ndog,barks", wordClue,
+        u"2 cat|a pet; 3 dog|barks"_s);
+    row("lone CR", "word,clue\rcat,a pet\r\rdog,barks\r", wordClue, u"2 cat|a pet; 4 dog|barks"_s);
+    row("semicolons", "word;clue\ncat;a pet, furry\n", wordClue, u"2 cat|a pet, furry"_s);
+    row("tabs", "word\tclue\ncat\ta pet, furry; small\n", wordClue, u"2 cat|a pet, furry; small"_s);
+    row("delimiter in the header's quotes not counted", "\"a,b\";c\nx,y;z\n", u"a,b|c"_s,
+        u"2 x,y|z"_s);
+    row("quoted delimiter and doubled quotes",
+        "question,answer\n\"Is it \"\"wet\"\", or dry?\",\"wet\"\n", u"question|answer"_s,
+        u"2 Is it \"wet\", or dry?|wet"_s);
+    row("line breaks in quotes: a row's line is where it starts",
+        "q,a\n\"two\nlines\",yes\r\n\"and\r\nthree\rhere\",no\nnext,row\n", u"q|a"_s,
+        u"2 two\nlines|yes; 4 and\nthree\nhere|no; 7 next|row"_s);
+    row("fields trimmed, inside quotes too", "word , clue \n  cat  ,  \"  a pet \"  \n", wordClue,
+        u"2 cat|a pet"_s);
+    row("blank lines and empty rows anywhere", "\n \nword,clue\n\ncat,pet\n,\n  ,  \n\n\n",
+        wordClue, u"5 cat|pet"_s);
+    row("empty cells past the last column", "word,clue,,\ncat,pet,,\ndog,barks\n", wordClue,
+        u"2 cat|pet; 3 dog|barks"_s);
+    row("one column", "formula\nH2O\nCa(OH)2\n", u"formula"_s, u"2 H2O; 3 Ca(OH)2"_s);
+    row("columns counted", "a,b,c\n1,2,3\n1,2,3,4\n1,2\n1,,\n", u"a|b|c"_s, u"2 1|2|3; 5 1||"_s,
+        u"3: 4 columns, the header has 3; 4: 2 columns, the header has 3"_s);
+    row("text after a closing quote", "a,b\n\"x\"y,z\nok,row\n", u"a|b"_s, u"3 ok|row"_s,
+        u"2: there is text after the closing quote of a field (a quote inside a quoted field is "
+        u"written as two quotes \"\")"_s);
+    row("quote never closed", "a,b\nok,row\n\"never,closed\nmore\n", u"a|b"_s, QString(),
+        u"3: a field starts with a quote (\") that is never closed"_s);
+    row("not UTF-8: the line named", "a,b\nok,row\r\ncaf\xe9,x\n", QString(), QString(),
+        u"3: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
+    row("overlong UTF-8", "a,b\rx\xc0\xaf,y\n", QString(), QString(),
+        u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
+    row("cut off in a character", "a,b\nx,\xe2\x82", QString(), QString(),
+        u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
+    row("NUL", QByteArray("a,b\n\xc3\xa9,y\nx\0y,z\n", 15), QString(), QString(),
+        u"3: this line has a control character (U+0000), so the file does not look like a list "
+        u"saved as CSV"_s);
+    row("four-byte characters are fine", "a,b\n\xf0\x9f\xa7\xaa,\xe2\x86\x92\n", u"a|b"_s,
+        u"2 \U0001F9EA|\u2192"_s);
+    row("empty", "", QString(), QString(), u"0: the file is empty"_s);
+}
+
+void CsvReaderTest::reading() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, header);
+    QFETCH(QString, rows);
+    QFETCH(QString, problems);
+    const CsvTable table = readCsv(bytes);
+    QCOMPARE(table.header.join(u'|'), header);
+    QCOMPARE(rowsText(table), rows);
+    QCOMPARE(problemsText(table), problems);
+}
+
+void CsvReaderTest::limits() {
+    // Exactly 1 MiB is read; a byte more is not.
+    QByteArray big = "word,clue\ncat,";
+    big += QByteArray(kMaxListBytes - big.size(), 'x');
+    QCOMPARE(problemsText(readCsv(big)), QString());
+    QCOMPARE(readCsv(big).rows.size(), std::size_t{1});
+    QCOMPARE(problemsText(readCsv(big + 'x')),
+             u"0: the file is too large for a list (1,025 KB; the most is 1,024 KB)"_s);
+
+    QByteArray rows = "word,clue\n";
+    for (int i = 0; i < kMaxListRows; ++i) rows += "w" + QByteArray::number(i) + ",c\n";
+    const CsvTable most = readCsv(rows);
+    QCOMPARE(problemsText(most), QString());
+    QCOMPARE(most.rows.size(), std::size_t(kMaxListRows));
+    QCOMPARE(most.rows.back().line, kMaxListRows + 1);
+    const CsvTable tooMany = readCsv(rows + "one,more\n");
+    QCOMPARE(problemsText(tooMany),
+             u"0: the list has more than 1,000 rows, the most a list can have"_s);
+    QVERIFY(tooMany.stopped);
+    QVERIFY(tooMany.rows.empty());
+    // Rows with a problem count towards the limit too.
+    QCOMPARE(readCsv("a,b\n" + QByteArray("x\n").repeated(kMaxListRows + 1)).problems.back().what,
+             u"the list has more than 1,000 rows, the most a list can have"_s);
+
+    QByteArray header = "c0";
+    for (int i = 1; i < kMaxListColumns; ++i) header += ",c" + QByteArray::number(i);
+    QCOMPARE(readCsv(header + "\n").header.size(), kMaxListColumns);
+    QCOMPARE(problemsText(readCsv(header + ",one more\n")),
+             u"1: the header has 51 columns, more than a list can have (50)"_s);
+}
+
+void CsvReaderTest::hostileInput_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problems");  // part of them
+    QTest::newRow("a million commas") << QByteArray(1'000'000, ',') << u"0: the file is empty"_s;
+    QTest::newRow("a line of 10,000 fields")
+        << "word,clue\n" + QByteArray("x,").repeated(9999) + "x\nok,row\n"
+        << u"2: 10000 columns, the header has 2"_s;
+    QTest::newRow("a megabyte of quotes") << QByteArray(kMaxListBytes, '"') << QString();
+    QTest::newRow("quote opened at the start of a megabyte")
+        << "a,b\n\"" + QByteArray(kMaxListBytes - 5, 'x')
+        << u"2: a field starts with a quote (\") that is never closed"_s;
+    std::mt19937 random(11);
+    QByteArray binary(200'000, '\0');
+    for (char& c : binary) c = static_cast<char>(random());
+    QTest::newRow("random bytes") << binary << u"this line is not UTF-8 text"_s;
+}
+
+void CsvReaderTest::hostileInput() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problems);
+    const CsvTable table = readCsv(bytes);
+    QVERIFY2(problemsText(table).contains(problems), qPrintable(problemsText(table).left(200)));
+    for (const CsvRow& row : table.rows) QCOMPARE(row.fields.size(), table.header.size());
+}
+
+void CsvReaderTest::roundTrip() {
+    // Random tables written out as a spreadsheet would, with every delimiter and line end, read
+    // back field for field, each row on its own line.
+    std::mt19937 random(5);
+    const QString alphabet = u"ab ,;\t\"\n\u00e9\u2192x"_s;
+    const std::array<QByteArray, 3> lineEnds{"\n", "\r\n", "\r"};
+    for (int trial = 0; trial < 300; ++trial) {
+        const QChar delimiter = u",;\t"_s[static_cast<int>(random() % 3)];
+        const QByteArray lineEnd = lineEnds[random() % 3];
+        const int columns = 1 + static_cast<int>(random() % 4);
+        std::vector<QStringList> table;
+        QByteArray bytes;
+        int line = 1;
+        std::vector<int> lines;
+        for (int r = 0; r < 1 + static_cast<int>(random() % 6); ++r) {
+            QStringList fields;
+            QStringList written;
+            lines.push_back(line);
+            for (int c = 0; c < columns; ++c) {
+                QString field = u"f"_s;  // never empty, so no row is skipped as blank
+                for (int k = static_cast<int>(random() % 6); k > 0; --k)
+                    field += alphabet[static_cast<int>(random() % alphabet.size())];
+                fields += field.trimmed();
+                line += static_cast<int>(field.count(u'\n'));
+                QString out = field;
+                out.replace(u"\""_s, u"\"\""_s).replace(u"\n"_s, QString::fromLatin1(lineEnd));
+                written += u'"' + out + u'"';
+            }
+            ++line;
+            table.push_back(fields);
+            bytes += written.join(delimiter).toUtf8() + lineEnd;
+        }
+        const CsvTable read = readCsv(bytes);
+        QVERIFY2(read.problems.empty(), bytes.constData());
+        QCOMPARE(read.header, table.front());
+        QCOMPARE(read.headerLine, 1);
+        QCOMPARE(read.rows.size() + 1, table.size());
+        for (std::size_t r = 1; r < table.size(); ++r) {
+            QCOMPARE(read.rows[r - 1].fields, table[r]);
+            QCOMPARE(read.rows[r - 1].line, lines[r]);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(CsvReaderTest)
+#include "tst_csvreader.moc"

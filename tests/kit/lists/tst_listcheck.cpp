@@ -1,0 +1,251 @@
+// Checking teachers' lists: each kind's columns and rows, the errors as a teacher reads them,
+// what a sound list gives the screens, and the example lists shipped with the program.
+#include <QtTest>
+
+#include "kit/chem/FormulaText.h"
+#include "kit/lists/ListCheck.h"
+
+using namespace lists;
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(lists::ListKind)
+
+namespace {
+
+const QString kFile = u"Year 8 acids.csv"_s;
+
+// The kind of list each screen takes.
+const QHash<QString, ListKind> kScreenKinds{
+    {u"hangman"_s, ListKind::Words},
+    {u"symbols"_s, ListKind::Symbols},
+    {u"speed"_s, ListKind::Quiz},
+    {u"atomicmass"_s, ListKind::FormulaMasses},
+    {u"meltingpoints"_s, ListKind::MeltingPoints},
+    {u"equations"_s, ListKind::Equations},
+    {u"metals"_s, ListKind::Sorting},
+    {u"elements"_s, ListKind::Sorting},
+    {u"everydayph"_s, ListKind::Sorting},
+};
+
+CheckedList check(ListKind kind, const QByteArray& csv, const CheckOptions& options = {}) {
+    return checkList(kind, kFile, csv, options);
+}
+
+CheckOptions options(int minimumRows, bool lettersOnly) {
+    CheckOptions options;
+    options.minimumRows = minimumRows;
+    options.lettersOnly = lettersOnly;
+    return options;
+}
+
+}  // namespace
+
+class ListCheckTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void errors_data();
+    void errors();
+    void soundListsGiveTheirItems();
+    void textCheckHook();
+    void titles();
+    void exampleLists();
+};
+
+void ListCheckTest::errors_data() {
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("minimumRows");
+    QTest::addColumn<bool>("lettersOnly");
+    QTest::addColumn<QStringList>("errors");
+    const auto row = [](const char* name, ListKind kind, const QByteArray& csv,
+                        const QStringList& errors, int minimumRows = 1, bool lettersOnly = false) {
+        QTest::newRow(name) << kind << csv << minimumRows << lettersOnly << errors;
+    };
+    using enum ListKind;
+    const QByteArray words = "Word,Clue\nsulphur dioxide,a gas\ncaf\xc3\xa9,a place\nH2O,water\n";
+    row("words: anything goes", Words, words, {});
+    row("words: letters only for Hangman", Words, words,
+        {u"Year 8 acids, line 2: 'sulphur dioxide' has a space, which Hangman cannot show (only "
+         u"the letters A to Z)"_s,
+         u"Year 8 acids, line 3: 'caf\u00e9' has '\u00e9', which Hangman cannot show (only the "
+         u"letters A to Z)"_s,
+         u"Year 8 acids, line 4: 'H2O' has '2', which Hangman cannot show (only the letters A to "
+         u"Z)"_s},
+        1, true);
+    row("symbols", Symbols, "name,symbol\nIron,Fe\nMystery,Xy\nCopper,CU\nSodium,S\nTungsten,W\n",
+        {u"Year 8 acids, line 3: 'Xy' is not an element symbol"_s,
+         u"Year 8 acids, line 4: 'CU' is not an element symbol (it is written 'Cu')"_s,
+         u"Year 8 acids, line 5: the symbol for Sodium is Na, not 'S'"_s});
+    row("header: unknown column, rows still checked", Symbols,
+        "Name,Colour,Symbol\nIron,grey,Fe\nGold,yellow,Gd\n",
+        {u"Year 8 acids, line 1: 'Colour' is not a column a symbols list has (name, symbol)"_s,
+         u"Year 8 acids, line 3: the symbol for Gold is Au, not 'Gd'"_s});
+    row("header: missing and repeated columns", Symbols, "name,NAME\nIron,Fe\n",
+        {u"Year 8 acids, line 1: there are two 'name' columns"_s,
+         u"Year 8 acids, line 1: there is no 'symbol' column, which a symbols list needs"_s});
+    row("quiz: missing fields, the reason may be left out", Quiz,
+        "question,answer,reason\nWhat is H2O?,water,\n,no question,\nWhat is NaCl?,,\n",
+        {u"Year 8 acids, line 3: the question is missing"_s,
+         u"Year 8 acids, line 4: the answer is missing"_s});
+    row("quiz: repeats", Quiz, "answer,question\na,Q1\nA,q1\nb,Q1\nc,Q2\n",
+        {u"Year 8 acids, line 3: the same as line 2"_s,
+         u"Year 8 acids, line 4: 'Q1' is already on line 2"_s});
+    row("formula masses", FormulaMasses, "formula\nH2O\nXy2\nCa(OH2\nPbO\nCo\nCO\nH2O\n",
+        {u"Year 8 acids, line 3: 'Xy' is not an element symbol"_s,
+         u"Year 8 acids, line 4: 'Ca(OH2' has a '(' that is never closed"_s,
+         u"Year 8 acids, line 8: the same as line 2"_s});
+    row("melting points", MeltingPoints,
+        "substance,Melting point (\xc2\xb0"
+        "C),boiling point\nWater,0,100\nMercury,\xe2\x88\x92"
+        "39,357 \xc2\xb0"
+        "C\nBad,abc,1\nCold,-300,10\nBackwards,100,0\nSame,5,5\nHot,10,99999\n"
+        "Comma,\"1,538\",2862\n",
+        {u"Year 8 acids, line 4: the melting point 'abc' is not a number (write it like 1538 or "
+         u"\u221238.8)"_s,
+         u"Year 8 acids, line 5: the melting point (\u2212300 \u00b0C) is below absolute zero "
+         u"(\u2212273 \u00b0C)"_s,
+         u"Year 8 acids, line 6: the melting point (100 \u00b0C) must be below the boiling point "
+         u"(0 \u00b0C)"_s,
+         u"Year 8 acids, line 7: the melting point (5 \u00b0C) must be below the boiling point "
+         u"(5 \u00b0C)"_s,
+         u"Year 8 acids, line 8: the boiling point (99999 \u00b0C) is higher than any "
+         u"substance's boiling point"_s,
+         u"Year 8 acids, line 9: the melting point '1,538' is not a number (write it like 1538 "
+         u"or \u221238.8)"_s});
+    row("equations", Equations,
+        "equation,word equation\nCH4 + O2 -> CO2 + H2O,methane + oxygen\n"
+        "Fe + O2 -> FeO3 + C,\nH2 + O2 -> H2O + H2O2,\nC8H18 + O2 -> CO2 + H2O,\n"
+        "Xy + O2 -> H2O,\nCH4+2O2=CO2+2H2O,\nH2 + O2,\n",
+        {u"Year 8 acids, line 3: 'Fe + O2 -> FeO3 + C' cannot be balanced"_s,
+         u"Year 8 acids, line 4: 'H2 + O2 -> H2O + H2O2' balances in more than one way"_s,
+         u"Year 8 acids, line 5: 'C8H18 + O2 -> CO2 + H2O' needs a number over 20"_s,
+         u"Year 8 acids, line 6: 'Xy' is not an element symbol"_s,
+         u"Year 8 acids, line 7: 'CH4+2O2=CO2+2H2O' is already on line 2"_s,
+         u"Year 8 acids, line 8: there is no arrow (write -> between the two sides)"_s});
+    row("sorting: an item in two columns", Sorting,
+        "column,item\nMetal,copper\nNon-metal,carbon\nmetal,iron\nNon-metal,Copper\n",
+        {u"Year 8 acids, line 5: 'Copper' is already on line 2"_s});
+    row("sorting: five columns", Sorting, "column,item\na,1\nb,2\nc,3\nd,4\ne,5\n",
+        {u"Year 8 acids: the items are in 5 columns ('a', 'b', 'c', 'd', \u2026); a sorting "
+         u"board has at most three"_s});
+    row("too few rows", Words, "word,clue\natom,small\nion,charged\n",
+        {u"Year 8 acids: the list has 2 rows; it needs at least 5"_s}, 5);
+    row("no rows", Words, "word,clue\n,\n",
+        {u"Year 8 acids: there are no rows under the header"_s});
+    row("a row the reader refused still counts as a row", Words, "word,clue\natom,small,extra\n",
+        {u"Year 8 acids, line 2: 3 columns, the header has 2"_s});
+    row("the reader's problems stop the checks", Words, "word,clue\n\"atom,small\n",
+        {u"Year 8 acids, line 2: a field starts with a quote (\") that is never closed"_s});
+}
+
+void ListCheckTest::errors() {
+    QFETCH(ListKind, kind);
+    QFETCH(QByteArray, csv);
+    QFETCH(int, minimumRows);
+    QFETCH(bool, lettersOnly);
+    QFETCH(QStringList, errors);
+    const CheckedList list = check(kind, csv, options(minimumRows, lettersOnly));
+    QCOMPARE(list.describedErrors(), errors);
+    QCOMPARE(list.sound(), errors.isEmpty());
+    // Nothing from a list with errors reaches a screen.
+    if (!errors.isEmpty()) QVERIFY(list.entries.empty());
+}
+
+void ListCheckTest::soundListsGiveTheirItems() {
+    const CheckedList masses = check(ListKind::FormulaMasses, "formula\nCaCO3\nPbO\nFe2O3\n");
+    QVERIFY(masses.sound());
+    QCOMPARE(masses.entries.size(), std::size_t{3});
+    const auto mass = [&](std::size_t i) {
+        return std::get<FormulaMassItem>(masses.entries[i].item);
+    };
+    QCOMPARE(mass(0).working, u"CaCO\u2083 = 40 + 12 + 3 \u00d7 16 = 100"_s);
+    QCOMPARE(mass(1).working, u"PbO = 207.2 + 16 = 223.2"_s);
+    QCOMPARE(mass(1).mass, 223.2);
+    QCOMPARE(mass(2).mass, 160.0);  // the school's 56 for iron, not 55.8
+    QCOMPARE(masses.entries[2].line, 4);
+
+    // Solid when it melts above 20 °C, gas when it boils below; liquid otherwise, exactly at
+    // either too.
+    const CheckedList points = check(
+        ListKind::MeltingPoints,
+        "substance,melting point,boiling point\nIron,1538,2862\nWater,0,100\nOxygen,-218,"
+        "-183\nJust melted,20,50\nJust solid,20.5,50\nJust boiling,-10,20\nJust gas,-10,19.9\n");
+    QVERIFY(points.sound());
+    QList<State> states;
+    for (const ListEntry& entry : points.entries)
+        states += std::get<MeltingPointItem>(entry.item).state;
+    QCOMPARE(states, (QList<State>{State::Solid, State::Liquid, State::Gas, State::Liquid,
+                                   State::Solid, State::Liquid, State::Gas}));
+
+    const CheckedList equations = check(
+        ListKind::Equations,
+        "word equation,equation\niron oxide + carbon \xe2\x86\x92 iron + carbon dioxide,Fe2O3 + C "
+        "-> Fe + CO2\n,KMnO4 + HCl -> KCl + MnCl2 + Cl2 + H2O\n");
+    QVERIFY(equations.sound());
+    const auto& thermite = std::get<EquationItem>(equations.entries[0].item);
+    QCOMPARE(thermite.numbers, (std::vector<int>{2, 3, 4, 3}));
+    QCOMPARE(thermite.wordEquation, u"iron oxide + carbon \u2192 iron + carbon dioxide"_s);
+    QCOMPARE(chem::displayFormula(thermite.reactants[0]), u"Fe\u2082O\u2083"_s);
+    QCOMPARE(std::get<EquationItem>(equations.entries[1].item).numbers,
+             (std::vector<int>{2, 16, 2, 2, 5, 8}));
+
+    const CheckedList board =
+        check(ListKind::Sorting, "item,column\nlemon juice,Acid\nbleach,Alkali\nvinegar,acid\n");
+    QVERIFY(board.sound());
+    QCOMPARE(board.columns, (QStringList{u"Acid"_s, u"Alkali"_s}));
+    QList<int> columns;
+    for (const ListEntry& entry : board.entries)
+        columns += std::get<SortingItem>(entry.item).column;
+    QCOMPARE(columns, (QList<int>{0, 1, 0}));
+}
+
+void ListCheckTest::textCheckHook() {
+    QStringList asked;
+    CheckOptions options;
+    options.textCheck = [&asked](const QString& column,
+                                 const QString& text) -> std::optional<QString> {
+        asked += column + u'=' + text;
+        if (column == u"clue" && text.size() > 12)
+            return u"the clue is too long for its box (it needs 3 lines, the box holds 2)"_s;
+        return std::nullopt;
+    };
+    const CheckedList list =
+        check(ListKind::Words, "word,clue\natom,a very small part\nion,charged\nsalt,\n", options);
+    QCOMPARE(list.describedErrors(),
+             (QStringList{u"Year 8 acids, line 2: the clue is too long for its box (it needs 3 "
+                          u"lines, the box holds 2)"_s,
+                          u"Year 8 acids, line 4: the clue is missing"_s}));
+    // Every field with text, and only those.
+    QCOMPARE(asked, (QStringList{u"word=atom"_s, u"clue=a very small part"_s, u"word=ion"_s,
+                                 u"clue=charged"_s, u"word=salt"_s}));
+}
+
+void ListCheckTest::titles() {
+    QCOMPARE(listTitle(u"S:\\Science\\Rates.CSV"_s), u"Rates"_s);
+    QCOMPARE(listTitle(u"notes.txt"_s), u"notes.txt"_s);
+    QCOMPARE(describeError(u"/home/t/Acids.csv"_s, {0, u"the file is empty"_s}),
+             u"Acids: the file is empty"_s);
+}
+
+void ListCheckTest::exampleLists() {
+    const QDir root(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../packaging/lists"));
+    QVERIFY(root.exists());
+    int lists = 0;
+    for (const QString& screen : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QVERIFY2(kScreenKinds.contains(screen), qPrintable(screen));
+        const ListKind kind = kScreenKinds.value(screen);
+        const QDir folder(root.filePath(screen));
+        for (const QString& name : folder.entryList({u"*.csv"_s}, QDir::Files)) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const CheckedList list =
+                checkList(kind, name, file.readAll(), options(8, kind == ListKind::Words));
+            QVERIFY2(list.sound(), qPrintable(list.describedErrors().join(u'\n')));
+            ++lists;
+        }
+    }
+    QCOMPARE(lists, 16);
+}
+
+QTEST_GUILESS_MAIN(ListCheckTest)
+#include "tst_listcheck.moc"
