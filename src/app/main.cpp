@@ -7,6 +7,7 @@
 #include "pictures/Memory.h"
 #include "program/Options.h"
 #include "program/Program.h"
+#include "shell/Texts.h"
 
 int main(int argc, char** argv) {
     // Read before Qt starts, so that the help and a mistaken option need no display.
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     program::Program program;
     program.prepare(parsed.options);
     forms::registerHouseFonts();
-    forms::installAccessibility();
+    forms::installAccessibility(QString::fromUtf8(shell::kProductTitle));
     program.start(parsed.options);
     return QApplication::exec();
 }

@@ -10,12 +10,18 @@
 #include "forms/Label.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
+#include "forms/ScreenWindow.h"
 #include "forms/Shape.h"
 #include "pictures/Pictures.h"
 
 namespace forms {
 
 namespace {
+
+QString& programName() {
+    static QString name;
+    return name;
+}
 
 // Subscript digits (U+2080 to U+2089) read as the digits they are; line breaks as spaces.
 QString spoken(QString text) {
@@ -73,6 +79,9 @@ class ControlAccessible : public QAccessibleWidget {
         QAccessible::State state = QAccessibleWidget::state();
         // An outline says nothing a reader needs; it is left out of what is read.
         if (dynamic_cast<const Shape*>(&m_control)) state.invisible = true;
+        // Nor is a text that shows nothing (a message not written yet, an empty answer line).
+        if (roleOf(m_control) == QAccessible::StaticText && accessibleName(m_control).isEmpty())
+            state.invisible = true;
         // The toolkit moves the focus itself (Tab), so the widgets' own policy says nothing.
         if (m_control.takesKeyboard()) {
             state.focusable = true;
@@ -148,8 +157,25 @@ class ListAccessible : public QAccessibleWidget {
     DropDownList& m_list;
 };
 
+// A screen's window, named by its caption; one left blank by design (the title screen's) by the
+// program's name, which is what it shows.
+class WindowAccessible : public QAccessibleWidget {
+  public:
+    explicit WindowAccessible(ScreenWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            const QString caption = widget()->windowTitle().trimmed();
+            return caption.isEmpty() ? programName() : caption;
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface* controlInterface(const QString&, QObject* object) {
     if (auto* widget = dynamic_cast<ControlWidget*>(object)) return new ControlAccessible(widget);
+    if (auto* window = dynamic_cast<ScreenWindow*>(object)) return new WindowAccessible(window);
     if (auto* field = dynamic_cast<ComboField*>(object)) return new FieldAccessible(field);
     if (auto* list = dynamic_cast<DropDownList*>(object)) return new ListAccessible(list);
     return nullptr;
@@ -157,7 +183,8 @@ QAccessibleInterface* controlInterface(const QString&, QObject* object) {
 
 }  // namespace
 
-void installAccessibility() {
+void installAccessibility(const QString& program) {
+    if (!program.isEmpty()) programName() = program;
     static bool installed = false;
     if (installed) return;
     installed = true;

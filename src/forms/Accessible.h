@@ -10,8 +10,9 @@ class Control;
 
 // Once, before the first screen shows: every control the toolkit draws is then a push button, a
 // static text, a picture or a group to a screen reader, named by what it shows. Qt asks for an
-// interface only when assistive technology asks, so this costs nothing without one.
-void installAccessibility();
+// interface only when assistive technology asks, so this costs nothing without one. A window
+// whose caption is blank by design is named by the program's name.
+void installAccessibility(const QString& program = {});
 
 // A control's name as a screen reader reads it: its text on one line, a formula's subscript
 // digits as plain digits ("CO2"), or its description where its face is a picture.

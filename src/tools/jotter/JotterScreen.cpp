@@ -100,8 +100,11 @@ JotterScreen::JotterScreen(Screens& screens)
     const TwipRect tallSquare{180, 2820, 240, 240};
     for (std::size_t i = 0; i < kPalette.size(); ++i) {
         const int index = static_cast<int>(i);
+        const QString colour = QStringLiteral("pen colour: ") + QLatin1String(kPaletteNames[i]);
         Label1.add(index, wideSquare, &Frame_landscape).setOpaque(true);
         Label11.add(index, tallSquare, &Frame_portrait).setOpaque(true);
+        Label1[index].setDescription(colour);
+        Label11[index].setDescription(colour);
     }
     Frame_portrait.setVisible(false);
 

@@ -26,6 +26,13 @@ inline constexpr std::array<forms::Colour, 16> kPalette = {
     forms::rgb(255, 255, 255),  // 15 bright white
 };
 
+// What a screen reader calls each square of the palette.
+inline constexpr std::array<const char*, 16> kPaletteNames = {
+    "black",       "blue",          "green",        "cyan",         "red",         "magenta",
+    "dark yellow", "light grey",    "grey",         "light blue",   "light green", "light cyan",
+    "light red",   "light magenta", "light yellow", "bright white",
+};
+
 // The pen starts in, and Clear while erasing returns to, light yellow.
 inline constexpr int kStartColour = 14;
 
