@@ -12,6 +12,29 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
+
+# What the program has told the bus of its own accord, as (event type, the object's name).
+TOLD = []
+
+
+def heard(event):
+    try:
+        TOLD.append((event.type, event.source.name if event.source is not None else ""))
+    except Exception:  # an object gone before it is asked
+        pass
+
+
+def listen():
+    for kind in ("object:property-change:accessible-name",
+                 "object:property-change:accessible-description"):
+        pyatspi.Registry.registerEventListener(heard, kind)
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
 
 CHECK = "e2e_keys_and_reader"
 ROLES = {"push button", "label", "image", "panel", "frame", "combo box", "list", "filler"}
@@ -26,6 +49,7 @@ def fail(message):
 def until(probe, what, seconds=30.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        pump()
         try:
             found = probe()
         except Exception:  # the tree changes under a reader; ask again
@@ -153,7 +177,13 @@ def work_a_board(window, where):
         until(lambda: any(a.name == name and a.description.startswith("in ")
                           for a in descendants(window)),
               f"{where}: \"{name}\" put down by keys is not in a box")
+        until(lambda: any(kind.endswith("accessible-name") and ", holds " in told and name in told
+                          for kind, told in TOLD),
+              f"{where}: the box \"{name}\" went into never told the reader it holds it", seconds=5)
+    TOLD.clear()
     press(window, "Check Score", where)
+    until(lambda: any(kind.endswith("accessible-name") and " out of " in told for kind, told in TOLD),
+          f"{where}: the score was shown but never told", seconds=5)
     score = until(lambda: next((a.name for a in descendants(window) if re.fullmatch(
         rf"-?\d+ out of {len(labels)} correct", a.name.strip())), None),
         f"{where}: no score read out after Check Score")
@@ -175,6 +205,7 @@ def work_a_quiz(window, where):
 
 def main():
     entries = [line.rstrip("\n").split(" ", 2) for line in open(sys.argv[1]) if line.strip()]
+    listen()
     until(program, "the program never reached the accessibility bus")
     title = to_front(" ", "Chemistry Key Stage 3 Kindrel")
     screens = 1
