@@ -60,6 +60,7 @@ HangmanScreen::HangmanScreen(Screens& screens, const shell::ActivityId& id)
     message.align = Align::Centre;
     lblmessage.setLook(message);
     lblmessage.setCaption(QStringLiteral("Well done!"));
+    lblmessage.setAnnounced(true);
     lblmessage.setVisible(false);
     forms::LabelLook clue = shell::answerLook(kCluePoints);
     clue.align = Align::Centre;
