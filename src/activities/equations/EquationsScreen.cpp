@@ -9,6 +9,7 @@
 #include "forms/Accessible.h"
 #include "forms/CommandButton.h"
 #include "forms/PictureBox.h"
+#include "forms/TextFit.h"
 #include "kit/chem/EquationText.h"
 #include "kit/chem/FormulaText.h"
 #include "kit/lists/ListCheck.h"
@@ -128,8 +129,20 @@ float drawnWidth(const QString& text, const QFont& font) {
 
 }  // namespace
 
-float EquationsScreen::rowWidth(const SymbolEquation& equation) {
-    const QFont font = tahoma(kFormulaPoints, true).toQFont();
+float EquationsScreen::formulaPointsFor(const SymbolEquation& equation) {
+    for (const float points : kFormulaSizes)
+        if (rowWidth(equation, points) <= kRowRoom) return points;
+    return 0;
+}
+
+float EquationsScreen::messagePointsFor(const QString& message) {
+    for (const float points : kMessageSizes)
+        if (captionFits(message, tahoma(points, true), kMessagePlace)) return points;
+    return 0;
+}
+
+float EquationsScreen::rowWidth(const SymbolEquation& equation, float points) {
+    const QFont font = tahoma(points, true).toQFont();
     float width = 0;
     for (int i = 0; i < equation.termCount(); ++i) {
         width += kBoxWidth + kBoxGap + drawnWidth(chem::displayFormula(equation.term(i)), font);
@@ -153,8 +166,7 @@ std::optional<QString> EquationsScreen::listTextCheck(const QString& column, con
     // One that cannot be read or balanced is told of by the list's own check.
     if (!reading.equation) return std::nullopt;
     const SymbolEquation equation{reading.equation->reactants, reading.equation->products};
-    const float room = kWordsPlace.width;
-    if (rowWidth(equation) > room)
+    if (formulaPointsFor(equation) == 0)
         return QStringLiteral("the equation is too wide to show across the screen");
     // Check lists every element whose atoms differ, a line each under "Not balanced."
     std::vector<std::string_view> elements;
@@ -166,8 +178,7 @@ std::optional<QString> EquationsScreen::listTextCheck(const QString& column, con
     for (const std::string_view symbol : elements)
         worst += QStringLiteral("\n%1 atoms: 99 on the left, 99 on the right")
                      .arg(QString::fromLatin1(symbol.data(), std::ssize(symbol)));
-    if (const std::optional<QString> tooLong = lists::tooLongFor(
-            QStringLiteral("what Check says"), worst, tahoma(kMessagePoints, true), kMessagePlace))
+    if (messagePointsFor(worst) == 0)
         return QStringLiteral("the equation has %1 elements, more than Check can list")
             .arg(elements.size());
     const chem::BalanceResult balanced =
@@ -210,6 +221,14 @@ void EquationsScreen::showEquation(int index) {
                                       ? QStringLiteral("\u2192")
                                       : QStringLiteral("+"));
         }
+    }
+    // The program's own all take the house size; only a teacher's long one comes down.
+    const float points =
+        std::max(formulaPointsFor(shown), kFormulaSizes[std::size(kFormulaSizes) - 1]);
+    const LabelLook formula = shell::textLook(tahoma(points, true));
+    for (int i = 0; i < m_terms; ++i) {
+        if (lblformula[i].look().font.points != points) lblformula[i].setLook(formula);
+        if (i + 1 < m_terms && lblsign[i].look().font.points != points) lblsign[i].setLook(formula);
     }
     layOutRow();
     hideVerdict();
@@ -332,7 +351,12 @@ void EquationsScreen::check() {
     const chem::Balance verdict = balance();
     imgtick->setVisible(verdict == chem::Balance::Balanced);
     imgcross->setVisible(verdict != chem::Balance::Balanced);
-    lblmessage.setCaption(checkMessage(equation(), m_numbers));
+    const QString message = checkMessage(equation(), m_numbers);
+    const float points =
+        std::max(messagePointsFor(message), kMessageSizes[std::size(kMessageSizes) - 1]);
+    if (lblmessage.look().font.points != points)
+        lblmessage.setLook(shell::textLook(tahoma(points, true), Align::Centre));
+    lblmessage.setCaption(message);
     lblmessage.setForeColour(verdict == chem::Balance::Balanced ? kGreen : shell::TitleYellow);
     lblmessage.setVisible(true);
 }

@@ -41,7 +41,16 @@ class EquationsScreen : public shell::ActivityScreen {
     // Why a field of a teacher's equations list would not show whole here, or nullopt.
     static std::optional<QString> listTextCheck(const QString& column, const QString& text);
     // How wide the row of numbers, formulas and signs is for an equation, in twips.
-    static float rowWidth(const SymbolEquation& equation);
+    static float rowWidth(const SymbolEquation& equation, float points = kFormulaPoints);
+    // A long equation, and a long check, come down a size or two to keep whole on the screen:
+    // the largest of the house sizes that fits, or 0 when none does.
+    static float formulaPointsFor(const SymbolEquation& equation);
+    static float messagePointsFor(const QString& message);
+    // The sizes tried, largest first: the program's own equations all take the first.
+    static constexpr float kFormulaSizes[] = {kFormulaPoints, 24, 21.75f, 20.25f, 18};
+    // The row's width: the screen's, less a margin each side.
+    static constexpr float kRowRoom = 11670;
+    static constexpr float kMessageSizes[] = {kMessagePoints, 18, 15.75f, 14.25f};
     // The number the boxes count round to.
     int highestNumber() const { return m_highest; }
     // The smallest numbers that balance the equation on show.

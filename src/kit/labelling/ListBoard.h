@@ -43,6 +43,9 @@ class ListDesign {
 // Why a field of a teacher's sorting list would not show whole on this board, or nullopt.
 std::optional<QString> sortingTextCheck(const SortingShape& shape, const QString& column,
                                         const QString& text);
+// The most boxes a column takes for a list of so many items: the board's own, and more where
+// the labels waiting at home leave room above the message.
+int mostRows(const SortingShape& shape, int items);
 // What the whole list asks of the board that it has not: more columns, or more items in one.
 std::vector<lists::ListError> sortingLimits(const SortingShape& shape,
                                             const lists::CheckedList& list);
