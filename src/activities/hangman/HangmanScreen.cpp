@@ -79,7 +79,8 @@ TwipRect HangmanScreen::blankPlace(int position, int length) {
 }
 
 int HangmanScreen::mostLetters() {
-    return wordgames::mostLetters({kBlankRow, kBlankPitch, kBlankGap}, kBlankFont);
+    static const int most = wordgames::mostLetters({kBlankRow, kBlankPitch, kBlankGap}, kBlankFont);
+    return most;
 }
 
 std::optional<QString> HangmanScreen::listTextCheck(const QString& column, const QString& text) {

@@ -66,7 +66,8 @@ TwipRect MixedUpScreen::tilePlace(int position, int length) {
 
 int MixedUpScreen::mostLetters() {
     // A tile's border takes a pixel each side.
-    return wordgames::mostLetters({kTileRow, kTilePitch, kTileGap}, kTileFont, 1);
+    static const int most = wordgames::mostLetters({kTileRow, kTilePitch, kTileGap}, kTileFont, 1);
+    return most;
 }
 
 std::optional<QString> MixedUpScreen::listTextCheck(const QString& column, const QString& text) {
