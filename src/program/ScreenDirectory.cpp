@@ -63,6 +63,11 @@ std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists
     for (const lists::FoundList& file : found.search.lists) paths->push_back(file.path);
     return std::make_unique<lists::ListChooser>(
         screens, id, std::move(rows), [&screens, &lists, screen, folder, paths, checked](int row) {
+            // Shown for no activity (only ever by a test walking every screen): nothing to set.
+            if (folder.isEmpty()) {
+                screens.unload(QString::fromLatin1(kChooserScreen));
+                return;
+            }
             if (row == 0)
                 lists.setInForce(folder, {}, nullptr);
             else
