@@ -28,6 +28,8 @@ class TeacherListsTest : public QObject {
     void initTestCase();
     void eachKindPlays_data();
     void eachKindPlays();
+    void refusedWhereItCannotShow_data();
+    void refusedWhereItCannotShow();
     void withoutListsNothingChanges();
     void chooserByKeys();
     void exampleListsAreSound();
@@ -35,7 +37,8 @@ class TeacherListsTest : public QObject {
     void commandLine();
 
   private:
-    QString writeList(const QString& folder, const QString& name, const QByteArray& bytes);
+    QString writeList(const QString& folder, const QString& name, const QByteArray& bytes,
+                      const QString& in = {});
     QTemporaryDir m_data;  // XDG folders with nothing in them
     QTemporaryDir m_lists;
 };
@@ -47,8 +50,8 @@ void TeacherListsTest::initTestCase() {
 }
 
 QString TeacherListsTest::writeList(const QString& folder, const QString& name,
-                                    const QByteArray& bytes) {
-    const QString dir = m_lists.path() + u'/' + folder;
+                                    const QByteArray& bytes, const QString& in) {
+    const QString dir = (in.isEmpty() ? m_lists.path() : in) + u'/' + folder;
     QDir().mkpath(dir);
     QFile file(dir + u'/' + name);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
@@ -158,6 +161,61 @@ void TeacherListsTest::eachKindPlays() {
     } else {
         QFAIL("no screen of a known kind");
     }
+}
+
+// Each screen's own room, and each board's own shape, told as the teacher reads it.
+void TeacherListsTest::refusedWhereItCannotShow_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error");  // a pattern for the first error
+    const QByteArray longText = QByteArray("a sentence of many words that goes on ").repeated(6);
+    QTest::newRow("a clue over its lines")
+        << u"hangman"_s << "word,clue\nACID," + longText + "\n"
+        << u"^line 2: the clue is too long for its box \\(it needs \\d+ lines, the box holds "
+           u"\\d+\\)$"_s;
+    QTest::newRow("a word past the blanks")
+        << u"hangman"_s << QByteArray("word,clue\nABCDEFGHIJKLMNOPQRSTUVWXY,a clue\n")
+        << u"^line 2: 'ABCDEFGHIJKLMNOPQRSTUVWXY' has 25 letters; Hangman shows at most \\d+$"_s;
+    QTest::newRow("a name wider than the screen")
+        << u"symbols"_s << QByteArray("name,symbol\nIronironironironironiron,Fe\n")
+        << u"^line 2: the name has a word too wide for its box$"_s;
+    QTest::newRow("a reason over its lines")
+        << u"speed"_s << "question,answer,reason\nWhy?,Because," + longText + "\n"
+        << u"^line 2: the reason is too long for its box"_s;
+    QTest::newRow("a substance over the question's lines")
+        << u"meltingpoints"_s << "substance,melting point,boiling point\n" + longText + ",10,20\n"
+        << u"^line 2: the substance is too long for its box"_s;
+    QTest::newRow("an equation wider than the screen")
+        << u"equations"_s
+        << QByteArray(
+               "equation\nK4Fe(CN)6 + KMnO4 + H2SO4 -> KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 "
+               "+ H2O\n")
+        << u"^line 2: the equation is too wide to show across the screen$"_s;
+    QTest::newRow("three columns on a board of two")
+        << u"metals"_s << QByteArray("column,item\nMetal,iron\nNon-metal,neon\nAlloy,brass\n")
+        << u"^the items are in 3 columns; this board has 2$"_s;
+    QTest::newRow("a column past its boxes")
+        << u"elements"_s
+        << QByteArray(
+               "column,item\nElement,a\nElement,b\nElement,c\nElement,d\nElement,e\n"
+               "Element,f\nElement,g\nElement,h\nCompound,i\n")
+        << u"^line 8: 'Element' has more than 6 items; a column of this board holds 6$"_s;
+}
+
+void TeacherListsTest::refusedWhereItCannotShow() {
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = writeList(folder, u"Refused.csv"_s, csv, dir.path());
+    const lists::CheckedList checked =
+        program::checkListFile(folder, {path, QFileInfo(path).fileName()});
+    QVERIFY(!checked.sound());
+    QVERIFY(checked.entries.empty());
+    const lists::ListError& first = checked.errors.front();
+    const QString told =
+        first.line > 0 ? u"line %1: %2"_s.arg(first.line).arg(first.what) : first.what;
+    QVERIFY2(QRegularExpression(error).match(told).hasMatch(), qPrintable(told));
 }
 
 void TeacherListsTest::withoutListsNothingChanges() {
