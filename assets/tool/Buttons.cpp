@@ -83,6 +83,17 @@ void paintIcon(QPainter& p, ButtonIcon icon) {
             p.drawPolygon(QPolygonF({{22, 17}, {16.5, 13}, {16.5, 21}}));
             break;
         }
+        case ButtonIcon::List: {
+            // Three bulleted lines: a list to choose from.
+            for (const double y : {4.0, 11.0, 18.0}) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(kYellow);
+                p.drawEllipse(QPointF(3, y), 2.2, 2.2);
+                p.setPen(iconPen(2.2));
+                p.drawLine(QPointF(8, y), QPointF(21, y));
+            }
+            break;
+        }
     }
 }
 

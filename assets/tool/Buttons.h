@@ -6,7 +6,7 @@
 
 namespace assets {
 
-enum class ButtonIcon { Exit, Next, Answer, Check, Jotter, Scramble };
+enum class ButtonIcon { Exit, Next, Answer, Check, Jotter, Scramble, List };
 
 // 119 x 33 pixels (1785 x 495 twips) times `scale`: the word in bold yellow on a black face,
 // with its icon.

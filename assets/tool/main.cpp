@@ -33,7 +33,8 @@ QHash<QString, Drawing> drawings() {
     } buttons[] = {
         {"exit", "Exit", ButtonIcon::Exit},       {"next", "Next", ButtonIcon::Next},
         {"answer", "Answer", ButtonIcon::Answer}, {"check", "Check", ButtonIcon::Check},
-        {"jotter", "Jotter", ButtonIcon::Jotter}, {"scramble", "Scramble", ButtonIcon::Scramble}};
+        {"jotter", "Jotter", ButtonIcon::Jotter}, {"scramble", "Scramble", ButtonIcon::Scramble},
+        {"list", "List", ButtonIcon::List}};
     for (const auto& button : buttons) {
         all.insert(QStringLiteral("button-") + QLatin1String(button.name), [button](int scale) {
             return drawButton(QString::fromLatin1(button.word), button.icon, scale);

@@ -7,6 +7,7 @@
 #include "pictures/Memory.h"
 #include "program/Options.h"
 #include "program/Program.h"
+#include "program/TeacherLists.h"
 #include "shell/Texts.h"
 
 int main(int argc, char** argv) {
@@ -25,14 +26,35 @@ int main(int argc, char** argv) {
     }
 
     forms::returnLargeBlocksToTheSystem();
+    // Checking lists shows nothing: it measures text as the screens would, with no display.
+    if (parsed.options.checkLists && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kindrel"));
     QApplication::setApplicationDisplayName(QString());
     // Screens end the program themselves: when the last one is unloaded, or on "Exit".
     QApplication::setQuitOnLastWindowClosed(false);
+    if (parsed.options.checkLists) {
+        forms::registerHouseFonts();
+        int count = 0;
+        const QStringList report =
+            program::TeacherLists(parsed.options.listsDir).checkEverything(&count);
+        for (const QString& line : report) std::printf("%s\n", qPrintable(line));
+        if (report.isEmpty())
+            std::printf("%d list%s checked: all sound.\n", count, count == 1 ? "" : "s");
+        return report.isEmpty() ? 0 : 1;
+    }
     program::Program program;
     program.prepare(parsed.options);
     forms::registerHouseFonts();
+    if (!parsed.options.openList.isEmpty()) {
+        const QString why = program.chooseList(parsed.options.openScreen, parsed.options.openList);
+        if (!why.isEmpty()) {
+            std::fprintf(stderr, "kindrel: --list %s: %s\n", qPrintable(parsed.options.openList),
+                         qPrintable(why));
+            return 2;
+        }
+    }
     forms::installAccessibility(QString::fromUtf8(shell::kProductTitle));
     program.start(parsed.options);
     return QApplication::exec();

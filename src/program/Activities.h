@@ -14,11 +14,19 @@ class Screen;
 class Screens;
 }  // namespace forms
 
+namespace lists {
+struct CheckedList;
+}
+
 namespace program {
 
-// Builds an activity's screen under the name and caption its row gives it.
-using ScreenMaker =
-    std::function<std::unique_ptr<forms::Screen>(forms::Screens&, const shell::ActivityId&)>;
+// The teacher's list in force for a folder of lists, or null for the activities' own.
+using ListOf = std::function<const lists::CheckedList*(const char* folder)>;
+
+// Builds an activity's screen under the name and caption its row gives it, with the lists in
+// force.
+using ScreenMaker = std::function<std::unique_ptr<forms::Screen>(
+    forms::Screens&, const shell::ActivityId&, const ListOf&)>;
 
 struct Activity {
     int menu;   // 1 to 5

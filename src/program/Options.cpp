@@ -1,9 +1,11 @@
 #include "program/Options.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <cmath>
 
 #include "forms/Scale.h"
+#include "program/Activities.h"
 
 namespace program {
 
@@ -33,6 +35,14 @@ bool readFactor(const QString& text, double& factor) {
     factor = QLocale::c().toDouble(text, &ok);
     return ok && std::isfinite(factor) && factor >= forms::Scale::kDesignSize &&
            factor <= forms::Scale::kLargest;
+}
+
+// Every activity's screen name, in menu order.
+QStringList activityScreens() {
+    QStringList names;
+    for (const Activity& activity : activities())
+        if (activity.make) names += QString::fromLatin1(activity.screen);
+    return names;
 }
 
 }  // namespace
@@ -78,6 +88,33 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                 fail(QStringLiteral("--scale is given twice"));
             size(Options::Size::Fixed, QStringLiteral("--scale"));
             options.factor = factor;
+        } else if (argument == QLatin1String("--check-lists")) {
+            options.checkLists = true;
+        } else if (argument == QLatin1String("--lists") || argument == QLatin1String("--open") ||
+                   argument == QLatin1String("--list")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                fail(QStringLiteral("%1 needs %2")
+                         .arg(argument, argument == QLatin1String("--lists")  ? "a folder"
+                                        : argument == QLatin1String("--open") ? "an activity's name"
+                                                                              : "a list's title"));
+                continue;
+            }
+            const QString value = arguments[++i];
+            if (argument == QLatin1String("--lists")) {
+                if (!options.listsDir.isEmpty()) fail(QStringLiteral("--lists is given twice"));
+                if (!QFileInfo(value).isDir())
+                    fail(QStringLiteral("--lists %1: there is no such folder").arg(value));
+                options.listsDir = value;
+            } else if (argument == QLatin1String("--open")) {
+                if (!options.openScreen.isEmpty()) fail(QStringLiteral("--open is given twice"));
+                if (!activityScreens().contains(value))
+                    fail(QStringLiteral("--open %1: there is no activity called that; there are %2")
+                             .arg(value, activityScreens().join(QStringLiteral(", "))));
+                options.openScreen = value;
+            } else {
+                if (!options.openList.isEmpty()) fail(QStringLiteral("--list is given twice"));
+                options.openList = value;
+            }
         } else if (kQtOptionsWithValue.contains(argument)) {
             ++i;
         } else if (kQtFlags.contains(argument) || isQtOptionWithValueAttached(argument)) {
@@ -89,12 +126,17 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                 QStringLiteral("unexpected argument %1: the program opens no files").arg(argument));
         }
     }
+    if (!options.openList.isEmpty() && options.openScreen.isEmpty())
+        fail(QStringLiteral("--list goes with --open, which names the activity to play it in"));
+    if (options.checkLists && !options.openScreen.isEmpty())
+        fail(QStringLiteral("--check-lists cannot be given with --open"));
     return parsed;
 }
 
 QString usage() {
     return QStringLiteral(
-        "Usage: kindrel [--fit | --scale F]\n"
+        "Usage: kindrel [--fit | --scale F] [--lists DIR] [--open SCREEN [--list TITLE]]\n"
+        "       kindrel [--lists DIR] --check-lists\n"
         "\n"
         "Chemistry Key Stage 3 Kindrel: whole-class chemistry starter activities for a\n"
         "projector or an interactive whiteboard. Without options every screen is drawn at its\n"
@@ -102,9 +144,16 @@ QString usage() {
         "\n"
         "  --fit        projector mode: every screen as large as the display holds\n"
         "  --scale F    every screen F times its design size, F from 1 to 4 (such as 1.8)\n"
+        "  --lists DIR  look for teachers' lists in DIR/<screen>/*.csv too, besides\n"
+        "               kindrel/lists/<screen>/ in the teacher's and the school's data folders\n"
+        "  --check-lists  check every list found, print each error on a line and end:\n"
+        "               exit status 0 when every list is sound, 1 when any is not\n"
+        "  --open SCREEN  start in an activity, over its menu (SCREEN as hangman, equations)\n"
+        "  --list TITLE   with --open, play the list of that title (its file name without .csv)\n"
         "  -h, --help   show this help and end\n"
         "\n"
-        "F11 switches projector mode on and off while the program runs. Nothing is stored.\n");
+        "F11 switches projector mode on and off while the program runs. Nothing is stored, and\n"
+        "lists are only ever read. A mistaken option ends the program with exit status 2.\n");
 }
 
 }  // namespace program

@@ -1,4 +1,5 @@
-// The command line: how large the screens are drawn, and the help; nothing is ever stored.
+// The command line: how large the screens are drawn, the teachers' lists, the activity to open,
+// and the help; nothing is ever stored.
 #pragma once
 
 #include <QString>
@@ -15,6 +16,13 @@ struct Options {
     Size size = Size::Design;
     double factor = 1.0;  // with Fixed
     bool help = false;
+    // --lists DIR: a folder of lists, DIR/<screen name>/*.csv, besides the usual places.
+    QString listsDir;
+    // --check-lists: check every list found, print each error and end.
+    bool checkLists = false;
+    // --open SCREEN [--list TITLE]: straight into an activity, over its menu.
+    QString openScreen;
+    QString openList;
 };
 
 struct ParsedOptions {

@@ -16,6 +16,7 @@ class LessonTimer;
 namespace program {
 
 class ProjectorMode;
+class TeacherLists;
 
 class Program {
   public:
@@ -32,8 +33,13 @@ class Program {
     // house fonts) goes on meanwhile.
     void prepare(const Options& options = {});
     // Loads and shows the title screen, prepared first if it was not; nothing else runs before
-    // it.
+    // it. With an activity to open, that activity over its menu instead.
     void start(const Options& options = {});
+
+    // Puts a teacher's list in force for an activity, by its title; why it cannot be, naming
+    // the lists there are, or empty when it is.
+    QString chooseList(const QString& screen, const QString& title);
+    TeacherLists& lists() { return *m_lists; }
 
     // Null before start().
     ProjectorMode* projectorMode() const { return m_projectorMode.get(); }
@@ -42,6 +48,7 @@ class Program {
     std::unique_ptr<forms::Platform> m_platform;
     forms::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
+    std::unique_ptr<TeacherLists> m_lists;
     std::unique_ptr<tools::LessonTimer> m_lessonTimer;
     std::unique_ptr<tools::JotterAccess> m_jotterAccess;
     std::unique_ptr<ProjectorMode> m_projectorMode;

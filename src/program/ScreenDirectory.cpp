@@ -4,7 +4,9 @@
 
 #include "activities/vocab/BridgeProblemScreen.h"
 #include "forms/Screens.h"
+#include "kit/lists/ListChooser.h"
 #include "program/Activities.h"
+#include "program/TeacherLists.h"
 #include "shell/BackdropScreen.h"
 #include "shell/FrontScreen.h"
 #include "shell/MenuScreen.h"
@@ -23,7 +25,65 @@ forms::Screens::Factory factory() {
 
 }  // namespace
 
-void defineScreens(forms::Screens& screens) {
+namespace {
+
+// The chooser for the activity it was last opened for: the program's own list first, then every
+// list found, read and checked now.
+std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists& lists) {
+    const QString screen = lists.chooserFor();
+    const ListUse* use = listUseOf(screen);
+    QString caption;
+    for (const Activity& activity : activities())
+        if (screen == QLatin1StringView(activity.screen))
+            caption = QString::fromUtf8(activity.caption);
+    const QString folder = use ? QString::fromLatin1(use->folder) : QString();
+    FolderLists found = use ? lists.readAll(folder) : FolderLists{};
+    const QString inForce = lists.inForcePath(folder);
+    std::vector<lists::ChooserRow> rows;
+    rows.push_back({QStringLiteral("The program's own"),
+                    QStringLiteral("The list %1 came with.").arg(caption), true,
+                    inForce.isEmpty()});
+    for (size_t i = 0; i < found.checked.size(); ++i) {
+        const lists::CheckedList& list = found.checked[i];
+        QString note;
+        if (list.sound()) {
+            note = list.entries.size() == 1 ? QStringLiteral("1 row")
+                                            : QStringLiteral("%1 rows").arg(list.entries.size());
+        } else {
+            const lists::ListError& first = list.errors.front();
+            note = first.line > 0 ? QStringLiteral("Line %1: %2").arg(first.line).arg(first.what)
+                                  : first.what.left(1).toUpper() + first.what.mid(1);
+        }
+        rows.push_back({list.title(), note, list.sound(), found.search.lists[i].path == inForce});
+    }
+    const shell::ActivityId id{QString::fromLatin1(kChooserScreen),
+                               QStringLiteral("Lists for %1").arg(caption)};
+    auto paths = std::make_shared<std::vector<QString>>();
+    auto checked = std::make_shared<std::vector<lists::CheckedList>>(std::move(found.checked));
+    for (const lists::FoundList& file : found.search.lists) paths->push_back(file.path);
+    return std::make_unique<lists::ListChooser>(
+        screens, id, std::move(rows), [&screens, &lists, screen, folder, paths, checked](int row) {
+            // Shown for no activity (only ever by a test walking every screen): nothing to set.
+            if (folder.isEmpty()) {
+                screens.unload(QString::fromLatin1(kChooserScreen));
+                return;
+            }
+            if (row == 0)
+                lists.setInForce(folder, {}, nullptr);
+            else
+                lists.setInForce(
+                    folder, (*paths)[static_cast<size_t>(row - 1)],
+                    std::make_unique<lists::CheckedList>((*checked)[static_cast<size_t>(row - 1)]));
+            // The activity is made afresh with the list chosen, over its menu.
+            screens.unload(QString::fromLatin1(kChooserScreen));
+            screens.unload(screen);
+            screens.show(screen);
+        });
+}
+
+}  // namespace
+
+void defineScreens(forms::Screens& screens, TeacherLists* lists) {
     using shell::kBackdropScreen;
     using shell::kFrontScreen;
     using shell::kJotterScreen;
@@ -41,8 +101,28 @@ void defineScreens(forms::Screens& screens) {
         if (!activity.make) continue;
         const shell::ActivityId id{QString::fromUtf8(activity.screen),
                                    QString::fromUtf8(activity.caption)};
-        screens.define(id.screen,
-                       [&activity, id](forms::Screens& s) { return activity.make(s, id); });
+        screens.define(id.screen, [&activity, id, lists](forms::Screens& s) {
+            if (!lists) return activity.make(s, id, {});
+            shell::ActivityId shown = id;
+            if (const ListUse* use = listUseOf(id.screen)) {
+                const QString folder = QString::fromLatin1(use->folder);
+                if (const lists::CheckedList* list = lists->inForce(folder))
+                    shown.listTitle = list->title();
+                // Only where there is more than its own to choose from: without lists the
+                // screen is as it always was.
+                if (!lists->find(folder).lists.empty())
+                    shown.chooseList = [lists, &s, screen = id.screen] {
+                        lists->openChooser(s, screen);
+                    };
+            }
+            return activity.make(s, shown, [lists](const char* folder) {
+                return lists->inForce(QString::fromLatin1(folder));
+            });
+        });
+    }
+    if (lists) {
+        screens.define(QString::fromLatin1(kChooserScreen),
+                       [lists](forms::Screens& s) { return makeChooser(s, *lists); });
     }
     // Reached from the glossary, not from a menu.
     screens.define(QString::fromLatin1(vocab::BridgeProblemScreen::kScreenName),

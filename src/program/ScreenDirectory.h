@@ -7,6 +7,10 @@ class Screens;
 
 namespace program {
 
-void defineScreens(forms::Screens& screens);
+class TeacherLists;
+
+// With teachers' lists, the activities that take them play the one in force and offer the
+// chooser where there are lists to choose; without, every activity plays its own.
+void defineScreens(forms::Screens& screens, TeacherLists* lists = nullptr);
 
 }  // namespace program

@@ -24,8 +24,13 @@ constexpr float kTitlePadding = 240;
 }  // namespace
 
 ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const ActivityFrame& frame)
-    : Screen(screens, id.screen), m_caption(id.caption), m_frame(frame) {
-    setCaption(id.caption);
+    : Screen(screens, id.screen),
+      m_caption(id.caption),
+      m_frame(frame),
+      m_chooseList(id.chooseList) {
+    // The title bar names the teacher's list in force; the screen's own title stays as designed.
+    setCaption(id.listTitle.isEmpty() ? id.caption
+                                      : id.caption + QStringLiteral(" \u2013 ") + id.listTitle);
     if (frame.title) {
         lbltitle = &add<Label>(QStringLiteral("lbltitle"), {0, kTitleTop, 0, kTitleHeight});
         lbltitle->setLook(boxedLook(kTitleFont));
@@ -47,6 +52,10 @@ ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const Act
     cmdscramble =
         addButton(frame.scramble, "cmdscramble",
                   {ButtonColumnLeft - ButtonWidth - 120, ButtonRowTop, ButtonWidth, ButtonHeight});
+    if (m_chooseList) {
+        cmdlist = &add<CommandButton>(QStringLiteral("cmdlist"), ListButtonPlace);
+        cmdlist->onClick = [this] { m_chooseList(); };
+    }
     if (frame.marks) {
         imgtick = &add<PictureBox>(QStringLiteral("imgtick"), MarkPlace);
         imgcross = &add<PictureBox>(QStringLiteral("imgcross"), MarkPlace);
@@ -55,7 +64,7 @@ ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const Act
     }
 
     onKey = [this](int key, Qt::KeyboardModifiers modifiers) {
-        return activityKey(key, modifiers) || remoteKey(key, modifiers);
+        return activityKey(key, modifiers) || listKey(key, modifiers) || remoteKey(key, modifiers);
     };
     if (cmdexit) cmdexit->onClick = [this] { exitActivity(); };
     if (cmdjotter) {
@@ -69,6 +78,15 @@ ActivityScreen::ActivityScreen(Screens& screens, const ActivityId& id, const Act
 CommandButton* ActivityScreen::addButton(bool wanted, const char* name, const TwipRect& rect) {
     if (!wanted) return nullptr;
     return &add<CommandButton>(QString::fromLatin1(name), rect);
+}
+
+// L, or Ctrl+L where the activity takes L itself (Hangman's letters).
+bool ActivityScreen::listKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!m_chooseList || key != Qt::Key_L) return false;
+    const Qt::KeyboardModifiers others = modifiers & ~(Qt::ControlModifier | Qt::KeypadModifier);
+    if (others != Qt::NoModifier) return false;
+    m_chooseList();
+    return true;
 }
 
 void ActivityScreen::load() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "forms/Screen.h"
@@ -20,6 +21,11 @@ namespace shell {
 struct ActivityId {
     QString screen;
     QString caption;
+    // Set where the activity has lists to choose from: the List button and the key L open the
+    // chooser through it.
+    std::function<void()> chooseList = {};
+    // The teacher's list in force, for the title bar; empty for the activity's own.
+    QString listTitle = {};
 };
 
 // What an activity's frame holds beyond the screen itself.
@@ -72,14 +78,18 @@ class ActivityScreen : public forms::Screen, public AnswerStep {
     forms::CommandButton* cmdsoln = nullptr;
     forms::CommandButton* cmdcheckit = nullptr;
     forms::CommandButton* cmdscramble = nullptr;
+    forms::CommandButton* cmdlist = nullptr;
     forms::PictureBox* imgtick = nullptr;
     forms::PictureBox* imgcross = nullptr;
 
   private:
     forms::CommandButton* addButton(bool wanted, const char* name, const forms::TwipRect& rect);
 
+    bool listKey(int key, Qt::KeyboardModifiers modifiers);
+
     QString m_caption;
     ActivityFrame m_frame;
+    std::function<void()> m_chooseList;
 };
 
 }  // namespace shell

@@ -30,7 +30,12 @@ inline constexpr HouseButton HouseButtons[] = {
     {"cmdcheckit", "images\\check.jpg", "Check"},
     {"cmdjotter", "images\\jotter.jpg", "Jotter"},
     {"cmdscramble", "images\\scramble.jpg", "Scramble"},
+    {"cmdlist", "images\\list.jpg", "List"},
 };
+
+// The list chooser's button, where an activity has teachers' lists: top left, level with the
+// title, where no screen has anything of its own.
+inline constexpr forms::TwipRect ListButtonPlace{60, 120, ButtonWidth, ButtonHeight};
 
 // The house buttons' pictures are drawn with corners of 6 pixels inside a pixel-wide outline.
 inline constexpr float ButtonCorner = 97.5f;

@@ -3,9 +3,12 @@
 #include <iterator>
 
 #include "forms/Label.h"
+#include "forms/TextFit.h"
 #include "kit/chem/FormulaMass.h"
 #include "kit/chem/FormulaMassItems.h"
 #include "kit/chem/FormulaText.h"
+#include "kit/lists/ListCheck.h"
+#include "kit/lists/RoomCheck.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -42,7 +45,35 @@ QString AtomicMassScreen::keyMasses() {
     return lines.join(QLatin1Char('\n'));
 }
 
-AtomicMassScreen::AtomicMassScreen(Screens& screens, const shell::ActivityId& id)
+namespace {
+
+QString question(const QString& formula) {
+    // The formula on a line of its own, where the eye finds it.
+    return QStringLiteral("What is the relative formula mass of\n%1?").arg(formula);
+}
+
+QString symbolOf(const chem::AtomicMass& element) {
+    return QString::fromLatin1(element.symbol.data(), std::ssize(element.symbol));
+}
+
+// A teacher's masses may run to five characters ("107.9"): the key's type comes down a size or
+// two until the widest has room.
+FontSpec keyFontFor(const std::vector<chem::AtomicMass>& key) {
+    for (const float points : {20.25f, 18.0f, 15.75f, 14.25f, 12.0f}) {
+        const FontSpec font = tahoma(points, true);
+        bool fits = true;
+        for (const chem::AtomicMass& element : key)
+            fits = fits && captionFits(chem::formatMass(element.mass), font,
+                                       AtomicMassScreen::kKeyMassesPlace);
+        if (fits) return font;
+    }
+    return tahoma(12, true);
+}
+
+}  // namespace
+
+AtomicMassScreen::AtomicMassScreen(Screens& screens, const shell::ActivityId& id,
+                                   const lists::CheckedList* list)
     : QuizScreen(screens, id, {}, kLayout),
       lblkey(add<Label>(QStringLiteral("lblkey"), kKeyPlace)),
       lblkeyheading(add<Label>(QStringLiteral("lblkeyheading"), kKeyHeadingPlace)),
@@ -55,13 +86,84 @@ AtomicMassScreen::AtomicMassScreen(Screens& screens, const shell::ActivityId& id
     lblkeysymbols.setCaption(keySymbols());
     lblkeymasses.setLook(shell::textLook(kKeyFont, Align::Left));
     lblkeymasses.setCaption(keyMasses());
+    if (!list) return;
+    std::vector<chem::AtomicMass> all;
+    for (const lists::ListEntry& entry : list->entries) {
+        const auto* item = std::get_if<lists::FormulaMassItem>(&entry.item);
+        if (!item) continue;
+        Asked asked{chem::displayFormula(item->formula), item->working, {}};
+        for (const chem::AtomCount& atom : item->formula.atoms()) {
+            const chem::AtomicMass element{
+                atom.symbol, chem::relativeAtomicMass(atom.symbol, chem::kAllAtomicMasses).value()};
+            asked.key.push_back(element);
+            if (std::none_of(all.begin(), all.end(),
+                             [&](const chem::AtomicMass& e) { return e.symbol == atom.symbol; }))
+                all.push_back(element);
+        }
+        m_asked.push_back(std::move(asked));
+    }
+    if (std::ssize(all) <= kKeyRows) {
+        m_listKey = all;
+        showKey(m_listKey);
+    }
+}
+
+std::optional<QString> AtomicMassScreen::listTextCheck(const QString& column, const QString& text) {
+    if (column != QLatin1String("formula")) return std::nullopt;
+    const std::optional<chem::Formula> formula = chem::parseFormula(text.toStdString());
+    // A formula that cannot be read is told of by the list's own check.
+    if (!formula) return std::nullopt;
+    if (std::ssize(formula->atoms()) > kKeyRows)
+        return QStringLiteral("the formula has %1 elements; the key holds %2")
+            .arg(formula->atoms().size())
+            .arg(kKeyRows);
+    const std::optional<QString> working = chem::massWorking(*formula, chem::kAllAtomicMasses);
+    return lists::firstOf(
+        lists::tooLongFor(QStringLiteral("the question"), question(chem::displayFormula(*formula)),
+                          tahoma(kLayout.questionPoints, true), kLayout.question),
+        lists::tooLongFor(QStringLiteral("the working"), working.value_or(QString()),
+                          tahoma(kLayout.answerPoints, true), kLayout.answer));
+}
+
+void AtomicMassScreen::showKey(const std::vector<chem::AtomicMass>& key) {
+    QStringList symbols;
+    QStringList masses;
+    for (const chem::AtomicMass& element : key) {
+        symbols << symbolOf(element);
+        masses << chem::formatMass(element.mass);
+    }
+    const FontSpec font = keyFontFor(key);
+    lblkeysymbols.setLook(shell::textLook(font, Align::Right));
+    lblkeymasses.setLook(shell::textLook(font, Align::Left));
+    lblkeysymbols.setCaption(symbols.join(QLatin1Char('\n')));
+    lblkeymasses.setCaption(masses.join(QLatin1Char('\n')));
+}
+
+QString AtomicMassScreen::keySymbolsShown() const {
+    return lblkeysymbols.caption();
+}
+
+QString AtomicMassScreen::keyMassesShown() const {
+    return lblkeymasses.caption();
+}
+
+void AtomicMassScreen::showItem(const quiz::QuizItem& item) {
+    QuizScreen::showItem(item);
+    const int index = currentIndex();
+    if (m_asked.empty() || !m_listKey.empty() || index < 0) return;
+    showKey(m_asked[static_cast<size_t>(index)].key);
 }
 
 int AtomicMassScreen::itemCount() const {
+    if (!m_asked.empty()) return static_cast<int>(m_asked.size());
     return static_cast<int>(std::size(chem::kFormulaMassItems));
 }
 
 quiz::QuizItem AtomicMassScreen::makeItem(int index) {
+    if (!m_asked.empty()) {
+        const Asked& asked = m_asked[static_cast<size_t>(index)];
+        return {question(asked.formula), asked.working, {}, {}};
+    }
     const char* text = chem::kFormulaMassItems[index];
     const std::optional<chem::Formula> formula = chem::parseFormula(text);
     const QString shown = formula ? chem::displayFormula(*formula) : chem::withSubscripts(text);
@@ -69,10 +171,7 @@ quiz::QuizItem AtomicMassScreen::makeItem(int index) {
         formula ? chem::massWorking(*formula, chem::kAtomicMassKey) : std::nullopt;
     // The formula on a line of its own, where the eye finds it. A formula the key cannot work
     // out would still be asked, its answer blank; the tests see that none is.
-    return {QStringLiteral("What is the relative formula mass of\n%1?").arg(shown),
-            working.value_or(QString()),
-            {},
-            {}};
+    return {question(shown), working.value_or(QString()), {}, {}};
 }
 
 }  // namespace atomicmass

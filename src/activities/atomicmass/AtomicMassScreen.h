@@ -2,14 +2,28 @@
 // screen.
 #pragma once
 
+#include <vector>
+
 #include "forms/Font.h"
+#include "kit/chem/FormulaMass.h"
 #include "kit/quiz/QuizScreen.h"
+
+namespace lists {
+struct CheckedList;
+}
 
 namespace atomicmass {
 
 class AtomicMassScreen : public quiz::QuizScreen {
   public:
-    AtomicMassScreen(forms::Screens& screens, const shell::ActivityId& id);
+    // Asks the teacher's formulas when a list is given, the program's own otherwise.
+    AtomicMassScreen(forms::Screens& screens, const shell::ActivityId& id,
+                     const lists::CheckedList* list = nullptr);
+
+    // Why a formula of a teacher's list would not show whole here, or nullopt.
+    static std::optional<QString> listTextCheck(const QString& column, const QString& text);
+    // The rows the key has room for.
+    static constexpr int kKeyRows = 10;
 
     int itemCount() const override;
     // The working comes from the formula and the key alone.
@@ -26,8 +40,24 @@ class AtomicMassScreen : public quiz::QuizScreen {
     static const forms::FontSpec kKeyFont;
     static QString keySymbols();
     static QString keyMasses();
+    // The key as it stands: the list's elements, or the formula's on show when the list has
+    // more than the key holds.
+    QString keySymbolsShown() const;
+    QString keyMassesShown() const;
+
+  protected:
+    void showItem(const quiz::QuizItem& item) override;
 
   private:
+    struct Asked {
+        QString formula;  // as displayed
+        QString working;
+        std::vector<chem::AtomicMass> key;  // the formula's elements
+    };
+    void showKey(const std::vector<chem::AtomicMass>& key);
+
+    std::vector<Asked> m_asked;               // a teacher's list; empty for the program's own
+    std::vector<chem::AtomicMass> m_listKey;  // every element of the list, when the key holds them
     forms::Label& lblkey;
     forms::Label& lblkeyheading;
     forms::Label& lblkeysymbols;

@@ -9,7 +9,11 @@
 #include "forms/Accessible.h"
 #include "forms/CommandButton.h"
 #include "forms/PictureBox.h"
+#include "forms/TextFit.h"
+#include "kit/chem/EquationText.h"
 #include "kit/chem/FormulaText.h"
+#include "kit/lists/ListCheck.h"
+#include "kit/lists/RoomCheck.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -36,14 +40,18 @@ shell::ActivityFrame equationsFrame() {
 
 // A word equation too long for one line breaks after its arrow, never inside a name.
 QString EquationsScreen::wordsAsShown(const char* words) {
-    const QString text = QString::fromUtf8(words);
+    return wordsAsShown(QString::fromUtf8(words));
+}
+
+QString EquationsScreen::wordsAsShown(const QString& text) {
     const QFontMetricsF metrics(tahoma(kWordsPoints, true).toQFont());
     if (metrics.horizontalAdvance(text) <= kWordsPlace.toPixels().width()) return text;
     QString broken = text;
     return broken.replace(QStringLiteral("\u2192 "), QStringLiteral("\u2192\n"));
 }
 
-EquationsScreen::EquationsScreen(Screens& screens, const shell::ActivityId& id)
+EquationsScreen::EquationsScreen(Screens& screens, const shell::ActivityId& id,
+                                 const lists::CheckedList* list)
     : ActivityScreen(screens, id, equationsFrame()),
       lblwords(add<Label>(QStringLiteral("lblwords"), kWordsPlace)),
       lblnumber(addArray<Label>(QStringLiteral("lblnumber"))),
@@ -58,14 +66,36 @@ EquationsScreen::EquationsScreen(Screens& screens, const shell::ActivityId& id)
 
     const FontSpec numberFont = tahoma(kNumberPoints, true);
     const double boxHeight = std::ceil(QFontMetricsF(numberFont.toQFont()).height()) + 2;
+    if (list) {
+        for (const lists::ListEntry& entry : list->entries) {
+            const auto* item = std::get_if<lists::EquationItem>(&entry.item);
+            if (!item) continue;
+            Shown shown{item->wordEquation, {item->reactants, item->products}, item->numbers};
+            m_terms = std::max(m_terms, shown.equation.termCount());
+            for (const int number : item->numbers) m_highest = std::max(m_highest, number);
+            m_equations.push_back(std::move(shown));
+        }
+    }
+    // The table's test reads every row; a row that did not read would be left out, not shown
+    // broken.
+    if (m_equations.empty()) {
+        for (const ChemicalEquation& row : kChemicalEquations) {
+            std::optional<SymbolEquation> parsed = parseSymbolEquation(row.symbols);
+            if (!parsed || parsed->termCount() > kMaxTerms) continue;
+            const std::vector<int> answer(row.answer.begin(),
+                                          row.answer.begin() + parsed->termCount());
+            m_equations.push_back({QString::fromUtf8(row.words), std::move(*parsed), answer});
+        }
+    }
+
     const LabelLook formula = shell::textLook(tahoma(kFormulaPoints, true));
-    for (int i = 0; i < kMaxTerms; ++i) {
+    for (int i = 0; i < m_terms; ++i) {
         Label& box = lblnumber.add(i, {0, toTwips(std::round(toPixels(kRowMiddle) - boxHeight / 2)),
                                        kBoxWidth, toTwips(boxHeight)});
         box.setLook(shell::boxedLook(numberFont));
         box.setPointer(Qt::PointingHandCursor);
         lblformula.add(i, {}).setLook(formula);
-        if (i + 1 < kMaxTerms) lblsign.add(i, {}).setLook(formula);
+        if (i + 1 < m_terms) lblsign.add(i, {}).setLook(formula);
     }
     lblnumber.onClick = [this](int term) { countUp(term); };
     lblnumber.onKey = [this](int term, int key, Qt::KeyboardModifiers modifiers) {
@@ -81,16 +111,82 @@ EquationsScreen::EquationsScreen(Screens& screens, const shell::ActivityId& id)
     lblhint.setLook(shell::textLook(tahoma(14.25f), Align::Centre));
     lblhint.setCaption(QStringLiteral("Click a number to change it, then check."));
 
-    // The table's test reads every row; a row that did not read would be left out, not shown
-    // broken.
-    for (const ChemicalEquation& row : kChemicalEquations) {
-        std::optional<SymbolEquation> parsed = parseSymbolEquation(row.symbols);
-        if (parsed && parsed->termCount() <= kMaxTerms) m_equations.push_back({&row, *parsed});
-    }
-
     cmdgo->onClick = [this] { next(); };
     cmdcheckit->onClick = [this] { check(); };
     cmdsoln->onClick = [this] { reveal(); };
+}
+
+namespace {
+
+// A text's width as the row draws it: laid out whole, subscripts in whatever font has them.
+float drawnWidth(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return toTwips(std::ceil(line.naturalTextWidth()) + 1);
+}
+
+}  // namespace
+
+float EquationsScreen::formulaPointsFor(const SymbolEquation& equation) {
+    for (const float points : kFormulaSizes)
+        if (rowWidth(equation, points) <= kRowRoom) return points;
+    return 0;
+}
+
+float EquationsScreen::messagePointsFor(const QString& message) {
+    for (const float points : kMessageSizes)
+        if (captionFits(message, tahoma(points, true), kMessagePlace)) return points;
+    return 0;
+}
+
+float EquationsScreen::rowWidth(const SymbolEquation& equation, float points) {
+    const QFont font = tahoma(points, true).toQFont();
+    float width = 0;
+    for (int i = 0; i < equation.termCount(); ++i) {
+        width += kBoxWidth + kBoxGap + drawnWidth(chem::displayFormula(equation.term(i)), font);
+        if (i + 1 < equation.termCount()) {
+            const bool arrow = equation.isProduct(i + 1) && !equation.isProduct(i);
+            width += 2 * kSignGap +
+                     drawnWidth(arrow ? QStringLiteral("\u2192") : QStringLiteral("+"), font);
+        }
+    }
+    return width;
+}
+
+std::optional<QString> EquationsScreen::listTextCheck(const QString& column, const QString& text) {
+    if (column == QLatin1String("word equation")) {
+        const QString shown = wordsAsShown(text);
+        return lists::tooLongFor(QStringLiteral("the word equation"), shown,
+                                 tahoma(kWordsPoints, true), kWordsPlace);
+    }
+    if (column != QLatin1String("equation")) return std::nullopt;
+    const chem::EquationReading reading = chem::parseEquation(text);
+    // One that cannot be read or balanced is told of by the list's own check.
+    if (!reading.equation) return std::nullopt;
+    const SymbolEquation equation{reading.equation->reactants, reading.equation->products};
+    if (formulaPointsFor(equation) == 0)
+        return QStringLiteral("the equation is too wide to show across the screen");
+    // Check lists every element whose atoms differ, a line each under "Not balanced."
+    std::vector<std::string_view> elements;
+    for (int i = 0; i < equation.termCount(); ++i)
+        for (const chem::AtomCount& atom : equation.term(i).atoms())
+            if (std::find(elements.begin(), elements.end(), atom.symbol) == elements.end())
+                elements.push_back(atom.symbol);
+    QString worst = QStringLiteral("Not balanced.");
+    for (const std::string_view symbol : elements)
+        worst += QStringLiteral("\n%1 atoms: 99 on the left, 99 on the right")
+                     .arg(QString::fromLatin1(symbol.data(), std::ssize(symbol)));
+    if (messagePointsFor(worst) == 0)
+        return QStringLiteral("the equation has %1 elements, more than Check can list")
+            .arg(elements.size());
+    const chem::BalanceResult balanced =
+        chem::balance(reading.equation->reactants, reading.equation->products);
+    if (balanced.outcome != chem::BalanceOutcome::Balanced) return std::nullopt;
+    return lists::tooLongFor(QStringLiteral("the balanced equation"),
+                             writtenEquation(equation, balanced.coefficients),
+                             tahoma(kFormulaPoints, true), kAnswerPlace);
 }
 
 void EquationsScreen::setUp() {
@@ -108,8 +204,8 @@ void EquationsScreen::showEquation(int index) {
     m_index = index;
     const SymbolEquation& shown = equation();
     m_numbers.assign(static_cast<size_t>(shown.termCount()), 1);
-    lblwords.setCaption(wordsAsShown(m_equations[static_cast<size_t>(index)].row->words));
-    for (int i = 0; i < kMaxTerms; ++i) {
+    lblwords.setCaption(wordsAsShown(m_equations[static_cast<size_t>(index)].words));
+    for (int i = 0; i < m_terms; ++i) {
         const bool used = i < shown.termCount();
         lblnumber[i].setVisible(used);
         lblformula[i].setVisible(used);
@@ -119,12 +215,20 @@ void EquationsScreen::showEquation(int index) {
                                         forms::accessibleName(lblformula[i]));
             showNumber(i);
         }
-        if (i + 1 < kMaxTerms) {
+        if (i + 1 < m_terms) {
             lblsign[i].setVisible(i + 1 < shown.termCount());
             lblsign[i].setCaption(shown.isProduct(i + 1) && !shown.isProduct(i)
                                       ? QStringLiteral("\u2192")
                                       : QStringLiteral("+"));
         }
+    }
+    // The program's own all take the house size; only a teacher's long one comes down.
+    const float points =
+        std::max(formulaPointsFor(shown), kFormulaSizes[std::size(kFormulaSizes) - 1]);
+    const LabelLook formula = shell::textLook(tahoma(points, true));
+    for (int i = 0; i < m_terms; ++i) {
+        if (lblformula[i].look().font.points != points) lblformula[i].setLook(formula);
+        if (i + 1 < m_terms && lblsign[i].look().font.points != points) lblsign[i].setLook(formula);
     }
     layOutRow();
     hideVerdict();
@@ -178,7 +282,7 @@ void EquationsScreen::layOutRow() {
 void EquationsScreen::countUp(int term) {
     if (term < 0 || term >= std::ssize(m_numbers)) return;
     int& number = m_numbers[static_cast<size_t>(term)];
-    number = number % kHighestNumber + 1;
+    number = number % m_highest + 1;
     showNumber(term);
     // A mark left up would judge numbers that are no longer there.
     hideVerdict();
@@ -190,12 +294,12 @@ bool EquationsScreen::numberKey(int term, int key, Qt::KeyboardModifiers modifie
     if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     if (term < 0 || term >= std::ssize(m_numbers)) return false;
     int& number = m_numbers[static_cast<size_t>(term)];
-    if (key >= Qt::Key_1 && key < Qt::Key_1 + kHighestNumber)
+    if (key >= Qt::Key_1 && key <= Qt::Key_1 + std::min(m_highest, 9) - 1)
         number = key - Qt::Key_0;
     else if (key == Qt::Key_Up)
-        number = number % kHighestNumber + 1;
+        number = number % m_highest + 1;
     else if (key == Qt::Key_Down)
-        number = (number + kHighestNumber - 2) % kHighestNumber + 1;
+        number = (number + m_highest - 2) % m_highest + 1;
     else
         return false;
     showNumber(term);
@@ -247,17 +351,25 @@ void EquationsScreen::check() {
     const chem::Balance verdict = balance();
     imgtick->setVisible(verdict == chem::Balance::Balanced);
     imgcross->setVisible(verdict != chem::Balance::Balanced);
-    lblmessage.setCaption(checkMessage(equation(), m_numbers));
+    const QString message = checkMessage(equation(), m_numbers);
+    const float points =
+        std::max(messagePointsFor(message), kMessageSizes[std::size(kMessageSizes) - 1]);
+    if (lblmessage.look().font.points != points)
+        lblmessage.setLook(shell::textLook(tahoma(points, true), Align::Centre));
+    lblmessage.setCaption(message);
     lblmessage.setForeColour(verdict == chem::Balance::Balanced ? kGreen : shell::TitleYellow);
     lblmessage.setVisible(true);
 }
 
 void EquationsScreen::reveal() {
     if (m_index < 0) return;
-    const std::span<const int> answer(m_equations[static_cast<size_t>(m_index)].row->answer);
-    lblanswer.setCaption(
-        writtenEquation(equation(), answer.first(static_cast<size_t>(equation().termCount()))));
+    lblanswer.setCaption(writtenEquation(equation(), answer()));
     lblanswer.setVisible(true);
+}
+
+std::span<const int> EquationsScreen::answer() const {
+    if (m_index < 0) return {};
+    return m_equations[static_cast<size_t>(m_index)].answer;
 }
 
 bool EquationsScreen::answerShown() const {

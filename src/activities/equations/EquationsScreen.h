@@ -2,6 +2,7 @@
 // formula; check counts the atoms, answer shows the numbers, next draws another equation.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,11 +14,16 @@
 #include "kit/quiz/ShuffledDeck.h"
 #include "shell/ActivityScreen.h"
 
+namespace lists {
+struct CheckedList;
+}
+
 namespace equations {
 
 class EquationsScreen : public shell::ActivityScreen {
   public:
-    // A click counts a number up to this and then round to 1.
+    // A click counts a number up to this and then round to 1; a teacher's list may need more,
+    // and counts as far as its largest number.
     static constexpr int kHighestNumber = 6;
     // The places of the texts; the symbol equation is laid out across the screen about kRowMiddle.
     static constexpr forms::TwipRect kWordsPlace{480, 1020, 10950, 1200};
@@ -28,7 +34,27 @@ class EquationsScreen : public shell::ActivityScreen {
     static constexpr float kWordsPoints = 24;
     static constexpr float kMessagePoints = 20.25f;
 
-    EquationsScreen(forms::Screens& screens, const shell::ActivityId& id);
+    // Balances the teacher's equations when a list is given, the program's own otherwise.
+    EquationsScreen(forms::Screens& screens, const shell::ActivityId& id,
+                    const lists::CheckedList* list = nullptr);
+
+    // Why a field of a teacher's equations list would not show whole here, or nullopt.
+    static std::optional<QString> listTextCheck(const QString& column, const QString& text);
+    // How wide the row of numbers, formulas and signs is for an equation, in twips.
+    static float rowWidth(const SymbolEquation& equation, float points = kFormulaPoints);
+    // A long equation, and a long check, come down a size or two to keep whole on the screen:
+    // the largest of the house sizes that fits, or 0 when none does.
+    static float formulaPointsFor(const SymbolEquation& equation);
+    static float messagePointsFor(const QString& message);
+    // The sizes tried, largest first: the program's own equations all take the first.
+    static constexpr float kFormulaSizes[] = {kFormulaPoints, 24, 21.75f, 20.25f, 18};
+    // The row's width: the screen's, less a margin each side.
+    static constexpr float kRowRoom = 11670;
+    static constexpr float kMessageSizes[] = {kMessagePoints, 18, 15.75f, 14.25f};
+    // The number the boxes count round to.
+    int highestNumber() const { return m_highest; }
+    // The smallest numbers that balance the equation on show.
+    std::span<const int> answer() const;
 
     // The teacher's moves.
     void next() override;
@@ -49,6 +75,7 @@ class EquationsScreen : public shell::ActivityScreen {
     chem::Balance balance() const;
     // The word equation on its one or two lines.
     static QString wordsAsShown(const char* words);
+    static QString wordsAsShown(const QString& words);
     // The line check shows under the equation.
     static QString checkMessage(const SymbolEquation& equation, std::span<const int> numbers);
 
@@ -72,13 +99,16 @@ class EquationsScreen : public shell::ActivityScreen {
     forms::Label& lblhint;
 
     struct Shown {
-        const ChemicalEquation* row;
+        QString words;
         SymbolEquation equation;
+        std::vector<int> answer;
     };
     std::vector<Shown> m_equations;
     quiz::ShuffledDeck m_deck;
     std::vector<int> m_numbers;
     int m_index = -1;
+    int m_highest = kHighestNumber;
+    int m_terms = kMaxTerms;  // number boxes, as many as the longest equation needs
 };
 
 }  // namespace equations

@@ -3,6 +3,7 @@
 #include "activities/fourinarow/GridView.h"
 #include "forms/CommandButton.h"
 #include "forms/Screens.h"
+#include "kit/lists/RoomCheck.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -39,7 +40,16 @@ QString FourInARowScreen::teamName(Team team) {
     return {};
 }
 
-FourInARowScreen::FourInARowScreen(Screens& screens, const shell::ActivityId& id)
+std::optional<QString> FourInARowScreen::questionCheck(const TurnQuestion& question) {
+    return lists::firstOf(
+        lists::tooLongFor(QStringLiteral("Four in a Row's question"), question.question,
+                          tahoma(kQuestionPoints, true), kQuestionPlace),
+        lists::tooLongFor(QStringLiteral("Four in a Row's answer"), question.answer,
+                          tahoma(kAnswerPoints, true), kAnswerPlace));
+}
+
+FourInARowScreen::FourInARowScreen(Screens& screens, const shell::ActivityId& id,
+                                   const TurnLists& from)
     : ActivityScreen(screens, id, gameFrame()),
       lblquestion(add<Label>(QStringLiteral("lblquestion"), kQuestionPlace)),
       lblanswer(add<Label>(QStringLiteral("lblanswer"), kAnswerPlace)),
@@ -49,7 +59,8 @@ FourInARowScreen::FourInARowScreen(Screens& screens, const shell::ActivityId& id
       lblhint(add<Label>(QStringLiteral("lblhint"), kHintPlace)),
       lblnewgame(add<Label>(QStringLiteral("lblnewgame"), kNewGamePlace)),
       grdboard(add<GridView>(QStringLiteral("grdboard"), kGridPlace)),
-      m_hover(*this) {
+      m_hover(*this),
+      m_questions(from) {
     lblquestion.setLook(shell::questionLook(kQuestionPoints));
     LabelLook answer = shell::answerLook(kAnswerPoints);
     answer.align = Align::Centre;

@@ -29,7 +29,12 @@ class FourInARowScreen : public shell::ActivityScreen {
     static constexpr float kTurnPoints = 24;
     static constexpr float kHintPoints = 15.75f;
 
-    FourInARowScreen(forms::Screens& screens, const shell::ActivityId& id);
+    // The pools come from the teachers' lists in force, the program's own where none is.
+    FourInARowScreen(forms::Screens& screens, const shell::ActivityId& id,
+                     const TurnLists& from = {});
+
+    // Whether a teacher's question and answer show whole here; nullopt when they do.
+    static std::optional<QString> questionCheck(const TurnQuestion& question);
 
     // The teacher's moves, as the buttons make them.
     void newGame();
@@ -45,6 +50,7 @@ class FourInARowScreen : public shell::ActivityScreen {
     // The team that answered right drops its counter; false when nothing dropped.
     bool dropIn(int column);
 
+    const TurnQuestions& questions() const { return m_questions; }
     Team turn() const { return m_turn; }
     Stage stage() const { return m_stage; }
     const Grid& grid() const { return m_grid; }

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "forms/CommandButton.h"
+#include "kit/lists/RoomCheck.h"
 #include "kit/wordgames/LetterRow.h"
-#include "kit/wordgames/WordList.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -35,13 +35,15 @@ int indexOf(QChar letter) {
 
 }  // namespace
 
-HangmanScreen::HangmanScreen(Screens& screens, const shell::ActivityId& id)
+HangmanScreen::HangmanScreen(Screens& screens, const shell::ActivityId& id,
+                             const lists::CheckedList* list)
     : ActivityScreen(screens, id, hangmanFrame()),
       lblletter(addArray<Label>(QStringLiteral("lblletter"))),
       lblblank(addArray<LetterBlank>(QStringLiteral("lblblank"))),
       picgallows(add<GallowsDrawing>(QStringLiteral("picgallows"), kGallows)),
       lblmessage(add<Label>(QStringLiteral("lblmessage"), kMessage)),
-      lblclue(add<Label>(QStringLiteral("lblclue"), kClue)) {
+      lblclue(add<Label>(QStringLiteral("lblclue"), kClue)),
+      m_words(wordgames::wordsFor(list)) {
     for (int i = 0; i < kLetters; ++i) {
         const int row = i / kLettersPerRow;
         const int column = i % kLettersPerRow;
@@ -51,8 +53,9 @@ HangmanScreen::HangmanScreen(Screens& screens, const shell::ActivityId& id)
         letter.setLook(shell::boxedLook(kLetterFont));
         letter.setCaption(QString(letterOf(i)));
     }
-    for (int i = 0; i < wordgames::longestWord(); ++i) {
-        LetterBlank& blank = lblblank.add(i, blankPlace(i, wordgames::longestWord()));
+    const int longest = wordgames::longestWord(m_words);
+    for (int i = 0; i < longest; ++i) {
+        LetterBlank& blank = lblblank.add(i, blankPlace(i, longest));
         blank.setFont(kBlankFont);
         blank.setVisible(false);
     }
@@ -76,16 +79,33 @@ TwipRect HangmanScreen::blankPlace(int position, int length) {
     return wordgames::LetterRow{kBlankRow, kBlankPitch, kBlankGap}.place(position, length);
 }
 
+int HangmanScreen::mostLetters() {
+    static const int most = wordgames::mostLetters({kBlankRow, kBlankPitch, kBlankGap}, kBlankFont);
+    return most;
+}
+
+std::optional<QString> HangmanScreen::listTextCheck(const QString& column, const QString& text) {
+    if (column == QLatin1String("word") && text.size() > mostLetters())
+        return QStringLiteral("'%1' has %2 letters; Hangman shows at most %3")
+            .arg(text)
+            .arg(text.size())
+            .arg(mostLetters());
+    if (column == QLatin1String("clue"))
+        return lists::tooLongFor(QStringLiteral("the clue"), text, tahoma(kCluePoints, true),
+                                 kClue);
+    return std::nullopt;
+}
+
 void HangmanScreen::setUp() {
-    m_deck.reset(static_cast<int>(std::size(wordgames::kWordList)));
+    m_deck.reset(static_cast<int>(m_words.size()));
     next();
 }
 
 void HangmanScreen::next() {
     m_index = m_deck.next(platform());
     if (m_index < 0) return;
-    const wordgames::WordClue& entry = wordgames::kWordList[m_index];
-    m_game = HangmanGame(QString::fromLatin1(entry.word));
+    const wordgames::Word& entry = m_words[static_cast<size_t>(m_index)];
+    m_game = HangmanGame(entry.word);
     const int length = static_cast<int>(m_game.word().size());
     for (int i = 0; i < lblblank.count(); ++i) {
         LetterBlank& blank = lblblank[i];
@@ -98,7 +118,7 @@ void HangmanScreen::next() {
     }
     picgallows.setStage(0);
     lblmessage.setVisible(false);
-    lblclue.setCaption(QString::fromUtf8(entry.clue));
+    lblclue.setCaption(entry.clue);
     lblclue.setVisible(false);
     showWord();
 }

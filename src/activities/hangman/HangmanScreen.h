@@ -7,7 +7,12 @@
 #include "forms/ControlArray.h"
 #include "forms/Label.h"
 #include "kit/quiz/ShuffledDeck.h"
+#include "kit/wordgames/Words.h"
 #include "shell/ActivityScreen.h"
+
+namespace lists {
+struct CheckedList;
+}
 
 namespace hangman {
 
@@ -31,7 +36,14 @@ class HangmanScreen : public shell::ActivityScreen {
     static constexpr forms::Colour kUsedLetter = forms::rgb(96, 96, 96);
     static constexpr forms::Colour kGivenAway = forms::kGreen;
 
-    HangmanScreen(forms::Screens& screens, const shell::ActivityId& id);
+    // Plays the teacher's word list when one is given, the program's own otherwise.
+    HangmanScreen(forms::Screens& screens, const shell::ActivityId& id,
+                  const lists::CheckedList* list = nullptr);
+
+    // Why a field of a teacher's word list would not show whole here, or nullopt.
+    static std::optional<QString> listTextCheck(const QString& column, const QString& text);
+    // The most letters the blanks' row takes.
+    static int mostLetters();
 
     // The teacher's moves: a letter (by its button), next word, answer.
     void guess(QChar letter);
@@ -44,6 +56,7 @@ class HangmanScreen : public shell::ActivityScreen {
     const HangmanGame& game() const { return m_game; }
     // The word list's index of the word in play; -1 before the first draw.
     int wordIndex() const { return m_index; }
+    const std::vector<wordgames::Word>& words() const { return m_words; }
     // Where a blank goes for a word of this length: the row's places from the left.
     static forms::TwipRect blankPlace(int position, int length);
 
@@ -62,6 +75,7 @@ class HangmanScreen : public shell::ActivityScreen {
     forms::Label& lblmessage;
     forms::Label& lblclue;
 
+    std::vector<wordgames::Word> m_words;
     HangmanGame m_game;
     quiz::ShuffledDeck m_deck;
     int m_index = -1;

@@ -4,7 +4,7 @@
 
 namespace meltingpoints {
 
-State stateAt(int melts, int boils, int temperature) {
+State stateAt(double melts, double boils, double temperature) {
     if (temperature < melts) return State::Solid;
     if (temperature < boils) return State::Liquid;
     return State::Gas;
@@ -22,10 +22,10 @@ QString stateName(State state) {
     return QStringLiteral("Gas");
 }
 
-QString stateReason(int melts, int boils, int temperature) {
+QString stateReason(double melts, double boils, int temperature) {
     const QString room = quiz::numberText(temperature) + QStringLiteral(" °C");
     // "below" or "at": the state is one the substance has reached.
-    const auto reached = [](int point, int t) {
+    const auto reached = [](double point, int t) {
         return point < t ? QStringLiteral("below") : QStringLiteral("at");
     };
     switch (stateAt(melts, boils, temperature)) {

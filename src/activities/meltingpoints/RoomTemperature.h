@@ -13,12 +13,12 @@ enum class State { Solid, Liquid, Gas };
 // liquid, and from its boiling point up gas. At exactly its melting point it is melting and
 // at exactly its boiling point boiling; we count the state it is changing into, since the
 // least warmth finishes the change.
-State stateAt(int melts, int boils, int temperature = kRoomTemperature);
+State stateAt(double melts, double boils, double temperature = kRoomTemperature);
 
 // "Solid", "Liquid", "Gas".
 QString stateName(State state);
 
 // Why, from the two temperatures: "It melts below 25 °C and boils above it, so it is a liquid."
-QString stateReason(int melts, int boils, int temperature = kRoomTemperature);
+QString stateReason(double melts, double boils, int temperature = kRoomTemperature);
 
 }  // namespace meltingpoints

@@ -8,8 +8,8 @@
 #include "activities/mixedup/MixLetters.h"
 #include "forms/CommandButton.h"
 #include "forms/Platform.h"
+#include "kit/lists/RoomCheck.h"
 #include "kit/wordgames/LetterRow.h"
-#include "kit/wordgames/WordList.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -37,13 +37,16 @@ LabelLook centred(LabelLook look) {
 
 }  // namespace
 
-MixedUpScreen::MixedUpScreen(Screens& screens, const shell::ActivityId& id)
+MixedUpScreen::MixedUpScreen(Screens& screens, const shell::ActivityId& id,
+                             const lists::CheckedList* list)
     : ActivityScreen(screens, id, mixedUpFrame()),
       lbltile(addArray<Label>(QStringLiteral("lbltile"))),
       lblanswer(add<Label>(QStringLiteral("lblanswer"), kAnswer)),
-      lblclue(add<Label>(QStringLiteral("lblclue"), kClue)) {
-    for (int i = 0; i < wordgames::longestWord(); ++i) {
-        Label& tile = lbltile.add(i, tilePlace(i, wordgames::longestWord()));
+      lblclue(add<Label>(QStringLiteral("lblclue"), kClue)),
+      m_words(wordgames::wordsFor(list)) {
+    const int longest = wordgames::longestWord(m_words);
+    for (int i = 0; i < longest; ++i) {
+        Label& tile = lbltile.add(i, tilePlace(i, longest));
         tile.setLook(shell::boxedLook(kTileFont));
         tile.setVisible(false);
     }
@@ -61,16 +64,38 @@ TwipRect MixedUpScreen::tilePlace(int position, int length) {
     return wordgames::LetterRow{kTileRow, kTilePitch, kTileGap}.place(position, length);
 }
 
+int MixedUpScreen::mostLetters() {
+    // A tile's border takes a pixel each side.
+    static const int most = wordgames::mostLetters({kTileRow, kTilePitch, kTileGap}, kTileFont, 1);
+    return most;
+}
+
+std::optional<QString> MixedUpScreen::listTextCheck(const QString& column, const QString& text) {
+    if (column == QLatin1String("word")) {
+        if (text.size() > mostLetters())
+            return QStringLiteral("'%1' has %2 letters; Mixed Up Words shows at most %3")
+                .arg(text)
+                .arg(text.size())
+                .arg(mostLetters());
+        return lists::tooLongFor(QStringLiteral("the word"), text.toUpper(),
+                                 tahoma(kAnswerPoints, true), kAnswer);
+    }
+    if (column == QLatin1String("clue"))
+        return lists::tooLongFor(QStringLiteral("the clue"), text, tahoma(kCluePoints, true),
+                                 kClue);
+    return std::nullopt;
+}
+
 void MixedUpScreen::setUp() {
-    m_deck.reset(static_cast<int>(std::size(wordgames::kWordList)));
+    m_deck.reset(static_cast<int>(m_words.size()));
     next();
 }
 
 void MixedUpScreen::next() {
     m_index = m_deck.next(platform());
     if (m_index < 0) return;
-    const wordgames::WordClue& entry = wordgames::kWordList[m_index];
-    m_word = QString::fromLatin1(entry.word);
+    const wordgames::Word& entry = m_words[static_cast<size_t>(m_index)];
+    m_word = entry.word;
     const int length = static_cast<int>(m_word.size());
     for (int i = 0; i < lbltile.count(); ++i) {
         Label& tile = lbltile[i];
@@ -80,7 +105,7 @@ void MixedUpScreen::next() {
     lblanswer.setVisible(false);
     lblclue.setVisible(false);
     lblanswer.setCaption(m_word);
-    lblclue.setCaption(QString::fromUtf8(entry.clue));
+    lblclue.setCaption(entry.clue);
     mixUp({});
 }
 

@@ -4,7 +4,12 @@
 #include "forms/ControlArray.h"
 #include "forms/Label.h"
 #include "kit/quiz/ShuffledDeck.h"
+#include "kit/wordgames/Words.h"
 #include "shell/ActivityScreen.h"
+
+namespace lists {
+struct CheckedList;
+}
 
 namespace mixedup {
 
@@ -20,7 +25,14 @@ class MixedUpScreen : public shell::ActivityScreen {
     static constexpr forms::TwipRect kClue{360, 4500, 11190, 1560};
     static constexpr float kCluePoints = 24;
 
-    MixedUpScreen(forms::Screens& screens, const shell::ActivityId& id);
+    // Plays the teacher's word list when one is given, the program's own otherwise.
+    MixedUpScreen(forms::Screens& screens, const shell::ActivityId& id,
+                  const lists::CheckedList* list = nullptr);
+
+    // Why a field of a teacher's word list would not show whole here, or nullopt.
+    static std::optional<QString> listTextCheck(const QString& column, const QString& text);
+    // The most letters the tiles' row takes.
+    static int mostLetters();
 
     // The teacher's moves.
     void next() override;
@@ -30,6 +42,7 @@ class MixedUpScreen : public shell::ActivityScreen {
 
     // The word list's index of the word in play; -1 before the first draw.
     int wordIndex() const { return m_index; }
+    const std::vector<wordgames::Word>& words() const { return m_words; }
     // The letters as the tiles show them, left to right.
     QString tileOrder() const;
     bool answerShown() const override;
@@ -46,6 +59,7 @@ class MixedUpScreen : public shell::ActivityScreen {
     forms::Label& lblanswer;
     forms::Label& lblclue;
 
+    std::vector<wordgames::Word> m_words;
     quiz::ShuffledDeck m_deck;
     int m_index = -1;
     QString m_word;

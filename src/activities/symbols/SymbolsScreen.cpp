@@ -4,6 +4,8 @@
 
 #include "forms/Label.h"
 #include "kit/chem/SchoolElements.h"
+#include "kit/lists/ListCheck.h"
+#include "kit/lists/RoomCheck.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -26,7 +28,8 @@ constexpr TwipRect kDirectionPlace{3975, shell::ButtonRowTop, 3960, shell::Butto
 
 }  // namespace
 
-SymbolsScreen::SymbolsScreen(Screens& screens, const shell::ActivityId& id)
+SymbolsScreen::SymbolsScreen(Screens& screens, const shell::ActivityId& id,
+                             const lists::CheckedList* list)
     : QuizScreen(screens, id, {}, kLayout),
       lbldirection(add<Label>(QStringLiteral("lbldirection"), kDirectionPlace)),
       m_hover(*this) {
@@ -39,6 +42,25 @@ SymbolsScreen::SymbolsScreen(Screens& screens, const shell::ActivityId& id)
     lbldirection.setCaption(directionCaption(m_direction));
     lbldirection.onClick = [this] { switchDirection(); };
     m_hover.add(lbldirection);
+    if (list) {
+        for (const lists::ListEntry& entry : list->entries)
+            if (const auto* item = std::get_if<lists::SymbolItem>(&entry.item))
+                m_elements.push_back({item->name, item->symbol});
+    }
+    if (m_elements.empty()) {
+        // Exactly as the table writes them: "Cl", never "CL".
+        for (const chem::SchoolElement& element : chem::kSchoolElements)
+            m_elements.push_back(
+                {QString::fromUtf8(element.name), QString::fromUtf8(element.symbol)});
+    }
+}
+
+// Either is asked and either is the answer, so each must fit both places.
+std::optional<QString> SymbolsScreen::listTextCheck(const QString& column, const QString& text) {
+    const QString what = QStringLiteral("the ") + column;
+    return lists::firstOf(
+        lists::tooLongFor(what, text, tahoma(kLayout.questionPoints, true), kLayout.question),
+        lists::tooLongFor(what, text, tahoma(kLayout.answerPoints, true), kLayout.answer));
 }
 
 QString SymbolsScreen::directionCaption(Direction direction) {
@@ -47,14 +69,11 @@ QString SymbolsScreen::directionCaption(Direction direction) {
 }
 
 int SymbolsScreen::itemCount() const {
-    return static_cast<int>(std::size(chem::kSchoolElements));
+    return static_cast<int>(m_elements.size());
 }
 
 quiz::QuizItem SymbolsScreen::makeItem(int index) {
-    const chem::SchoolElement& element = chem::kSchoolElements[index];
-    // Exactly as the table writes them: "Cl", never "CL".
-    const QString name = QString::fromUtf8(element.name);
-    const QString symbol = QString::fromUtf8(element.symbol);
+    const auto& [name, symbol] = m_elements[static_cast<size_t>(index)];
     if (m_direction == Direction::SymbolToName) return {symbol, name, {}, {}};
     return {name, symbol, {}, {}};
 }

@@ -334,10 +334,12 @@ class Checker {
                             celsius(meltingPoint), celsius(boilingPoint)));
             return std::nullopt;
         }
+        // At exactly its melting or boiling point a substance counts in the state it is changing
+        // into, as Melting Points counts it: the least warmth finishes the change.
         State state = State::Liquid;
         if (meltingPoint > kRoomTemperature)
             state = State::Solid;
-        else if (boilingPoint < kRoomTemperature)
+        else if (boilingPoint <= kRoomTemperature)
             state = State::Gas;
         return MeltingPointItem{substance, meltingPoint, boilingPoint, state};
     }

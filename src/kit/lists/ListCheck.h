@@ -28,8 +28,9 @@ enum class ListKind {
     Sorting,        // column, item: two or three columns to sort the items into
 };
 
-// Room temperature for the state of a substance, in °C.
-inline constexpr double kRoomTemperature = 20;
+// Room temperature for the state of a substance, in °C: the temperature Melting Points asks
+// about, so that the state worked out here is the one the screen gives.
+inline constexpr double kRoomTemperature = 25;
 
 enum class State { Solid, Liquid, Gas };
 

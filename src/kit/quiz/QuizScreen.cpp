@@ -3,6 +3,8 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
+#include "kit/lists/ListCheck.h"
+#include "kit/lists/RoomCheck.h"
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
@@ -43,6 +45,28 @@ QuizScreen::QuizScreen(Screens& screens, const shell::ActivityId& id, std::span<
     cmdsoln->onClick = [this] { reveal(); };
 }
 
+QuizScreen::QuizScreen(Screens& screens, const shell::ActivityId& id, const QuizLayout& layout,
+                       const lists::CheckedList& list)
+    : QuizScreen(screens, id, std::span<const QuizRow>(), layout) {
+    for (const lists::ListEntry& entry : list.entries)
+        if (const auto* item = std::get_if<lists::QuizItem>(&entry.item))
+            m_items.push_back({item->question, item->answer, item->reason, {}});
+}
+
+std::optional<QString> QuizScreen::listTextCheck(const QuizLayout& layout, const QString& column,
+                                                 const QString& text) {
+    if (column == QLatin1String("question"))
+        return lists::tooLongFor(QStringLiteral("the question"), text,
+                                 tahoma(layout.questionPoints, true), layout.question);
+    if (column == QLatin1String("answer"))
+        return lists::tooLongFor(QStringLiteral("the answer"), text,
+                                 tahoma(layout.answerPoints, true), layout.answer);
+    if (column == QLatin1String("reason"))
+        return lists::tooLongFor(QStringLiteral("the reason"), text,
+                                 tahoma(layout.reasonPoints, true), layout.reason);
+    return std::nullopt;
+}
+
 void QuizScreen::setUp() {
     resetDeck();
     next();
@@ -53,6 +77,7 @@ void QuizScreen::resetDeck() {
 }
 
 QuizItem QuizScreen::makeItem(int index) {
+    if (!m_items.empty()) return m_items[static_cast<size_t>(index)];
     return QuizItem::fromRow(m_rows[static_cast<size_t>(index)]);
 }
 

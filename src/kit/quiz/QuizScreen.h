@@ -1,7 +1,9 @@
 // A quiz: next draws an item from a shuffled deck, answer reveals what the class said aloud.
 #pragma once
 
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "kit/quiz/QuizItem.h"
 #include "kit/quiz/ShuffledDeck.h"
@@ -12,12 +14,23 @@ class Label;
 class PictureBox;
 }  // namespace forms
 
+namespace lists {
+struct CheckedList;
+}
+
 namespace quiz {
 
 class QuizScreen : public shell::ActivityScreen {
   public:
     QuizScreen(forms::Screens& screens, const shell::ActivityId& id, std::span<const QuizRow> rows,
                const QuizLayout& layout = {});
+    // A quiz of a teacher's list: its questions, answers and reasons, in place of the table's.
+    QuizScreen(forms::Screens& screens, const shell::ActivityId& id, const QuizLayout& layout,
+               const lists::CheckedList& list);
+
+    // Why a field of a teacher's quiz would not show whole in a quiz of this layout, or nullopt.
+    static std::optional<QString> listTextCheck(const QuizLayout& layout, const QString& column,
+                                                const QString& text);
 
     // The teacher's three moves.
     void next() override;
@@ -31,7 +44,9 @@ class QuizScreen : public shell::ActivityScreen {
 
     // Hooks for quizzes whose items are generated or shown in a way of their own. Public so that
     // every quiz's content can be put through the same checks.
-    virtual int itemCount() const { return static_cast<int>(m_rows.size()); }
+    virtual int itemCount() const {
+        return static_cast<int>(m_items.empty() ? m_rows.size() : m_items.size());
+    }
     virtual QuizItem makeItem(int index);
 
   protected:
@@ -52,6 +67,7 @@ class QuizScreen : public shell::ActivityScreen {
 
   private:
     std::span<const QuizRow> m_rows;
+    std::vector<QuizItem> m_items;  // a teacher's list, in place of the rows
     QuizLayout m_layout;
     ShuffledDeck m_deck;
     QuizItem m_current;

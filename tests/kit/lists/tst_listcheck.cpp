@@ -164,18 +164,18 @@ void ListCheckTest::soundListsGiveTheirItems() {
     QCOMPARE(mass(2).mass, 160.0);  // the school's 56 for iron, not 55.8
     QCOMPARE(masses.entries[2].line, 4);
 
-    // Solid when it melts above 20 °C, gas when it boils below; liquid otherwise, exactly at
-    // either too.
+    // Solid when it melts above 25 °C, gas when it boils at or below; liquid otherwise, exactly
+    // at the melting point too.
     const CheckedList points = check(
         ListKind::MeltingPoints,
         "substance,melting point,boiling point\nIron,1538,2862\nWater,0,100\nOxygen,-218,"
-        "-183\nJust melted,20,50\nJust solid,20.5,50\nJust boiling,-10,20\nJust gas,-10,19.9\n");
+        "-183\nJust melted,25,50\nJust solid,25.5,50\nJust boiling,-10,25\nJust liquid,-10,25.1\n");
     QVERIFY(points.sound());
     QList<State> states;
     for (const ListEntry& entry : points.entries)
         states += std::get<MeltingPointItem>(entry.item).state;
     QCOMPARE(states, (QList<State>{State::Solid, State::Liquid, State::Gas, State::Liquid,
-                                   State::Solid, State::Liquid, State::Gas}));
+                                   State::Solid, State::Gas, State::Liquid}));
 
     const CheckedList equations = check(
         ListKind::Equations,

@@ -1,0 +1,90 @@
+// The teachers' lists: which activity reads which kind from which folder, the checks each must
+// pass, the chooser, and the list in force for each folder until the program ends. Lists are
+// found and read only when an activity or the chooser needs them, and never written.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "kit/lists/ListCheck.h"
+#include "kit/lists/ListFinder.h"
+
+namespace forms {
+class Screens;
+}
+namespace labelling {
+struct SortingShape;
+}
+
+namespace program {
+
+struct ListUse {
+    const char* screen;  // the activity
+    const char* folder;  // where its lists are kept: Mixed Up Words plays Hangman's
+    lists::ListKind kind;
+};
+
+// Every activity that plays a teacher's list, in menu order.
+const std::vector<ListUse>& listUses();
+// Null for an activity that plays only its own.
+const ListUse* listUseOf(const QString& screen);
+
+// The board a sorting list is for; null for a folder of another kind.
+const labelling::SortingShape* sortingShapeOf(const QString& folder);
+
+// The folders, each once, in menu order.
+QStringList listFolders();
+
+// Reads and checks a list for every screen that shows it from that folder.
+lists::CheckedList checkListFile(const QString& folder, const lists::FoundList& file);
+
+// The chooser's screen.
+inline constexpr char kChooserScreen[] = "Listfrm";
+
+struct FolderLists {
+    lists::ListSearch search;
+    std::vector<lists::CheckedList> checked;  // one per search.lists, in its order
+};
+
+class TeacherLists {
+  public:
+    // extraDir: the folder --lists names, searched after the teacher's and the school's.
+    explicit TeacherLists(QString extraDir = {});
+
+    void setExtraDir(const QString& extraDir) { m_extraDir = extraDir; }
+    const QString& extraDir() const { return m_extraDir; }
+
+    // Found afresh, so that a list saved while the program runs is there the next time.
+    lists::ListSearch find(const QString& folder) const;
+    FolderLists readAll(const QString& folder) const;
+
+    // The teacher's list playing in that folder's activities; null for their own.
+    const lists::CheckedList* inForce(const QString& folder) const;
+    // Null puts the activities' own back.
+    void setInForce(const QString& folder, const QString& path,
+                    std::unique_ptr<lists::CheckedList> list);
+    QString inForcePath(const QString& folder) const;
+
+    // Shows the chooser over the activity on view; a choice opens the activity afresh with it.
+    void openChooser(forms::Screens& screens, const QString& screen);
+    // What the chooser was last opened for.
+    const QString& chooserFor() const { return m_chooserFor; }
+
+    // Every list of every folder checked, each problem and error a line, the path in it; empty
+    // when every list is sound. count is set to the lists checked.
+    QStringList checkEverything(int* count = nullptr) const;
+
+  private:
+    struct InForce {
+        QString path;
+        std::shared_ptr<const lists::CheckedList> list;
+    };
+    QString m_extraDir;
+    std::map<QString, InForce> m_inForce;
+    QString m_chooserFor;
+};
+
+}  // namespace program

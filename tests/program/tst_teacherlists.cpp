@@ -1,0 +1,339 @@
+// Teachers' lists through the program: each kind played by its screen, the chooser by pointer
+// and by keys, the example lists sound, and the command line's list options.
+#include <QtTest>
+
+#include "FakePlatform.h"
+#include "TestProgram.h"
+#include "activities/atomicmass/AtomicMassScreen.h"
+#include "activities/equations/EquationsScreen.h"
+#include "activities/fourinarow/FourInARowScreen.h"
+#include "activities/hangman/HangmanScreen.h"
+#include "activities/meltingpoints/MeltingPointsScreen.h"
+#include "activities/mixedup/MixedUpScreen.h"
+#include "activities/symbols/SymbolsScreen.h"
+#include "forms/CommandButton.h"
+#include "forms/Screens.h"
+#include "kit/labelling/ListBoard.h"
+#include "kit/lists/ListChooser.h"
+#include "program/Options.h"
+#include "program/ScreenDirectory.h"
+#include "program/TeacherLists.h"
+
+using namespace Qt::Literals::StringLiterals;
+using testing_support::TestProgram;
+
+class TeacherListsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase();
+    void eachKindPlays_data();
+    void eachKindPlays();
+    void refusedWhereItCannotShow_data();
+    void refusedWhereItCannotShow();
+    void withoutListsNothingChanges();
+    void chooserByKeys();
+    void exampleListsAreSound();
+    void commandLine_data();
+    void commandLine();
+
+  private:
+    QString writeList(const QString& folder, const QString& name, const QByteArray& bytes,
+                      const QString& in = {});
+    QTemporaryDir m_data;  // XDG folders with nothing in them
+    QTemporaryDir m_lists;
+};
+
+void TeacherListsTest::initTestCase() {
+    // Before anything asks QStandardPaths: no list of the machine's may come in.
+    qputenv("XDG_DATA_HOME", (m_data.path() + u"/home"_s).toUtf8());
+    qputenv("XDG_DATA_DIRS", (m_data.path() + u"/dirs"_s).toUtf8());
+}
+
+QString TeacherListsTest::writeList(const QString& folder, const QString& name,
+                                    const QByteArray& bytes, const QString& in) {
+    const QString dir = (in.isEmpty() ? m_lists.path() : in) + u'/' + folder;
+    QDir().mkpath(dir);
+    QFile file(dir + u'/' + name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    return file.fileName();
+}
+
+// One list of each kind, with what its screen must then show.
+void TeacherListsTest::eachKindPlays_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("shown");  // what the screen has from the list
+    QTest::newRow("hangman") << u"hangman"_s
+                             << QByteArray("word,clue\nfiltrate,what passes the paper\n")
+                             << u"FILTRATE|what passes the paper"_s;
+    QTest::newRow("mixedup") << u"mixedup"_s
+                             << QByteArray("word,clue\nfiltrate,what passes the paper\n")
+                             << u"FILTRATE|what passes the paper"_s;
+    QTest::newRow("symbols") << u"symbols"_s << QByteArray("name;symbol\nTungsten;W\n")
+                             << u"Tungsten|W"_s;
+    QTest::newRow("speed") << u"speed"_s
+                           << QByteArray(
+                                  "question,answer,reason\nWhy stir?,Faster,More collisions\n")
+                           << u"Why stir?|Faster"_s;
+    QTest::newRow("atomicmass") << u"atomicmass"_s << QByteArray("formula\nAgNO3\n")
+                                << u"AgNO\u2083 = 107.9 + 14 + 3 \u00d7 16 = 169.9"_s;
+    QTest::newRow("meltingpoints")
+        << u"meltingpoints"_s
+        << QByteArray("substance,melting point,boiling point\nPhenol,40.5,181.7\n")
+        << u"Solid|melts at 40.5 \u00b0C"_s;
+    QTest::newRow("equations") << u"equations"_s
+                               << QByteArray("equation\nC4H10 + O2 -> CO2 + H2O\n")
+                               << u"2,13,8,10"_s;
+    QTest::newRow("metals") << u"metals"_s
+                            << QByteArray("column,item\nMetal,tin\nNon-metal,neon\nMetal,lead\n")
+                            << u"tin,neon,lead"_s;
+    QTest::newRow("elements") << u"elements"_s
+                              << QByteArray(
+                                     "column,item\nElement,neon\nCompound,rust\nMixture,brass\n")
+                              << u"neon,rust,brass"_s;
+    QTest::newRow("everydayph") << u"everydayph"_s
+                                << QByteArray("column,item\nAcid,lime juice\nAlkali,soap\n")
+                                << u"lime juice,soap"_s;
+}
+
+void TeacherListsTest::eachKindPlays() {
+    QFETCH(QString, screen);
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    program::TeacherLists lists(dir.path());
+    const program::ListUse* use = program::listUseOf(screen);
+    QVERIFY(use);
+    const QString folder = QString::fromLatin1(use->folder);
+    QDir().mkpath(dir.path() + u'/' + folder);
+    QFile file(dir.path() + u'/' + folder + u"/Mine.csv"_s);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+
+    TestProgram program(false);
+    program::defineScreens(program.screens, &lists);
+    const program::FolderLists found = lists.readAll(folder);
+    QCOMPARE(found.checked.size(), size_t(1));
+    QVERIFY2(found.checked[0].sound(), qPrintable(found.checked[0].describedErrors().join(u'\n')));
+    lists.setInForce(folder, found.search.lists[0].path,
+                     std::make_unique<lists::CheckedList>(found.checked[0]));
+
+    forms::Screen& on = program.screens.show(screen);
+    QCOMPARE(on.caption(), on.caption().section(u" \u2013 "_s, 0, 0) + u" \u2013 Mine"_s);
+    QVERIFY(on.find<forms::CommandButton>(u"cmdlist"_s));
+    const QStringList parts = shown.split(u'|');
+    if (auto* hangman = dynamic_cast<hangman::HangmanScreen*>(&on)) {
+        QCOMPARE(hangman->game().word(), parts[0]);
+        hangman->reveal();
+        QCOMPARE(on.find<forms::Label>(u"lblclue"_s)->caption(), parts[1]);
+    } else if (auto* mixed = dynamic_cast<mixedup::MixedUpScreen*>(&on)) {
+        QCOMPARE(on.find<forms::Label>(u"lblanswer"_s)->caption(), parts[0]);
+        QCOMPARE(on.find<forms::Label>(u"lblclue"_s)->caption(), parts[1]);
+        QVERIFY(mixed->tileOrder() != parts[0]);
+    } else if (auto* equations = dynamic_cast<equations::EquationsScreen*>(&on)) {
+        QStringList answer;
+        for (const int n : equations->answer()) answer += QString::number(n);
+        QCOMPARE(answer.join(u','), shown);
+        // The boxes count round as far as the list needs, by keys too.
+        QCOMPARE(equations->highestNumber(), 13);
+        auto* box = on.array<forms::Label>(u"lblnumber"_s);
+        QTest::keyClick(box->at(0)->widget(), Qt::Key_Down);
+        QCOMPARE(equations->numbers()[0], 13);
+        QTest::keyClick(box->at(0)->widget(), Qt::Key_Up);
+        QCOMPARE(equations->numbers()[0], 1);
+    } else if (auto* board = dynamic_cast<labelling::LabellingBoard*>(&on)) {
+        QVERIFY(dynamic_cast<labelling::ListBoard*>(board));
+        const QStringList items = shown.split(u',');
+        QCOMPARE(board->count(), items.size());
+        auto* boxes = on.array<forms::Label>(u"Label1"_s);
+        for (int i = 0; i < items.size(); ++i)
+            QCOMPARE(on.array<forms::Label>(u"Label2"_s)->at(i)->caption(), items[i]);
+        // Every label on its column's box scores full marks.
+        auto* labels = on.array<forms::Label>(u"Label2"_s);
+        for (int i = 0; i < items.size(); ++i)
+            labels->at(i)->move(boxes->at(i)->left(), boxes->at(i)->top());
+        QCOMPARE(board->score(), items.size());
+    } else if (auto* quiz = dynamic_cast<quiz::QuizScreen*>(&on)) {
+        const quiz::QuizItem& item = quiz->current();
+        const QString all = item.question + u'|' + item.answer + u'|' + item.reason;
+        for (const QString& part : parts) QVERIFY2(all.contains(part), qPrintable(all));
+    } else {
+        QFAIL("no screen of a known kind");
+    }
+}
+
+// Each screen's own room, and each board's own shape, told as the teacher reads it.
+void TeacherListsTest::refusedWhereItCannotShow_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error");  // a pattern for the first error
+    const QByteArray longText = QByteArray("a sentence of many words that goes on ").repeated(6);
+    QTest::newRow("a clue over its lines")
+        << u"hangman"_s << "word,clue\nACID," + longText + "\n"
+        << u"^line 2: the clue is too long for its box \\(it needs \\d+ lines, the box holds "
+           u"\\d+\\)$"_s;
+    QTest::newRow("a word past the blanks")
+        << u"hangman"_s << QByteArray("word,clue\nABCDEFGHIJKLMNOPQRSTUVWXY,a clue\n")
+        << u"^line 2: 'ABCDEFGHIJKLMNOPQRSTUVWXY' has 25 letters; Hangman shows at most \\d+$"_s;
+    QTest::newRow("a name wider than the screen")
+        << u"symbols"_s << QByteArray("name,symbol\nIronironironironironiron,Fe\n")
+        << u"^line 2: the name has a word too wide for its box$"_s;
+    QTest::newRow("a reason over its lines")
+        << u"speed"_s << "question,answer,reason\nWhy?,Because," + longText + "\n"
+        << u"^line 2: the reason is too long for its box"_s;
+    QTest::newRow("a substance over the question's lines")
+        << u"meltingpoints"_s << "substance,melting point,boiling point\n" + longText + ",10,20\n"
+        << u"^line 2: the substance is too long for its box"_s;
+    QTest::newRow("an equation wider than the screen")
+        << u"equations"_s
+        << QByteArray(
+               "equation\nK4Fe(CN)6 + KMnO4 + H2SO4 -> KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 "
+               "+ H2O\n")
+        << u"^line 2: the equation is too wide to show across the screen$"_s;
+    QTest::newRow("three columns on a board of two")
+        << u"metals"_s << QByteArray("column,item\nMetal,iron\nNon-metal,neon\nAlloy,brass\n")
+        << u"^the items are in 3 columns; this board has 2$"_s;
+    QTest::newRow("a column past its boxes")
+        << u"elements"_s
+        << QByteArray(
+               "column,item\nElement,a\nElement,b\nElement,c\nElement,d\nElement,e\n"
+               "Element,f\nElement,g\nElement,h\nCompound,i\n")
+        << u"^line 8: 'Element' has more than 6 items; a column of this board holds 6$"_s;
+}
+
+void TeacherListsTest::refusedWhereItCannotShow() {
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = writeList(folder, u"Refused.csv"_s, csv, dir.path());
+    const lists::CheckedList checked =
+        program::checkListFile(folder, {path, QFileInfo(path).fileName()});
+    QVERIFY(!checked.sound());
+    QVERIFY(checked.entries.empty());
+    const lists::ListError& first = checked.errors.front();
+    const QString told =
+        first.line > 0 ? u"line %1: %2"_s.arg(first.line).arg(first.what) : first.what;
+    QVERIFY2(QRegularExpression(error).match(told).hasMatch(), qPrintable(told));
+}
+
+void TeacherListsTest::withoutListsNothingChanges() {
+    // The program's own table, with no list anywhere: no List button, the caption as designed.
+    QTemporaryDir empty;
+    program::TeacherLists lists(empty.path());
+    TestProgram program(false);
+    program::defineScreens(program.screens, &lists);
+    for (const program::ListUse& use : program::listUses()) {
+        forms::Screen& on = program.screens.show(QString::fromLatin1(use.screen));
+        QVERIFY2(!on.find<forms::CommandButton>(u"cmdlist"_s), use.screen);
+        QVERIFY2(!on.caption().contains(u'\u2013'), use.screen);
+        program.screens.unload(QString::fromLatin1(use.screen));
+    }
+    // A list for Hangman does not bring the button to the other screens.
+    writeList(u"hangman"_s, u"Good.csv"_s, "word,clue\nACID,pH below 7\n");
+    program::TeacherLists some(m_lists.path());
+    TestProgram another(false);
+    program::defineScreens(another.screens, &some);
+    QVERIFY(another.screens.show(u"mixedup"_s).find<forms::CommandButton>(u"cmdlist"_s));
+    QVERIFY(!another.screens.show(u"symbols"_s).find<forms::CommandButton>(u"cmdlist"_s));
+}
+
+void TeacherListsTest::chooserByKeys() {
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(dir.path() + u"/hangman"_s);
+        QFile file(dir.path() + u"/hangman/"_s + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(u"A faulty.csv"_s, "word,clue\nACID,pH below 7\nBASE 2,a number in it\n");
+    write(u"B good.csv"_s, "word,clue\nALKALI,pH above 7\n");
+    program::TeacherLists lists(dir.path());
+    TestProgram program(false);
+    program::defineScreens(program.screens, &lists);
+    program.screens.show(u"menu1"_s);
+    forms::Screen& hangman = program.screens.show(u"hangman"_s);
+    QTest::keyClick(hangman.window(), Qt::Key_L, Qt::ControlModifier);
+    auto* chooser = dynamic_cast<lists::ListChooser*>(
+        program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
+    QVERIFY(chooser);
+    QCOMPARE(chooser->caption(), u"Lists for Hangman"_s);
+    QCOMPARE(chooser->rows().size(), size_t(3));
+    QVERIFY(chooser->rows()[0].inForce);
+    QVERIFY(!chooser->rows()[1].playable);
+    QCOMPARE(chooser->rows()[1].note,
+             u"Line 3: 'BASE 2' has a space, which Hangman cannot show "
+             u"(only the letters A to Z)"_s);
+    // The faulty list takes no focus: down from the program's own goes to the good one.
+    QVERIFY(chooser->moveFocus(true));
+    QTest::keyClick(chooser->window()->focusWidget(), Qt::Key_Down);
+    QCOMPARE(chooser->window()->focusWidget(),
+             chooser->array<forms::Label>(u"lbllist"_s)->at(2)->widget());
+    QTest::keyClick(chooser->window()->focusWidget(), Qt::Key_Return);
+    program.screens.collectUnloaded();
+    QVERIFY(!program.screens.isLoaded(QString::fromLatin1(program::kChooserScreen)));
+    auto& played = dynamic_cast<hangman::HangmanScreen&>(*program.screens.loaded(u"hangman"_s));
+    QCOMPARE(played.game().word(), u"ALKALI"_s);
+    QCOMPARE(played.caption(), u"Hangman \u2013 B good"_s);
+    QVERIFY(played.isVisible());
+
+    // Escape leaves the chooser with nothing changed; the list in force is marked.
+    QTest::keyClick(played.window(), Qt::Key_L, Qt::ControlModifier);
+    chooser = dynamic_cast<lists::ListChooser*>(
+        program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
+    QVERIFY(chooser && chooser->rows()[2].inForce && !chooser->rows()[0].inForce);
+    QTest::keyClick(chooser->window(), Qt::Key_Escape);
+    QVERIFY(!program.screens.isLoaded(QString::fromLatin1(program::kChooserScreen)));
+    QCOMPARE(program.screens.loaded(u"hangman"_s)->caption(), u"Hangman \u2013 B good"_s);
+}
+
+// What the package installs is sound, checked as --check-lists checks it.
+void TeacherListsTest::exampleListsAreSound() {
+    const QString source =
+        QFileInfo(qEnvironmentVariable("KINDREL_MANIFEST")).dir().path() + u"/.."_s;
+    program::TeacherLists lists(source + u"/packaging/lists"_s);
+    int count = 0;
+    const QStringList report = lists.checkEverything(&count);
+    QVERIFY2(report.isEmpty(), qPrintable(report.join(u'\n')));
+    // A list for every folder.
+    for (const QString& folder : program::listFolders())
+        QVERIFY2(!lists.find(folder).lists.empty(), qPrintable(folder));
+    QVERIFY(count >= program::listFolders().size());
+}
+
+void TeacherListsTest::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");  // a part of it; empty when accepted
+    const QString here = QDir::currentPath();
+    QTest::newRow("--open hangman") << QStringList{"--open", "hangman"} << QString();
+    QTest::newRow("--lists and --check-lists")
+        << QStringList{"--lists", here, "--check-lists"} << QString();
+    QTest::newRow("--open with --list")
+        << QStringList{"--open", "equations", "--list", "Acids"} << QString();
+    QTest::newRow("unknown screen")
+        << QStringList{"--open", "hangmen"}
+        << u"there is no activity called that; there are symbols, hangman"_s;
+    QTest::newRow("--open alone") << QStringList{"--open"} << u"--open needs an activity's name"_s;
+    QTest::newRow("--list alone") << QStringList{"--list", "Acids"} << u"--list goes with --open"_s;
+    QTest::newRow("no such folder")
+        << QStringList{"--lists", here + u"/nowhere"_s} << u"there is no such folder"_s;
+    QTest::newRow("check and open")
+        << QStringList{"--check-lists", "--open", "hangman"} << u"cannot be given with --open"_s;
+}
+
+void TeacherListsTest::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const program::ParsedOptions parsed = program::parseOptions(arguments);
+    if (error.isEmpty())
+        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    else
+        QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
+    const QString help = program::usage();
+    for (const char* option : {"--lists DIR", "--check-lists", "--open SCREEN", "--list TITLE"})
+        QVERIFY2(help.contains(QLatin1String(option)), option);
+}
+
+QTEST_MAIN(TeacherListsTest)
+#include "tst_teacherlists.moc"
