@@ -109,7 +109,10 @@ void ProjectorModeTest::factorAsTheOptionsSay() {
     QFETCH(double, given);
     QFETCH(double, start);
     QFETCH(double, afterF11);
-    ProjectorMode mode(m_program->screens, Options{size, given, false});
+    Options options;
+    options.size = size;
+    options.factor = given;
+    ProjectorMode mode(m_program->screens, options);
     QCOMPARE(m_program->screens.scale().factor(), start);
     Screen& title = m_program->screens.show(QStringLiteral("Titlefrm"));
     press(title, Qt::Key_F11);
@@ -221,7 +224,9 @@ void ProjectorModeTest::boardPicturesFitTheirBoxesAfterF11() {
 
 // At 1.8 a click at the middle of a tab or an entry, worked out from its twips, opens its screen.
 void ProjectorModeTest::menuEntriesAndTabsAtTheFactor() {
-    ProjectorMode mode(m_program->screens, Options{Options::Size::FitDisplay, 1.0, false});
+    Options options;
+    options.size = Options::Size::FitDisplay;
+    ProjectorMode mode(m_program->screens, options);
     Screens& screens = m_program->screens;
     const Scale& scale = screens.scale();
     const auto middle = [&scale](const Control& control) {
