@@ -1,5 +1,6 @@
 // Chemistry Key Stage 3 Kindrel: starts on the title screen.
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "forms/Accessible.h"
@@ -7,6 +8,7 @@
 #include "pictures/Memory.h"
 #include "program/Options.h"
 #include "program/Program.h"
+#include "program/WorksheetCommand.h"
 #include "shell/Texts.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +24,16 @@ int main(int argc, char** argv) {
     if (parsed.options.help) {
         std::fputs(qPrintable(program::usage()), stdout);
         return 0;
+    }
+
+    if (!parsed.options.worksheet.isEmpty()) {
+        // No window is opened: without a display, or a platform asked for, draw offscreen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        forms::registerHouseFonts();
+        return program::writeWorksheet(parsed.options);
     }
 
     forms::returnLargeBlocksToTheSystem();

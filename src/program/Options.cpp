@@ -78,6 +78,20 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                 fail(QStringLiteral("--scale is given twice"));
             size(Options::Size::Fixed, QStringLiteral("--scale"));
             options.factor = factor;
+        } else if (argument == QLatin1String("--worksheet") || argument == QLatin1String("-o") ||
+                   argument == QLatin1String("--output")) {
+            if (i + 1 >= arguments.size()) {
+                fail(argument == QLatin1String("--worksheet")
+                         ? QStringLiteral("--worksheet needs a screen name, such as symbols")
+                         : QStringLiteral("%1 needs the PDF file to write").arg(argument));
+                continue;
+            }
+            (argument == QLatin1String("--worksheet") ? options.worksheet : options.output) =
+                arguments[++i];
+        } else if (argument == QLatin1String("--answers")) {
+            options.answers = true;
+        } else if (argument == QLatin1String("--no-answers")) {
+            options.answers = false;
         } else if (kQtOptionsWithValue.contains(argument)) {
             ++i;
         } else if (kQtFlags.contains(argument) || isQtOptionWithValueAttached(argument)) {
@@ -89,12 +103,19 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                 QStringLiteral("unexpected argument %1: the program opens no files").arg(argument));
         }
     }
+    if (!options.worksheet.isEmpty() && options.output.isEmpty())
+        fail(QStringLiteral("--worksheet needs -o FILE.pdf, the file to write"));
+    if (options.worksheet.isEmpty() && !options.output.isEmpty())
+        fail(QStringLiteral("-o is for --worksheet SCREEN"));
+    if (!options.worksheet.isEmpty() && sized)
+        fail(QStringLiteral("--worksheet opens no window: --fit and --scale do not go with it"));
     return parsed;
 }
 
 QString usage() {
     return QStringLiteral(
         "Usage: kindrel [--fit | --scale F]\n"
+        "       kindrel --worksheet SCREEN [--answers | --no-answers] -o FILE.pdf\n"
         "\n"
         "Chemistry Key Stage 3 Kindrel: whole-class chemistry starter activities for a\n"
         "projector or an interactive whiteboard. Without options every screen is drawn at its\n"
@@ -102,9 +123,14 @@ QString usage() {
         "\n"
         "  --fit        projector mode: every screen as large as the display holds\n"
         "  --scale F    every screen F times its design size, F from 1 to 4 (such as 1.8)\n"
+        "  --worksheet SCREEN  write the activity's worksheet, then its answer sheet, to the\n"
+        "               PDF file given by -o, without opening a window (such as\n"
+        "               --worksheet symbols -o symbols.pdf); --no-answers leaves the answer\n"
+        "               sheet out\n"
         "  -h, --help   show this help and end\n"
         "\n"
-        "F11 switches projector mode on and off while the program runs. Nothing is stored.\n");
+        "F11 switches projector mode on and off while the program runs. Nothing is stored but\n"
+        "the worksheet a teacher asks for.\n");
 }
 
 }  // namespace program

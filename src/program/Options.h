@@ -15,6 +15,10 @@ struct Options {
     Size size = Size::Design;
     double factor = 1.0;  // with Fixed
     bool help = false;
+    // --worksheet SCREEN -o FILE: the activity's worksheet written as a PDF, no window opened.
+    QString worksheet;
+    bool answers = true;
+    QString output;
 };
 
 struct ParsedOptions {

@@ -62,7 +62,10 @@ int AtomicMassScreen::itemCount() const {
 }
 
 quiz::QuizItem AtomicMassScreen::makeItem(int index) {
-    const char* text = chem::kFormulaMassItems[index];
+    return itemFor(chem::kFormulaMassItems[index]);
+}
+
+quiz::QuizItem AtomicMassScreen::itemFor(const char* text) {
     const std::optional<chem::Formula> formula = chem::parseFormula(text);
     const QString shown = formula ? chem::displayFormula(*formula) : chem::withSubscripts(text);
     const std::optional<QString> working =
