@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     bench::registerPointerWork();
     bench::registerMemory();
     bench::registerGrowth();
+    bench::registerWorksheets();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -37,5 +37,6 @@ void registerActivities();
 void registerPointerWork();
 void registerMemory();
 void registerGrowth();
+void registerWorksheets();
 
 }  // namespace bench

@@ -367,7 +367,11 @@ class Printer {
         for (std::size_t i = 0; i < design.items.size(); ++i) words << itemText(i);
         words.sort(Qt::CaseInsensitive);
         const QFont bankFont = font(12);
-        const float bankRow = 480;
+        // As tall as the tallest word: a label may be written on two lines.
+        float bankRow = 480;
+        for (const QString& word : words)
+            bankRow = std::max(bankRow, text(word, bankFont, {0, 0, 1e6, 1e6}, Qt::AlignLeft,
+                                             false) + 160);
         float bankHeight = 0;
         {
             float x = 0;

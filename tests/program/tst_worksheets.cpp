@@ -1,0 +1,172 @@
+// Every activity's worksheet as the PDF a teacher prints: read back with poppler's tools, each
+// item of its table is on the worksheet and each answer on the answer sheet after it, the pages
+// are those the layout turned, and no page is blank.
+#include <QtTest>
+
+#include "forms/Font.h"
+#include "kit/labelling/BoardDesign.h"
+#include "kit/sheets/SheetPrinter.h"
+#include "pictures/Pictures.h"
+#include "program/Activities.h"
+#include "program/Worksheets.h"
+
+namespace {
+
+QString run(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Lines run together: a wrapped text is found whole.
+QString flat(QString text) {
+    return text.simplified();
+}
+
+// The texts each part puts on the worksheet, and those its answers put on the answer sheet.
+void expectedTexts(const sheets::Worksheet& sheet, QStringList& asked, QStringList& answered) {
+    for (const sheets::Part& part : sheet.parts) {
+        if (const auto* q = std::get_if<sheets::Question>(&part)) {
+            asked << q->text;
+            answered << q->answer << q->reason;
+        } else if (const auto* boxes = std::get_if<sheets::LetterBoxes>(&part)) {
+            asked << boxes->clue;
+            if (!boxes->letters.isEmpty()) {
+                QStringList spaced;
+                for (const QChar letter : boxes->letters) spaced << QString(letter);
+                asked << spaced.join(QLatin1Char(' '));
+            }
+        } else if (const auto* equation = std::get_if<sheets::BalancingBoxes>(&part)) {
+            asked << equation->words << equation->reactants << equation->products;
+        } else if (const auto* lines = std::get_if<sheets::PictureLines>(&part)) {
+            asked << lines->prompts;
+            answered << lines->answers;
+        } else if (const auto* board = std::get_if<sheets::BoardSheet>(&part)) {
+            const labelling::BoardDesign& design = *board->design;
+            for (std::size_t i = 0; i < design.items.size(); ++i) {
+                const char* text = design.items[i].text;
+                if (board->page >= 0)
+                    text = design.pages[static_cast<std::size_t>(board->page)].texts[i];
+                // In the word bank, and written in its box on the answer sheet.
+                asked << QString::fromUtf8(text);
+                answered << QString::fromUtf8(text);
+            }
+            if (board->page >= 0)
+                asked << QString::fromUtf8(
+                    design.pages[static_cast<std::size_t>(board->page)].question);
+        } else if (const auto* note = std::get_if<sheets::Note>(&part)) {
+            asked << note->text;
+        }
+    }
+    asked.removeAll(QString());
+    answered.removeAll(QString());
+}
+
+// Pixels darker than paper on a page rendered small.
+int inkedPixels(const QString& pdf, int page) {
+    const QString stem = QDir::temp().filePath(QStringLiteral("kindrel-sheet-page"));
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"),
+                   QStringLiteral("-singlefile"), QStringLiteral("-png"), QStringLiteral("-f"),
+                   QString::number(page), QStringLiteral("-l"), QString::number(page), pdf,
+                   stem});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return -1;
+    const QImage image(stem + QStringLiteral(".png"));
+    QFile::remove(stem + QStringLiteral(".png"));
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 200) ++inked;
+    return inked;
+}
+
+}  // namespace
+
+class WorksheetsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase() {
+        forms::registerHouseFonts();
+        QVERIFY2(!run(QStringLiteral("pdfinfo"), {QStringLiteral("-v")}).isNull(),
+                 "poppler-utils is not installed");
+    }
+
+    void everyActivity_data() {
+        QTest::addColumn<QString>("screen");
+        for (const program::Activity& activity : program::activities())
+            QTest::newRow(activity.screen) << QString::fromLatin1(activity.screen);
+    }
+
+    void everyActivity() {
+        QFETCH(QString, screen);
+        const std::optional<sheets::Worksheet> sheet = program::worksheetFor(screen, 20261209);
+        if (!sheet) {
+            // Only those that have nothing to print, and they say so.
+            QVERIFY2(program::printsNothing(screen), "an activity without a worksheet");
+            return;
+        }
+        QVERIFY(!program::printsNothing(screen));
+        QVERIFY(!sheet->parts.empty());
+
+        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, true);
+        QVERIFY(pdf);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
+        QVERIFY(sheets::saveWhole(pdf->bytes, file).isEmpty());
+
+        const int worksheetPages = pdf->pages.worksheet;
+        const int pages = worksheetPages + pdf->pages.answers;
+        QVERIFY(worksheetPages >= 1 && pdf->pages.answers >= 1);
+        const QString info = run(QStringLiteral("pdfinfo"), {file});
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
+        QVERIFY(info.contains(sheet->landscape ? QStringLiteral("842 x 595")
+                                               : QStringLiteral("595 x 842")));
+
+        const auto text = [&](int first, int last) {
+            return flat(run(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(first),
+                             QStringLiteral("-l"), QString::number(last), file,
+                             QStringLiteral("-")}));
+        };
+        const QString worksheet = text(1, worksheetPages);
+        const QString answers = text(worksheetPages + 1, pages);
+        QVERIFY(worksheet.startsWith(sheet->title + QStringLiteral(" Name")));
+        QVERIFY(answers.startsWith(sheet->title + QStringLiteral(": answers")));
+        QVERIFY(!worksheet.contains(QStringLiteral(": answers")));
+
+        QStringList asked;
+        QStringList answered;
+        expectedTexts(*sheet, asked, answered);
+        QVERIFY(!answered.isEmpty());
+        for (const QString& item : asked)
+            QVERIFY2(worksheet.contains(flat(item)), qPrintable(item));
+        for (const QString& answer : answered)
+            QVERIFY2(answers.contains(flat(answer)), qPrintable(answer));
+
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY2(inkedPixels(file, page) > 500, qPrintable(QString::number(page)));
+    }
+
+    // Pictures go into the PDF as drawn at three times their design size, not the screen's copy.
+    void picturesAtTheirLargest() {
+        const std::optional<sheets::Worksheet> sheet = program::worksheetFor(
+            QStringLiteral("safety"), 1);
+        QVERIFY(sheet);
+        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
+        QVERIFY(pdf);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("safety.pdf"));
+        QVERIFY(sheets::saveWhole(pdf->bytes, file).isEmpty());
+        // The laboratory is 800 x 582 at design size.
+        const QString list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
+        QVERIFY2(list.contains(QRegularExpression(QStringLiteral("image\\s+2400\\s+1746"))),
+                 qPrintable(list));
+    }
+};
+
+QTEST_MAIN(WorksheetsTest)
+#include "tst_worksheets.moc"
