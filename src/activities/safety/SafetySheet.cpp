@@ -8,7 +8,7 @@ sheets::Worksheet worksheet() {
                                            "Write one on each line."),
                             false,
                             {}};
-    sheet.parts.emplace_back(sheets::Figure{QStringLiteral("Images\\lab.jpg"), {}, 6600});
+    sheet.parts.emplace_back(sheets::Figure{QStringLiteral("Images\\lab.jpg"), {}, 5600});
     for (const char* behaviour : kUnsafeBehaviours)
         sheet.parts.emplace_back(
             sheets::Question{{}, QString::fromUtf8(behaviour), {}, {}, 1});

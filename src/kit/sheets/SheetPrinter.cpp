@@ -39,6 +39,11 @@ QFont font(float points, bool bold = false, bool italic = false) {
     return chosen;
 }
 
+// A board's instruction to drag, which the worksheet's own instruction stands in for on paper.
+bool forTheScreen(const labelling::BoardText& text) {
+    return QString::fromUtf8(text.text).startsWith(QLatin1String("Drag "));
+}
+
 const QColor kInk(Qt::black);
 const QColor kGrey(110, 110, 110);
 const QColor kAnswerInk(0, 60, 150);
@@ -396,7 +401,8 @@ class Printer {
         };
         for (const labelling::BoardItem& item : design.items) take(item.target);
         for (const labelling::BoardPicture& p : design.pictures) take(p.place);
-        for (const labelling::BoardText& t : design.texts) take(t.place);
+        for (const labelling::BoardText& t : design.texts)
+            if (!forTheScreen(t)) take(t.place);
         for (const labelling::BoardOutline& o : design.outlines) take(o.place);
         for (const labelling::EquationRow& row : design.equations) {
             take({row.before.left, row.top, row.before.width, 435});
@@ -423,6 +429,7 @@ class Printer {
         }
         m_painter.setPen(kInk);
         for (const labelling::BoardText& t : design.texts) {
+            if (forTheScreen(t)) continue;
             int align = Qt::TextWordWrap;
             switch (t.look.align) {
                 case forms::Align::Centre: align |= Qt::AlignHCenter; break;
