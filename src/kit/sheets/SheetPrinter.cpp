@@ -33,8 +33,17 @@ constexpr float kRunningHead = 420;
 // Pictures are read at their largest: three times the design, as printed at about 250 dpi.
 constexpr double kPictureFactor = 3.0;
 
+// A face as printed. Any letter spacing at all turns Qt's ligatures off: "fl" drawn as one
+// glyph reads back from the PDF as one character, and a search for "flame" would miss it. A
+// tenth of a twip is the least Qt keeps (it counts in 64ths of a unit) and cannot be seen.
+QFont onPaper(const forms::FontSpec& spec) {
+    QFont chosen = spec.toQFont(kTwipsPerDesignPixel);
+    chosen.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);
+    return chosen;
+}
+
 QFont font(float points, bool bold = false, bool italic = false) {
-    QFont chosen = forms::arial(points, bold).toQFont(kTwipsPerDesignPixel);
+    QFont chosen = onPaper(forms::arial(points, bold));
     chosen.setItalic(italic);
     return chosen;
 }
@@ -183,6 +192,31 @@ class Printer {
 
     float draw_(const Question& question, int number, float top, bool draw) {
         numberAt(number, top, draw);
+        if (question.text.isEmpty() && !m_answers) {
+            // Nothing to ask but the number: its line beside it, so that ten fit under a picture.
+            if (draw) {
+                m_painter.setPen(QPen(kGrey, 10));
+                m_painter.drawLine(QPointF(kNumberWidth, top + 300), QPointF(m_width, top + 300));
+                m_painter.setPen(kInk);
+            }
+            return 360;
+        }
+        if (question.lines == 1 && !m_answers && question.picture.isEmpty()) {
+            // A short question takes its answer on the rest of its own line.
+            const float asked = text(question.text, font(12), {kNumberWidth, top, 1e6, 400},
+                                     Qt::AlignLeft, false, true);
+            if (asked < (m_width - kNumberWidth) / 2) {
+                text(question.text, font(12), {kNumberWidth, top, asked + 40, 400},
+                     Qt::AlignLeft, draw);
+                if (draw) {
+                    m_painter.setPen(QPen(kGrey, 10));
+                    m_painter.drawLine(QPointF(kNumberWidth + asked + 200, top + 300),
+                                       QPointF(m_width, top + 300));
+                    m_painter.setPen(kInk);
+                }
+                return 360;
+            }
+        }
         const float left = kNumberWidth;
         const float width = m_width - left;
         float y = top + text(question.text, font(12), {left, top, width, 1e6},
@@ -245,8 +279,7 @@ class Printer {
         y += 160;
         float x = left;
         const QFont formulaFont = font(16);
-        const QFont arrow = forms::FontSpec{QStringLiteral("DejaVu Sans"), 16}.toQFont(
-            kTwipsPerDesignPixel);
+        const QFont arrow = onPaper(forms::FontSpec{QStringLiteral("DejaVu Sans"), 16});
         const float row = 520;
         std::size_t index = 0;
         const auto side = [&](const QStringList& formulas) {
@@ -438,10 +471,10 @@ class Printer {
             }
             if (t.look.centreVertically) align |= Qt::AlignVCenter;
             const QRectF place(t.place.left, t.place.top, t.place.width, t.place.height);
-            m_painter.setFont(t.look.font.toQFont(kTwipsPerDesignPixel));
+            m_painter.setFont(onPaper(t.look.font));
             m_painter.drawText(place, align, QString::fromUtf8(t.text));
         }
-        const QFont equationFont = design.equationFont.toQFont(kTwipsPerDesignPixel);
+        const QFont equationFont = onPaper(design.equationFont);
         for (const labelling::EquationRow& row : design.equations) {
             m_painter.setFont(equationFont);
             m_painter.drawText(QRectF(row.before.left, row.top, row.before.width, 435),
@@ -449,11 +482,11 @@ class Printer {
                                QString::fromUtf8(row.before.text));
             m_painter.drawText(QRectF(row.after.left, row.top, row.after.width, 435),
                                Qt::AlignLeft, QString::fromUtf8(row.after.text));
-            m_painter.setFont(labelling::arrowFont(24).toQFont(kTwipsPerDesignPixel));
+            m_painter.setFont(onPaper(labelling::arrowFont(24)));
             m_painter.drawText(QRectF(design.equationArrowLeft, row.top - 60, 600, 500),
                                Qt::AlignCenter, labelling::reactionArrow());
         }
-        const QFont boxFont = design.font.toQFont(kTwipsPerDesignPixel);
+        const QFont boxFont = onPaper(design.font);
         QFont numberFont = font(9, true);
         numberFont.setPixelSize(std::max(1, static_cast<int>(std::lround(200 / scale))));
         for (std::size_t i = 0; i < design.items.size(); ++i) {
@@ -481,6 +514,8 @@ class Printer {
         m_painter.restore();
         m_painter.setBrush(Qt::NoBrush);
 
+        // The answers are in the boxes, laid out as on the worksheet; the bank would repeat them.
+        if (m_answers) return;
         float bankTop = static_cast<float>(y + extent.height() * scale + 200);
         m_painter.setPen(kInk);
         text(QStringLiteral("Word bank"), font(12, true), {0, bankTop, m_width, 400},
