@@ -129,6 +129,13 @@ class Printer {
         y += 120;
         m_painter.setPen(QPen(kInk, 20));
         m_painter.drawLine(QPointF(0, y), QPointF(m_width, y));
+        // A board's answer sheet begins where its worksheet did, so that the boxes fall in the
+        // same places on both and the one can be laid over the other.
+        const bool boards = std::any_of(m_sheet.parts.begin(), m_sheet.parts.end(), [](const Part& p) {
+            return std::holds_alternative<BoardSheet>(p);
+        });
+        if (m_answers && boards) y = std::max(y, m_worksheetStart);
+        else if (!m_answers) m_worksheetStart = y;
         m_topOfPage = y + 240;
         return m_topOfPage;
     }
@@ -506,9 +513,21 @@ class Printer {
             m_painter.drawText(tabRect, Qt::AlignCenter, label);
             if (m_answers) {
                 m_painter.setPen(kAnswerInk);
-                m_painter.setFont(boxFont);
-                m_painter.drawText(box.adjusted(tab, 0, 0, 0),
-                                   Qt::AlignCenter | Qt::TextWordWrap, itemText(i));
+                // Clear of the number on both sides, so that it stays centred: a label that
+                // fits its box on screen may not fit beside the number, and is drawn smaller
+                // rather than cut.
+                const QRectF room = box.adjusted(tab, 0, -tab, 0);
+                const QString shown = itemText(i);
+                QFont fitted = boxFont;
+                const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+                for (int step = 0; step < 8; ++step) {
+                    m_painter.setFont(fitted);
+                    const QRectF wants = m_painter.boundingRect(room, flags, shown);
+                    if (wants.width() <= room.width() + 1 && wants.height() <= room.height() + 1)
+                        break;
+                    fitted.setPixelSize(std::max(1, fitted.pixelSize() * 9 / 10));
+                }
+                m_painter.drawText(room, flags, shown);
             }
         }
         m_painter.restore();
@@ -545,6 +564,7 @@ class Printer {
     float m_height = 0;
     float m_y = 0;
     float m_topOfPage = 0;
+    float m_worksheetStart = 0;
     int m_pages = 0;
     bool m_answers = false;
 };
