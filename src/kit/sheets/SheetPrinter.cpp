@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "forms/Font.h"
 #include "kit/labelling/BoardDesign.h"
@@ -164,9 +165,13 @@ class Printer {
         return width ? static_cast<float>(used.width()) : static_cast<float>(used.height());
     }
 
+    // Each picture read once for both sheets: the same image drawn twice goes into the PDF
+    // once, and a large one is not read again for every page it is measured and drawn on.
     std::optional<QImage> picture(const QString& path) {
         if (path.isEmpty()) return std::nullopt;
-        return m_pictures.load(path, kPictureFactor);
+        const auto kept = m_read.find(path);
+        if (kept != m_read.end()) return kept->second;
+        return m_read[path] = m_pictures.load(path, kPictureFactor);
     }
 
     // The picture's design size fitted into a box, never enlarged past twice its design size.
@@ -559,6 +564,7 @@ class Printer {
     QPagedPaintDevice& m_device;
     QPainter& m_painter;
     forms::Pictures& m_pictures;
+    std::map<QString, std::optional<QImage>> m_read;
     const Worksheet& m_sheet;
     float m_width = 0;
     float m_height = 0;
