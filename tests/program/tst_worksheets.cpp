@@ -22,7 +22,7 @@ QString run(const QString& tool, const QStringList& arguments) {
 // Without spaces or line breaks: a wrapped text is found whole, and letters and numbers drawn
 // in boxes of their own are read as the word or the equation they make.
 QString flat(QString text) {
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{00a0}]")));
     return text;
 }
 

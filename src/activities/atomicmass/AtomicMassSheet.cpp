@@ -12,7 +12,7 @@ sheets::Worksheet worksheet(std::span<const char* const> formulas) {
                             {}};
     QStringList key;
     for (const chem::AtomicMass& element : chem::kAtomicMassKey)
-        key << QStringLiteral("%1 = %2").arg(QLatin1String(element.symbol.data(),
+        key << QStringLiteral("%1\u00a0=\u00a0%2").arg(QLatin1String(element.symbol.data(),
                                                           qsizetype(element.symbol.size())),
                                              QString::number(element.mass));
     sheet.parts.emplace_back(sheets::Note{QStringLiteral("Relative atomic masses:   ") +

@@ -16,7 +16,13 @@ sheets::Worksheet worksheet(std::span<const MeltingPoint> substances) {
         QString question = item.question;
         question.replace(QStringLiteral("\n\n"), QStringLiteral(". "));
         question.replace(QLatin1Char('\n'), QStringLiteral(", "));
-        sheet.parts.emplace_back(sheets::Question{question, item.answer, item.reason, {}, 2});
+        // A temperature is never parted from its unit at the end of a line.
+        const QString apart = QStringLiteral(" °C");
+        const QString together = QStringLiteral("\u00a0°C");
+        question.replace(apart, together);
+        QString reason = item.reason;
+        reason.replace(apart, together);
+        sheet.parts.emplace_back(sheets::Question{question, item.answer, reason, {}, 2});
     }
     return sheet;
 }

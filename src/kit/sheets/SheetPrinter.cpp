@@ -455,7 +455,7 @@ class Printer {
         }
         const float roomHeight = m_height - y - bankHeight - 200;
         const double scale = std::min(
-            {m_width / extent.width(), roomHeight / extent.height(), 1.25});
+            {m_width / extent.width(), roomHeight / extent.height(), 1.5});
         const double boardLeft = (m_width - extent.width() * scale) / 2;
 
         m_painter.save();
