@@ -449,9 +449,15 @@ class Printer {
         for (const labelling::BoardText& t : design.texts)
             if (!forTheScreen(t)) take(t.place);
         for (const labelling::BoardOutline& o : design.outlines) take(o.place);
+        // The screen lets a row's text run past its design width; so does the page.
+        m_painter.setFont(onPaper(design.equationFont));
         for (const labelling::EquationRow& row : design.equations) {
             take({row.before.left, row.top, row.before.width, 435});
-            take({row.after.left, row.top, row.after.width, 435});
+            const float after = static_cast<float>(
+                m_painter.boundingRect(QRectF(0, 0, 1e6, 435), Qt::AlignLeft,
+                                       QString::fromUtf8(row.after.text))
+                    .width());
+            take({row.after.left, row.top, std::max(row.after.width, after), 435});
         }
         const float roomHeight = m_height - y - bankHeight - 200;
         const double scale = std::min(
@@ -475,7 +481,7 @@ class Printer {
         m_painter.setPen(kInk);
         for (const labelling::BoardText& t : design.texts) {
             if (forTheScreen(t)) continue;
-            int align = Qt::TextWordWrap;
+            int align = Qt::TextWordWrap | Qt::TextDontClip;
             switch (t.look.align) {
                 case forms::Align::Centre: align |= Qt::AlignHCenter; break;
                 case forms::Align::Right: align |= Qt::AlignRight; break;
@@ -490,14 +496,25 @@ class Printer {
         for (const labelling::EquationRow& row : design.equations) {
             m_painter.setFont(equationFont);
             m_painter.drawText(QRectF(row.before.left, row.top, row.before.width, 435),
-                               row.beforeRightAligned ? Qt::AlignRight : Qt::AlignLeft,
+                               Qt::TextDontClip | (row.beforeRightAligned ? Qt::AlignRight : Qt::AlignLeft),
                                QString::fromUtf8(row.before.text));
             m_painter.drawText(QRectF(row.after.left, row.top, row.after.width, 435),
-                               Qt::AlignLeft, QString::fromUtf8(row.after.text));
+                               Qt::AlignLeft | Qt::TextDontClip, QString::fromUtf8(row.after.text));
             m_painter.setFont(onPaper(labelling::arrowFont(24)));
             m_painter.drawText(QRectF(design.equationArrowLeft, row.top - 60, 600, 500),
                                Qt::AlignCenter, labelling::reactionArrow());
         }
+        // Boxes numbered in reading order, row by row, whatever the order of the answer key.
+        std::vector<std::size_t> reading(design.items.size());
+        for (std::size_t i = 0; i < reading.size(); ++i) reading[i] = i;
+        std::stable_sort(reading.begin(), reading.end(), [&](std::size_t a, std::size_t b) {
+            const TwipRect& p = design.items[a].target;
+            const TwipRect& q = design.items[b].target;
+            if (std::abs(p.top - q.top) > p.height / 2) return p.top < q.top;
+            return p.left < q.left;
+        });
+        std::vector<int> numberOf(reading.size());
+        for (std::size_t n = 0; n < reading.size(); ++n) numberOf[reading[n]] = static_cast<int>(n) + 1;
         const QFont boxFont = onPaper(design.font);
         QFont numberFont = font(9, true);
         numberFont.setPixelSize(std::max(1, static_cast<int>(std::lround(200 / scale))));
@@ -509,7 +526,7 @@ class Printer {
             m_painter.drawRect(box);
             // The box's number in a tab on its top left corner.
             m_painter.setFont(numberFont);
-            const QString label = QString::number(i + 1);
+            const QString label = QString::number(numberOf[i]);
             const double tab = 260 / scale;
             const QRectF tabRect(box.left(), box.top(), tab, tab);
             m_painter.setBrush(QColor(225, 225, 225));
