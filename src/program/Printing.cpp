@@ -35,13 +35,17 @@ void printScreen(forms::Screen& screen) {
     const QPointer<QWidget> window = screen.window();
     std::optional<sheets::Worksheet> sheet = sheetOf(screen);
     forms::Pictures& pictures = screen.pictures();
-    const QString caption = screen.caption();
+    // An activity that prints nothing says so by its name; anything else points to them.
+    const QString message =
+        activityScreens().contains(screen.name())
+            ? QStringLiteral("%1 has nothing to print.").arg(screen.caption())
+            : QStringLiteral("Worksheets are printed from the activities: open one, then press "
+                             "Ctrl+P.");
     const bool answers = screen.name() != QLatin1String(shell::kJotterScreen);
-    QTimer::singleShot(0, window, [window, sheet, &pictures, caption, answers] {
+    QTimer::singleShot(0, window, [window, sheet, &pictures, message, answers] {
         if (!window) return;
         if (!sheet) {
-            QMessageBox::information(window, QStringLiteral("Print worksheet"),
-                                     QStringLiteral("%1 has nothing to print.").arg(caption));
+            QMessageBox::information(window, QStringLiteral("Print worksheet"), message);
             return;
         }
         QPrinter printer(QPrinter::HighResolution);
