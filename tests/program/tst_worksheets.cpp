@@ -4,11 +4,15 @@
 #include <QtTest>
 
 #include "forms/Font.h"
+#include "kit/chem/Formula.h"
 #include "kit/labelling/BoardDesign.h"
 #include "kit/sheets/SheetPrinter.h"
 #include "pictures/Pictures.h"
 #include "program/Activities.h"
 #include "program/Worksheets.h"
+
+#include <map>
+#include <numeric>
 
 namespace {
 
@@ -68,6 +72,21 @@ void expectedTexts(const sheets::Worksheet& sheet, QStringList& asked, QStringLi
     }
     asked.removeAll(QString());
     answered.removeAll(QString());
+}
+
+// A printed formula read back as typed: "H₂O" is "H2O".
+std::string typed(const QString& printed) {
+    QString plain = printed;
+    for (QChar& c : plain)
+        if (c.unicode() >= 0x2080 && c.unicode() <= 0x2089)
+            c = QChar(u'0' + (c.unicode() - 0x2080));
+    return plain.toStdString();
+}
+
+std::vector<sheets::Part> partsOf(const char* screen, std::uint64_t seed) {
+    const std::optional<sheets::Worksheet> sheet =
+        program::worksheetFor(QString::fromLatin1(screen), seed);
+    return sheet ? sheet->parts : std::vector<sheets::Part>{};
 }
 
 // Pixels darker than paper on a page rendered small.
@@ -161,6 +180,83 @@ class WorksheetsTest : public QObject {
 
         for (int page = 1; page <= pages; ++page)
             QVERIFY2(inkedPixels(file, page) > 500, qPrintable(QString::number(page)));
+    }
+
+    // The answer sheet balances every equation, with the smallest whole numbers.
+    void equationsBalance() {
+        const std::vector<sheets::Part> parts = partsOf("equations", 1);
+        QVERIFY(!parts.empty());
+        for (const sheets::Part& part : parts) {
+            const auto& equation = std::get<sheets::BalancingBoxes>(part);
+            std::map<std::string_view, int> atoms[2];
+            std::size_t n = 0;
+            int common = 0;
+            for (int side = 0; side < 2; ++side) {
+                for (const QString& printed : side == 0 ? equation.reactants : equation.products) {
+                    const std::optional<chem::Formula> formula = chem::parseFormula(typed(printed));
+                    QVERIFY2(formula, qPrintable(printed));
+                    const int number = equation.numbers.at(n++);
+                    QVERIFY(number >= 1);
+                    common = std::gcd(common, number);
+                    for (const chem::AtomCount& atom : formula->atoms())
+                        atoms[side][atom.symbol] += number * atom.count;
+                }
+            }
+            QCOMPARE(n, equation.numbers.size());
+            QVERIFY2(atoms[0] == atoms[1], qPrintable(equation.words));
+            QCOMPARE(common, 1);
+        }
+    }
+
+    void drawnOnce_data() {
+        QTest::addColumn<quint64>("seed");
+        for (quint64 seed : {1ULL, 2ULL, 20261209ULL, 0xFFFFFFFFFFFFULL})
+            QTest::newRow(qPrintable(QString::number(seed))) << seed;
+    }
+
+    // What is drawn at random is drawn once from the seed, and the answer sheet made with it
+    // works out those very numbers and letters.
+    void drawnOnce() {
+        QFETCH(quint64, seed);
+        const std::vector<sheets::Part> formulae = partsOf("formulae", seed);
+        QVERIFY(!formulae.empty());
+        const QRegularExpression working(
+            QStringLiteral("= (−?\\d+) ([÷×−]) (−?\\d+) = (−?\\d+)"));
+        const auto number = [](QString text) { return text.replace(u'−', u'-').toInt(); };
+        for (const sheets::Part& part : formulae) {
+            const auto& question = std::get<sheets::Question>(part);
+            const QRegularExpressionMatch m = working.match(question.answer);
+            QVERIFY2(m.hasMatch(), qPrintable(question.answer));
+            const int first = number(m.captured(1));
+            const int second = number(m.captured(3));
+            const int result = number(m.captured(4));
+            // The values the class is given are those the working uses.
+            QVERIFY2(question.text.contains(QStringLiteral(" = %1 ").arg(m.captured(1))) &&
+                         question.text.contains(QStringLiteral(" = %1 ").arg(m.captured(3))),
+                     qPrintable(question.text + QStringLiteral(" / ") + question.answer));
+            if (m.captured(2) == QStringLiteral("÷")) QCOMPARE(first, second * result);
+            if (m.captured(2) == QStringLiteral("×")) QCOMPARE(first * second, result);
+            if (m.captured(2) == QStringLiteral("−")) QCOMPARE(first - second, result);
+        }
+        // The same seed draws the same sheet, which a print preview repainting relies on.
+        const auto texts = [](const std::vector<sheets::Part>& parts) {
+            QStringList all;
+            for (const sheets::Part& part : parts)
+                if (const auto* q = std::get_if<sheets::Question>(&part)) all << q->text;
+            return all;
+        };
+        QCOMPARE(texts(partsOf("formulae", seed)), texts(formulae));
+        QVERIFY(texts(partsOf("formulae", seed + 1)) != texts(formulae));
+
+        for (const sheets::Part& part : partsOf("mixedup", seed)) {
+            const auto& boxes = std::get<sheets::LetterBoxes>(part);
+            QString mixed = boxes.letters;
+            QString word = boxes.word;
+            QVERIFY2(mixed != word, qPrintable(word));
+            std::sort(mixed.begin(), mixed.end());
+            std::sort(word.begin(), word.end());
+            QCOMPARE(mixed, word);
+        }
     }
 
     // Pictures go into the PDF as drawn at three times their design size, not the screen's copy.
