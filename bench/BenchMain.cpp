@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     bench::registerMemory();
     bench::registerGrowth();
     bench::registerLists();
+    bench::registerWorksheets();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -38,5 +38,6 @@ void registerPointerWork();
 void registerMemory();
 void registerGrowth();
 void registerLists();
+void registerWorksheets();
 
 }  // namespace bench

@@ -13,6 +13,7 @@ KINDREL_PACKAGES=(
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev file
     dbus at-spi2-core python3-pyatspi
+    poppler-utils
 )
 # Only for scripts/bench.sh and scripts/sanitize.sh, which install them when they run.
 KINDREL_BENCH_PACKAGES=(libbenchmark-dev)

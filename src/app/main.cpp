@@ -1,5 +1,6 @@
 // Chemistry Key Stage 3 Kindrel: starts on the title screen.
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "forms/Accessible.h"
@@ -8,6 +9,7 @@
 #include "program/Options.h"
 #include "program/Program.h"
 #include "program/TeacherLists.h"
+#include "program/WorksheetCommand.h"
 #include "shell/Texts.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +25,20 @@ int main(int argc, char** argv) {
     if (parsed.options.help) {
         std::fputs(qPrintable(program::usage()), stdout);
         return 0;
+    }
+    if (parsed.options.version) {
+        std::printf("kindrel %s\n", KINDREL_VERSION);
+        return 0;
+    }
+
+    if (!parsed.options.worksheet.isEmpty()) {
+        // No window is opened: without a display, or a platform asked for, draw offscreen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        forms::registerHouseFonts();
+        return program::writeWorksheet(parsed.options);
     }
 
     forms::returnLargeBlocksToTheSystem();

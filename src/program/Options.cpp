@@ -64,6 +64,8 @@ ParsedOptions parseOptions(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
         } else if (argument == QLatin1String("--fit")) {
             size(Options::Size::FitDisplay, argument);
         } else if (argument == QLatin1String("--scale") ||
@@ -115,6 +117,20 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                 if (!options.openList.isEmpty()) fail(QStringLiteral("--list is given twice"));
                 options.openList = value;
             }
+        } else if (argument == QLatin1String("--worksheet") || argument == QLatin1String("-o") ||
+                   argument == QLatin1String("--output")) {
+            if (i + 1 >= arguments.size()) {
+                fail(argument == QLatin1String("--worksheet")
+                         ? QStringLiteral("--worksheet needs a screen name, such as symbols")
+                         : QStringLiteral("%1 needs the PDF file to write").arg(argument));
+                continue;
+            }
+            (argument == QLatin1String("--worksheet") ? options.worksheet : options.output) =
+                arguments[++i];
+        } else if (argument == QLatin1String("--answers")) {
+            options.answers = true;
+        } else if (argument == QLatin1String("--no-answers")) {
+            options.answers = false;
         } else if (kQtOptionsWithValue.contains(argument)) {
             ++i;
         } else if (kQtFlags.contains(argument) || isQtOptionWithValueAttached(argument)) {
@@ -130,6 +146,14 @@ ParsedOptions parseOptions(const QStringList& arguments) {
         fail(QStringLiteral("--list goes with --open, which names the activity to play it in"));
     if (options.checkLists && !options.openScreen.isEmpty())
         fail(QStringLiteral("--check-lists cannot be given with --open"));
+    if (!options.worksheet.isEmpty() && options.output.isEmpty())
+        fail(QStringLiteral("--worksheet needs -o FILE.pdf, the file to write"));
+    if (options.worksheet.isEmpty() && !options.output.isEmpty())
+        fail(QStringLiteral("-o is for --worksheet SCREEN"));
+    if (!options.worksheet.isEmpty() && sized)
+        fail(QStringLiteral("--worksheet opens no window: --fit and --scale do not go with it"));
+    if (!options.worksheet.isEmpty() && (options.checkLists || !options.openScreen.isEmpty()))
+        fail(QStringLiteral("--worksheet cannot be given with --open or --check-lists"));
     return parsed;
 }
 
@@ -137,6 +161,7 @@ QString usage() {
     return QStringLiteral(
         "Usage: kindrel [--fit | --scale F] [--lists DIR] [--open SCREEN [--list TITLE]]\n"
         "       kindrel [--lists DIR] --check-lists\n"
+        "       kindrel --worksheet SCREEN [--answers | --no-answers] -o FILE.pdf\n"
         "\n"
         "Chemistry Key Stage 3 Kindrel: whole-class chemistry starter activities for a\n"
         "projector or an interactive whiteboard. Without options every screen is drawn at its\n"
@@ -150,10 +175,16 @@ QString usage() {
         "               exit status 0 when every list is sound, 1 when any is not\n"
         "  --open SCREEN  start in an activity, over its menu (SCREEN as hangman, equations)\n"
         "  --list TITLE   with --open, play the list of that title (its file name without .csv)\n"
+        "  --worksheet SCREEN  write the activity's worksheet, then its answer sheet, to the\n"
+        "               PDF file given by -o, without opening a window (such as\n"
+        "               --worksheet symbols -o symbols.pdf); --no-answers leaves the answer\n"
+        "               sheet out\n"
+        "  --version    print the version and end\n"
         "  -h, --help   show this help and end\n"
         "\n"
-        "F11 switches projector mode on and off while the program runs. Nothing is stored, and\n"
-        "lists are only ever read. A mistaken option ends the program with exit status 2.\n");
+        "F11 switches projector mode on and off while the program runs. Nothing is stored but\n"
+        "the worksheet a teacher asks for, and lists are only ever read. A mistaken option ends\n"
+        "the program with exit status 2.\n");
 }
 
 }  // namespace program

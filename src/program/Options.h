@@ -16,6 +16,8 @@ struct Options {
     Size size = Size::Design;
     double factor = 1.0;  // with Fixed
     bool help = false;
+    // --version: print the program's version and end.
+    bool version = false;
     // --lists DIR: a folder of lists, DIR/<screen name>/*.csv, besides the usual places.
     QString listsDir;
     // --check-lists: check every list found, print each error and end.
@@ -23,6 +25,10 @@ struct Options {
     // --open SCREEN [--list TITLE]: straight into an activity, over its menu.
     QString openScreen;
     QString openList;
+    // --worksheet SCREEN -o FILE: the activity's worksheet written as a PDF, no window opened.
+    QString worksheet;
+    bool answers = true;
+    QString output;
 };
 
 struct ParsedOptions {

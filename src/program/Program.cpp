@@ -1,6 +1,7 @@
 #include "program/Program.h"
 
 #include "program/Activities.h"
+#include "program/Printing.h"
 #include "program/ProjectorMode.h"
 #include "program/ScreenDirectory.h"
 #include "program/TeacherLists.h"
@@ -19,6 +20,7 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
     m_lessonTimer = std::make_unique<tools::LessonTimer>(*m_screens);
     m_jotterAccess = std::make_unique<tools::JotterAccess>(*m_screens);
     m_jotterAccess->offerTimer(m_lessonTimer.get());
+    m_jotterAccess->offerPrinting([](forms::Screen& screen) { printScreen(screen); });
 }
 
 Program::~Program() = default;

@@ -28,6 +28,10 @@ bool isTimerKey(const QKeyEvent& key) {
     return key.key() == Qt::Key_T && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
+bool isPrintKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_P && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+
 bool isJotterKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     return (key.key() == Qt::Key_J && modifiers == Qt::ControlModifier) ||
@@ -55,6 +59,10 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
             if (!screen) return false;
             if (isJotterKey(key)) {
                 if (!key.isAutoRepeat()) openJotter();
+                return true;
+            }
+            if (isPrintKey(key) && m_print) {
+                if (!key.isAutoRepeat()) m_print(*screen);
                 return true;
             }
             if (isTimerKey(key) && m_timer) {
@@ -137,6 +145,14 @@ void JotterAccess::offerMenu(Screen& screen, QPoint globalPx) {
         connect(open, &QAction::triggered, this, [this] { openJotter(); });
     }
     if (m_timer) m_timer->addMenu(*menu);
+    if (m_print) {
+        QAction* print = menu->addAction(QStringLiteral("Print worksheet…\tCtrl+P"));
+        const QString name = screen.name();
+        // By name: the screen may have gone by the time the entry is chosen.
+        connect(print, &QAction::triggered, this, [this, name] {
+            if (Screen* shown = m_screens.loaded(name)) m_print(*shown);
+        });
+    }
     menu->popup(globalPx);
 }
 

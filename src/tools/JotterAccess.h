@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <functional>
 
 #include "forms/Timer.h"
 
@@ -22,7 +23,8 @@ class LessonTimer;
 // - Ctrl+T offers the lesson timer's durations;
 // - a right click, or a press held still (a whiteboard pen's right click), on a screen's own
 //   background or on a picture or plain panel offers a menu: "Jotter", and "Timer" with its
-//   durations.
+//   durations;
+// - Ctrl+P, and "Print worksheet…" on the same menu, print the screen on show, once offered.
 // Labels, buttons and lists keep the pointer to themselves. A screen that is a ScreenMenu (the
 // Jotter, whose surface gives the right button a use of its own) says itself where the menu
 // opens and puts its own entries first.
@@ -35,6 +37,8 @@ class JotterAccess : public QObject {
 
     // With a timer the menu offers it, and Ctrl+T too.
     void offerTimer(LessonTimer* timer) { m_timer = timer; }
+    // With a way to print, the menu offers it, and Ctrl+P too.
+    void offerPrinting(std::function<void(forms::Screen&)> print) { m_print = std::move(print); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +53,7 @@ class JotterAccess : public QObject {
 
     forms::Screens& m_screens;
     LessonTimer* m_timer = nullptr;
+    std::function<void(forms::Screen&)> m_print;
     forms::Timer m_hold;
     QString m_holdScreen;
     QPoint m_holdAt;

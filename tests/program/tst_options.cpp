@@ -17,6 +17,7 @@ class OptionsTest : public QObject {
     void refused_data();
     void refused();
     void helpNamesEveryOption();
+    void worksheetWithoutAWindow();
 };
 
 void OptionsTest::accepted_data() {
@@ -74,6 +75,12 @@ void OptionsTest::refused_data() {
     QTest::newRow("two different factors")
         << QStringList{"--scale", "2", "--scale", "3"} << "twice";
     QTest::newRow("a mistake after a good option") << QStringList{"--fit", "--fitt"} << "--fitt";
+    QTest::newRow("--worksheet without a screen") << QStringList{"--worksheet"} << "--worksheet";
+    QTest::newRow("--worksheet without -o") << QStringList{"--worksheet", "symbols"} << "-o";
+    QTest::newRow("-o without a file") << QStringList{"--worksheet", "symbols", "-o"} << "-o";
+    QTest::newRow("-o without --worksheet") << QStringList{"-o", "a.pdf"} << "--worksheet";
+    QTest::newRow("--worksheet with --fit")
+        << QStringList{"--worksheet", "symbols", "-o", "a.pdf", "--fit"} << "--fit";
 }
 
 void OptionsTest::refused() {
@@ -86,8 +93,20 @@ void OptionsTest::refused() {
 
 void OptionsTest::helpNamesEveryOption() {
     const QString help = program::usage();
-    for (const char* option : {"--fit", "--scale F", "--help", "F11"})
+    for (const char* option :
+         {"--fit", "--scale F", "--help", "--version", "F11", "--worksheet SCREEN", "--no-answers",
+          "-o", "--lists DIR", "--check-lists", "--open SCREEN", "--list TITLE"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
+}
+
+void OptionsTest::worksheetWithoutAWindow() {
+    const program::ParsedOptions parsed = parseOptions(
+        {"--worksheet", "symbols", "--no-answers", "-o", "term 1/symbols.pdf"});
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    QCOMPARE(parsed.options.worksheet, QStringLiteral("symbols"));
+    QCOMPARE(parsed.options.output, QStringLiteral("term 1/symbols.pdf"));
+    QVERIFY(!parsed.options.answers);
+    QVERIFY(parseOptions({"--worksheet", "ph", "--output", "ph.pdf"}).options.answers);
 }
 
 QTEST_MAIN(OptionsTest)

@@ -20,8 +20,8 @@ if dpkg-deb -c "$deb" | grep -E "CMakeFiles|\.o$|\.a$|_autogen|kindrel_render|ts
     fail "build files in the package"
 fi
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-wine fonts-liberation2 \
-              fonts-dejavu-core; do
+for needed in libqt6widgets6 libqt6gui6 libqt6printsupport6 qt6-qpa-plugins fonts-wine \
+              fonts-liberation2 fonts-dejavu-core; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 # The pictures are drawn when the program is built: nothing reads SVG at run time.

@@ -11,6 +11,9 @@ fail() { echo "$KINDREL_CHECK: $*"; exit 1; }
 unset QT_QPA_PLATFORM DISPLAY
 help="$("$program" --help)" || fail "--help did not end with status 0"
 grep -q -- "--fit" <<<"$help" && grep -q -- "--scale F" <<<"$help" || fail "--help lacks the options"
+# As command-line users expect: the version on standard output, and status 0.
+version="$("$program" --version)" || fail "--version did not end with status 0"
+[[ "$version" =~ ^kindrel\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version printed '$version'"
 for wrong in "--projector" "--scale 9" "--scale" "--fit --scale 2" "lesson.txt"; do
     status=0
     # shellcheck disable=SC2086

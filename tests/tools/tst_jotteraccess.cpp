@@ -67,6 +67,7 @@ class JotterAccessTest : public QObject {
     void labelsAndTheJotterSurfaceKeepTheRightButton();
     void heldPressOffersIt();
     void everyScreenOffersItByKeyAndByMouse_data();
+    void printingOfferedByKeyAndOnTheMenu();
     void everyScreenOffersItByKeyAndByMouse();
 
   private:
@@ -250,6 +251,35 @@ void JotterAccessTest::everyScreenOffersItByKeyAndByMouse() {
     openMenu()->actions().first()->trigger();
     QVERIFY(jotterShown());
     QVERIFY(screen.isVisible());
+}
+
+// Ctrl+P and the menu's entry print the screen they were asked on, the Jotter included.
+void JotterAccessTest::printingOfferedByKeyAndOnTheMenu() {
+    QStringList printed;
+    m_access->offerPrinting([&printed](Screen& screen) { printed << screen.name(); });
+    BoardScreen& screen = board();
+    QTest::keyClick(screen.window(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(screen.window(), Qt::Key_P);
+    QCOMPARE(printed, QStringList{QStringLiteral("board")});
+
+    Mouse(screen).click({300, 450}, Qt::RightButton);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* print = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("Print worksheet"))) print = action;
+    QVERIFY(print);
+    QVERIFY(print->text().endsWith(QStringLiteral("Ctrl+P")));
+    print->trigger();
+    closeMenu();
+    QCOMPARE(printed.size(), 2);
+    QCOMPARE(printed.last(), QStringLiteral("board"));
+
+    QTest::keyClick(screen.window(), Qt::Key_J, Qt::ControlModifier);
+    QVERIFY(jotterShown());
+    Screen& jotter = *m_program->screens.loaded(kJotter);
+    QTest::keyClick(jotter.window(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(printed.last(), kJotter);
 }
 
 QTEST_MAIN(JotterAccessTest)

@@ -164,7 +164,10 @@ quiz::QuizItem AtomicMassScreen::makeItem(int index) {
         const Asked& asked = m_asked[static_cast<size_t>(index)];
         return {question(asked.formula), asked.working, {}, {}};
     }
-    const char* text = chem::kFormulaMassItems[index];
+    return itemFor(chem::kFormulaMassItems[index]);
+}
+
+quiz::QuizItem AtomicMassScreen::itemFor(const char* text) {
     const std::optional<chem::Formula> formula = chem::parseFormula(text);
     const QString shown = formula ? chem::displayFormula(*formula) : chem::withSubscripts(text);
     const std::optional<QString> working =

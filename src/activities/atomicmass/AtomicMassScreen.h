@@ -28,6 +28,8 @@ class AtomicMassScreen : public quiz::QuizScreen {
     int itemCount() const override;
     // The working comes from the formula and the key alone.
     quiz::QuizItem makeItem(int index) override;
+    // A formula as typed ("CaCO3"): the question with subscripts, the working as the answer.
+    static quiz::QuizItem itemFor(const char* formula);
 
     static const quiz::QuizLayout kLayout;
     // The key's box above the button column, and what it shows: a heading, then one element to

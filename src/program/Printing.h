@@ -1,0 +1,15 @@
+// Printing from the screens: Ctrl+P or "Print worksheet…" opens Qt's print preview.
+#pragma once
+
+namespace forms {
+class Screen;
+}
+
+namespace program {
+
+// The activity's worksheet with its answer sheet after it, or what is drawn on the Jotter. A
+// screen with nothing to print says so instead. The preview opens once the event that asked
+// for it has been handled.
+void printScreen(forms::Screen& screen);
+
+}  // namespace program

@@ -1,0 +1,45 @@
+#include "program/WorksheetCommand.h"
+
+#include <QRandomGenerator>
+#include <cstdio>
+
+#include "kit/sheets/SheetPrinter.h"
+#include "pictures/Pictures.h"
+#include "program/Worksheets.h"
+
+namespace program {
+
+namespace {
+
+int refuse(const QString& why, int status) {
+    std::fprintf(stderr, "kindrel: %s\n", qPrintable(why));
+    return status;
+}
+
+}  // namespace
+
+int writeWorksheet(const Options& options) {
+    const QString& screen = options.worksheet;
+    if (printsNothing(screen))
+        return refuse(QStringLiteral("%1 has nothing to print").arg(screen), 2);
+    std::optional<sheets::Worksheet> sheet =
+        worksheetFor(screen, QRandomGenerator::global()->generate64());
+    if (!sheet) {
+        QStringList printing;
+        for (const QString& name : activityScreens())
+            if (!printsNothing(name)) printing << name;
+        return refuse(QStringLiteral("there is no activity called %1; the worksheets are: %2")
+                          .arg(screen, printing.join(QStringLiteral(", "))),
+                      2);
+    }
+    forms::Pictures pictures;
+    const std::optional<sheets::Pdf> pdf =
+        sheets::worksheetPdf(*sheet, pictures, options.answers);
+    if (!pdf) return refuse(QStringLiteral("could not draw the worksheet of %1").arg(screen), 1);
+    const QString failed = sheets::saveWhole(pdf->bytes, options.output);
+    if (!failed.isEmpty())
+        return refuse(QStringLiteral("could not write %1: %2").arg(options.output, failed), 1);
+    return 0;
+}
+
+}  // namespace program
