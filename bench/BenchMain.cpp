@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     bench::registerPointerWork();
     bench::registerMemory();
     bench::registerGrowth();
+    bench::registerKeyboardWork();
     bench::registerLists();
     bench::registerWorksheets();
     benchmark::Initialize(&argc, argv);

@@ -37,6 +37,7 @@ void registerActivities();
 void registerPointerWork();
 void registerMemory();
 void registerGrowth();
+void registerKeyboardWork();
 void registerLists();
 void registerWorksheets();
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTest>
 #include <QThreadPool>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include "forms/Scale.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
+#include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 #include "program/Program.h"
 
@@ -40,6 +42,8 @@ constexpr double kMoveTargetMs = 8;
 // In projector mode: one frame at 60 Hz.
 constexpr double kProjectorMoveTargetMs = 16;
 constexpr int kPointerSamples = 4000;
+// Each key sample repaints a board: fewer are enough for a steady median.
+constexpr int kKeySamples = 400;
 constexpr double kPointerTargetUs = 100;
 constexpr double kRepaintTargetUs = 2000;
 // Enough for Molecular Models to have drawn each of its ten molecules, whose pictures the
@@ -222,6 +226,72 @@ void jotterStroke(benchmark::State& state, bool wholeEvent, double factor) {
                  !wholeEvent, false);
 }
 
+enum class KeyStep { Tab, Pick, Arrow, Drop };
+
+// One key of a board worked from the keyboard, its delivery, the board's rule and the repaint:
+// Tab to the next control, Enter to pick a label up, an arrow to carry it a box on, Enter to put
+// it down. The keys around the one measured set the board up for it, untimed.
+void keyStep(benchmark::State& state, KeyStep step, double factor) {
+    auto program = freshProgram(factor);
+    forms::Screens& screens = program->screens();
+    screens.show(QStringLiteral("menu5"));
+    forms::Screen& board = screens.show(QStringLiteral("equipment"));
+    settle();
+    auto* names = board.array<forms::Label>(QStringLiteral("Label2"));
+    if (!names || !names->at(3)) {
+        state.SkipWithError("no name labels");
+        return;
+    }
+    screens.setKeyboardInUse(true);
+    const auto& carrier = dynamic_cast<const labelling::LabellingBoard&>(board);
+    QWidget* label = (*names)[3].widget();
+    label->setFocus();
+    settle();
+    const auto key = [&](Qt::Key pressed) {
+        QWidget* focused = board.window()->focusWidget();
+        QTest::keyClick(focused ? focused : board.window(), pressed);
+    };
+    PointerTimes times;
+    const auto timed = [&](Qt::Key pressed) {
+        const auto start = Clock::now();
+        key(pressed);
+        settle();
+        times.add(start, Clock::now(), state);
+    };
+    for (auto _ : state) {
+        switch (step) {
+            case KeyStep::Tab:
+                timed(Qt::Key_Tab);
+                break;
+            case KeyStep::Pick:
+                timed(Qt::Key_Return);
+                // A step that did nothing would time nothing.
+                if (carrier.carried() != 3) {
+                    state.SkipWithError("Enter picked nothing up");
+                    return;
+                }
+                key(Qt::Key_Escape);
+                break;
+            case KeyStep::Arrow:
+                key(Qt::Key_Return);
+                timed(Qt::Key_Right);
+                key(Qt::Key_Escape);
+                break;
+            case KeyStep::Drop:
+                key(Qt::Key_Return);
+                key(Qt::Key_Right);
+                timed(Qt::Key_Return);
+                break;
+        }
+        settle();
+    }
+    static const char* const kWhat[] = {"Tab", "pick up", "arrow", "put down"};
+    times.report(state,
+                 std::string("keyboard on a board, ") + kWhat[static_cast<int>(step)] +
+                     atDisplay(factor),
+                 false, true);
+}
+
 double residentKiB() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
@@ -321,6 +391,21 @@ void registerPointerWork() {
                 ("pointer/Jotter stroke, " + how).c_str(),
                 [whole, factor](benchmark::State& s) { jotterStroke(s, whole, factor); })
                 ->Iterations(kPointerSamples)
+                ->UseManualTime()
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+}
+
+void registerKeyboardWork() {
+    for (double factor : factors()) {
+        for (const KeyStep step : {KeyStep::Tab, KeyStep::Pick, KeyStep::Arrow, KeyStep::Drop}) {
+            static const char* const kName[] = {"Tab", "pick up", "arrow", "put down"};
+            benchmark::RegisterBenchmark(
+                (std::string("keyboard/") + kName[static_cast<int>(step)] + atDisplay(factor))
+                    .c_str(),
+                [step, factor](benchmark::State& s) { keyStep(s, step, factor); })
+                ->Iterations(kKeySamples)
                 ->UseManualTime()
                 ->Unit(benchmark::kMicrosecond);
         }
