@@ -142,8 +142,8 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                 QStringLiteral("unexpected argument %1: the program opens no files").arg(argument));
         }
     }
-    if (!options.openList.isEmpty() && options.openScreen.isEmpty())
-        fail(QStringLiteral("--list goes with --open, which names the activity to play it in"));
+    if (!options.openList.isEmpty() && options.openScreen.isEmpty() && options.worksheet.isEmpty())
+        fail(QStringLiteral("--list goes with --open or --worksheet, which name the activity"));
     if (options.checkLists && !options.openScreen.isEmpty())
         fail(QStringLiteral("--check-lists cannot be given with --open"));
     if (!options.worksheet.isEmpty() && options.output.isEmpty())
@@ -161,7 +161,8 @@ QString usage() {
     return QStringLiteral(
         "Usage: kindrel [--fit | --scale F] [--lists DIR] [--open SCREEN [--list TITLE]]\n"
         "       kindrel [--lists DIR] --check-lists\n"
-        "       kindrel --worksheet SCREEN [--answers | --no-answers] -o FILE.pdf\n"
+        "       kindrel [--lists DIR] --worksheet SCREEN [--list TITLE] [--answers | --no-answers]\n"
+        "               -o FILE.pdf\n"
         "\n"
         "Chemistry Key Stage 3 Kindrel: whole-class chemistry starter activities for a\n"
         "projector or an interactive whiteboard. Without options every screen is drawn at its\n"
@@ -174,7 +175,8 @@ QString usage() {
         "  --check-lists  check every list found, print each error on a line and end:\n"
         "               exit status 0 when every list is sound, 1 when any is not\n"
         "  --open SCREEN  start in an activity, over its menu (SCREEN as hangman, equations)\n"
-        "  --list TITLE   with --open, play the list of that title (its file name without .csv)\n"
+        "  --list TITLE   with --open, play the list of that title (its file name without .csv);\n"
+        "               with --worksheet, print it\n"
         "  --worksheet SCREEN  write the activity's worksheet, then its answer sheet, to the\n"
         "               PDF file given by -o, without opening a window (such as\n"
         "               --worksheet symbols -o symbols.pdf); --no-answers leaves the answer\n"

@@ -17,7 +17,8 @@ namespace program {
 
 namespace {
 
-std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen) {
+std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen,
+                                         const lists::CheckedList* inForce) {
     if (screen.name() == QLatin1String(shell::kJotterScreen)) {
         const auto* jotter = dynamic_cast<const jotter::JotterScreen*>(&screen);
         if (!jotter) return std::nullopt;
@@ -26,14 +27,16 @@ std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen) {
         sheet.parts.emplace_back(sheets::Figure{{}, drawn, 14400});
         return sheet;
     }
-    return worksheetFor(screen.name(), QRandomGenerator::global()->generate64());
+    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    if (inForce) return listWorksheetFor(screen.name(), *inForce, seed);
+    return worksheetFor(screen.name(), seed);
 }
 
 }  // namespace
 
-void printScreen(forms::Screen& screen) {
+void printScreen(forms::Screen& screen, const lists::CheckedList* inForce) {
     const QPointer<QWidget> window = screen.window();
-    std::optional<sheets::Worksheet> sheet = sheetOf(screen);
+    std::optional<sheets::Worksheet> sheet = sheetOf(screen, inForce);
     forms::Pictures& pictures = screen.pictures();
     // An activity that prints nothing says so by its name; anything else points to them.
     const QString message =

@@ -20,7 +20,11 @@ Program::Program(std::unique_ptr<forms::Platform> platform)
     m_lessonTimer = std::make_unique<tools::LessonTimer>(*m_screens);
     m_jotterAccess = std::make_unique<tools::JotterAccess>(*m_screens);
     m_jotterAccess->offerTimer(m_lessonTimer.get());
-    m_jotterAccess->offerPrinting([](forms::Screen& screen) { printScreen(screen); });
+    // A teacher's list in force prints as it plays.
+    m_jotterAccess->offerPrinting([this](forms::Screen& screen) {
+        const ListUse* use = listUseOf(screen.name());
+        printScreen(screen, use ? m_lists->inForce(QString::fromLatin1(use->folder)) : nullptr);
+    });
 }
 
 Program::~Program() = default;
@@ -44,25 +48,13 @@ void Program::start(const Options& options) {
 }
 
 QString Program::chooseList(const QString& screen, const QString& title) {
-    const ListUse* use = listUseOf(screen);
-    if (!use) return QStringLiteral("%1 plays only its own list").arg(screen);
-    const QString folder = QString::fromLatin1(use->folder);
-    const FolderLists found = m_lists->readAll(folder);
-    QStringList titles;
-    for (size_t i = 0; i < found.checked.size(); ++i) {
-        const lists::CheckedList& list = found.checked[i];
-        titles += list.title();
-        if (list.title().compare(title, Qt::CaseInsensitive) != 0) continue;
-        if (!list.sound())
-            return QStringLiteral("the list '%1' cannot be used: %2")
-                .arg(title, list.describedErrors().constFirst());
-        m_lists->setInForce(folder, found.search.lists[i].path,
-                            std::make_unique<lists::CheckedList>(list));
-        return {};
-    }
-    return titles.isEmpty() ? QStringLiteral("there are no lists for %1").arg(screen)
-                            : QStringLiteral("there is no list called '%1' for %2; there are %3")
-                                  .arg(title, screen, titles.join(QStringLiteral(", ")));
+    QString why;
+    QString path;
+    std::optional<lists::CheckedList> list = m_lists->listCalled(screen, title, &why, &path);
+    if (!list) return why;
+    m_lists->setInForce(QString::fromLatin1(listUseOf(screen)->folder), path,
+                        std::make_unique<lists::CheckedList>(std::move(*list)));
+    return {};
 }
 
 }  // namespace program

@@ -210,4 +210,32 @@ QStringList TeacherLists::checkEverything(int* count) const {
     return report;
 }
 
+std::optional<lists::CheckedList> TeacherLists::listCalled(const QString& screen,
+                                                           const QString& title, QString* why,
+                                                           QString* path) const {
+    const ListUse* use = listUseOf(screen);
+    if (!use) {
+        *why = QStringLiteral("%1 plays only its own list").arg(screen);
+        return std::nullopt;
+    }
+    const FolderLists found = readAll(QString::fromLatin1(use->folder));
+    QStringList titles;
+    for (size_t i = 0; i < found.checked.size(); ++i) {
+        const lists::CheckedList& list = found.checked[i];
+        titles += list.title();
+        if (list.title().compare(title, Qt::CaseInsensitive) != 0) continue;
+        if (!list.sound()) {
+            *why = QStringLiteral("the list '%1' cannot be used: %2")
+                       .arg(title, list.describedErrors().constFirst());
+            return std::nullopt;
+        }
+        if (path) *path = found.search.lists[i].path;
+        return list;
+    }
+    *why = titles.isEmpty() ? QStringLiteral("there are no lists for %1").arg(screen)
+                            : QStringLiteral("there is no list called '%1' for %2; there are %3")
+                                  .arg(title, screen, titles.join(QStringLiteral(", ")));
+    return std::nullopt;
+}
+
 }  // namespace program

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "kit/lists/ListCheck.h"
@@ -60,6 +61,12 @@ class TeacherLists {
     // Found afresh, so that a list saved while the program runs is there the next time.
     lists::ListSearch find(const QString& folder) const;
     FolderLists readAll(const QString& folder) const;
+
+    // The sound list of that title (its file name without .csv, any letter case) for a screen;
+    // nothing, and why in words naming the lists there are, when there is no such list or it
+    // cannot be used.
+    std::optional<lists::CheckedList> listCalled(const QString& screen, const QString& title,
+                                                 QString* why, QString* path = nullptr) const;
 
     // The teacher's list playing in that folder's activities; null for their own.
     const lists::CheckedList* inForce(const QString& folder) const;

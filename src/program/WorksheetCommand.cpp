@@ -5,6 +5,7 @@
 
 #include "kit/sheets/SheetPrinter.h"
 #include "pictures/Pictures.h"
+#include "program/TeacherLists.h"
 #include "program/Worksheets.h"
 
 namespace program {
@@ -22,8 +23,18 @@ int writeWorksheet(const Options& options) {
     const QString& screen = options.worksheet;
     if (printsNothing(screen))
         return refuse(QStringLiteral("%1 has nothing to print").arg(screen), 2);
-    std::optional<sheets::Worksheet> sheet =
-        worksheetFor(screen, QRandomGenerator::global()->generate64());
+    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    std::optional<sheets::Worksheet> sheet = worksheetFor(screen, seed);
+    if (sheet && !options.openList.isEmpty()) {
+        QString why;
+        const std::optional<lists::CheckedList> list =
+            TeacherLists(options.listsDir).listCalled(screen, options.openList, &why);
+        if (!list) return refuse(QStringLiteral("--list %1: %2").arg(options.openList, why), 2);
+        sheet = listWorksheetFor(screen, *list, seed);
+        if (!sheet)
+            return refuse(QStringLiteral("--list %1: nothing of it prints").arg(options.openList),
+                          2);
+    }
     if (!sheet) {
         QStringList printing;
         for (const QString& name : activityScreens())

@@ -1,6 +1,7 @@
 #include "program/Worksheets.h"
 
 #include <functional>
+#include <random>
 #include <map>
 
 #include "activities/acidsandalkalis/NeutralisationBoard.h"
@@ -18,6 +19,7 @@
 #include "activities/meltingpoints/MeltingPointsSheet.h"
 #include "activities/metals/MetalsBoard.h"
 #include "activities/metalsacids/MetalsAcidsBoard.h"
+#include "activities/mixedup/MixLetters.h"
 #include "activities/mixedup/MixedUpSheet.h"
 #include "activities/molecules/MoleculesScreen.h"
 #include "activities/molecules/MoleculesSheet.h"
@@ -28,6 +30,8 @@
 #include "activities/speed/SpeedQuiz.h"
 #include "activities/states/StatesBoard.h"
 #include "activities/symbols/SymbolsSheet.h"
+#include "kit/chem/FormulaMass.h"
+#include "kit/chem/FormulaText.h"
 #include "kit/sheets/ContentSheets.h"
 #include "program/Activities.h"
 
@@ -85,6 +89,106 @@ std::optional<sheets::Worksheet> worksheetFor(const QString& screen, std::uint64
     for (const Activity& activity : activities())
         if (QLatin1String(activity.screen) == screen)
             sheet.title = QString::fromUtf8(activity.caption);
+    return sheet;
+}
+
+namespace {
+
+QString stateWord(lists::State state) {
+    switch (state) {
+        case lists::State::Solid:
+            return QStringLiteral("a solid");
+        case lists::State::Liquid:
+            return QStringLiteral("a liquid");
+        case lists::State::Gas:
+            break;
+    }
+    return QStringLiteral("a gas");
+}
+
+// A temperature as the class writes it, never parted from its unit at a line's end.
+QString degrees(double celsius) {
+    return QString::number(celsius, 'g', 6).replace(QLatin1Char('-'), QChar(0x2212)) +
+           QStringLiteral("\u00a0°C");
+}
+
+QStringList formulas(const std::vector<chem::Formula>& side) {
+    QStringList shown;
+    for (const chem::Formula& formula : side) shown << chem::displayFormula(formula);
+    return shown;
+}
+
+// One part for each row of the list, as its activity asks it on screen.
+void addListParts(sheets::Worksheet& sheet, const QString& screen, const lists::CheckedList& list,
+                  std::uint64_t seed) {
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::mt19937 generator(sequence);
+    const bool mixed = screen == QLatin1String("mixedup");
+    for (const lists::ListEntry& entry : list.entries) {
+        if (const auto* word = std::get_if<lists::WordItem>(&entry.item)) {
+            const QString letters =
+                mixed ? mixedup::mixLetters(word->word, generator).value_or(word->word) : QString();
+            sheet.parts.emplace_back(sheets::LetterBoxes{word->clue, word->word, letters});
+        } else if (const auto* symbol = std::get_if<lists::SymbolItem>(&entry.item)) {
+            sheet.parts.emplace_back(sheets::Question{
+                QStringLiteral("The symbol for %1").arg(symbol->name), symbol->symbol, {}, {}, 1});
+        } else if (const auto* quiz = std::get_if<lists::QuizItem>(&entry.item)) {
+            sheet.parts.emplace_back(
+                sheets::Question{quiz->question, quiz->answer, quiz->reason, {}, 2});
+        } else if (const auto* mass = std::get_if<lists::FormulaMassItem>(&entry.item)) {
+            sheet.parts.emplace_back(sheets::Question{
+                QStringLiteral("What is the relative formula mass of %1?")
+                    .arg(chem::displayFormula(mass->formula)),
+                chem::formatMass(mass->mass), mass->working, {}, 2});
+        } else if (const auto* melting = std::get_if<lists::MeltingPointItem>(&entry.item)) {
+            const QString room = degrees(lists::kRoomTemperature);
+            const QString why =
+                melting->state == lists::State::Solid
+                    ? QStringLiteral("%1 is below its melting point, %2.")
+                          .arg(room, degrees(melting->meltingPoint))
+                : melting->state == lists::State::Liquid
+                    ? QStringLiteral("%1 is between its melting point, %2, and its boiling "
+                                     "point, %3.")
+                          .arg(room, degrees(melting->meltingPoint),
+                               degrees(melting->boilingPoint))
+                    : QStringLiteral("%1 is at or above its boiling point, %2.")
+                          .arg(room, degrees(melting->boilingPoint));
+            sheet.parts.emplace_back(sheets::Question{
+                QStringLiteral("%1 melts at %2 and boils at %3. Is it a solid, a liquid or a gas "
+                               "at %4?")
+                    .arg(melting->substance, degrees(melting->meltingPoint),
+                         degrees(melting->boilingPoint), room),
+                stateWord(melting->state), why, {}, 2});
+        } else if (const auto* equation = std::get_if<lists::EquationItem>(&entry.item)) {
+            QString words = equation->wordEquation;
+            words.replace(QStringLiteral("->"), QStringLiteral("\u2192"));
+            sheet.parts.emplace_back(sheets::BalancingBoxes{words,
+                                                            formulas(equation->reactants),
+                                                            formulas(equation->products),
+                                                            equation->numbers});
+        } else if (const auto* item = std::get_if<lists::SortingItem>(&entry.item)) {
+            sheet.parts.emplace_back(sheets::Question{
+                QStringLiteral("Which column does %1 go in: %2?")
+                    .arg(item->item, list.columns.join(QStringLiteral(" or "))),
+                list.columns.value(item->column), {}, {}, 1});
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<sheets::Worksheet> listWorksheetFor(const QString& screen,
+                                                  const lists::CheckedList& list,
+                                                  std::uint64_t seed) {
+    std::optional<sheets::Worksheet> own = worksheetFor(screen, seed);
+    if (!own || !list.sound()) return std::nullopt;
+    // The activity's own title and instruction; the list's rows in place of its table.
+    sheets::Worksheet sheet{own->title + QStringLiteral(": ") + list.title(), own->instructions,
+                            false, {}};
+    if (list.kind == lists::ListKind::Sorting)
+        sheet.instructions = QStringLiteral("Write the column each one goes in.");
+    addListParts(sheet, screen, list, seed);
+    if (sheet.parts.empty()) return std::nullopt;
     return sheet;
 }
 

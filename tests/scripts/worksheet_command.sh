@@ -24,6 +24,28 @@ pdfinfo "$work/symbols.pdf" | grep -q "Pages:" || fail "symbols.pdf is not a who
 pdftotext "$work/hangman.pdf" - | grep -q "answers" && fail "--no-answers printed the answers"
 "$program" --help | grep -q -- "--worksheet" || fail "--help does not list --worksheet"
 
+# A teacher's list prints as it plays: its clues and words, its equations and their numbers.
+lists="$work/lists"
+mkdir -p "$lists/hangman" "$lists/equations"
+printf 'Word;Clue\r\nACID;A solution with a pH below 7\r\nALKALI;A solution with a pH above 7\r\nSALT;Made when an acid reacts with a base\r\n' \
+    >"$lists/hangman/Year 8 acids.csv"
+printf 'equation,word equation\nFe2O3 + C -> Fe + CO2,iron oxide + carbon -> iron + carbon dioxide\nCH4 + O2 -> CO2 + H2O,\n' \
+    >"$lists/equations/Today.csv"
+"$program" --lists "$lists" --worksheet hangman --list "year 8 acids" -o "$work/hangman.pdf" \
+    2>"$work/err" || fail "hangman from a list: $(cat "$work/err")"
+sheet="$(pdftotext "$work/hangman.pdf" -)"
+for text in "Hangman: Year 8 acids" "A solution with a pH above 7" "Made when an acid reacts"; do
+    grep -q "$text" <<<"$sheet" || fail "the list's Hangman sheet lacks '$text'"
+done
+"$program" --lists "$lists" --worksheet equations --list Today -o "$work/symbols.pdf" \
+    2>"$work/err" || fail "equations from a list: $(cat "$work/err")"
+sheet="$(pdftotext "$work/symbols.pdf" - | tr -s ' \n' ' ')"
+for text in "iron oxide + carbon → iron + carbon dioxide" "2 Fe₂O₃ + 3 C" "4 Fe + 3 CO₂" "1 CH₄ + 2 O₂"; do
+    grep -q "$text" <<<"$sheet" || fail "the list's equations sheet lacks '$text'"
+done
+expect 2 "there are Today" --lists "$lists" --worksheet equations --list Nope -o "$work/kept.pdf"
+rm -rf "$lists"
+
 echo "the teacher's own file" >"$work/kept.pdf"
 expect 2 "symbols, hangman" --worksheet nosuch -o "$work/kept.pdf"
 expect 2 "nothing to print" --worksheet fourinarow -o "$work/kept.pdf"
