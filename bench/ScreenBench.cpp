@@ -286,10 +286,10 @@ void keyStep(benchmark::State& state, KeyStep step, double factor) {
         settle();
     }
     static const char* const kWhat[] = {"Tab", "pick up", "arrow", "put down"};
-    times.report(state,
-                 std::string("keyboard on a board, ") + kWhat[static_cast<int>(step)] +
-                     atDisplay(factor),
-                 false, true);
+    times.report(
+        state,
+        std::string("keyboard on a board, ") + kWhat[static_cast<int>(step)] + atDisplay(factor),
+        false, true);
 }
 
 double residentKiB() {

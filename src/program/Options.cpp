@@ -161,7 +161,8 @@ QString usage() {
     return QStringLiteral(
         "Usage: kindrel [--fit | --scale F] [--lists DIR] [--open SCREEN [--list TITLE]]\n"
         "       kindrel [--lists DIR] --check-lists\n"
-        "       kindrel [--lists DIR] --worksheet SCREEN [--list TITLE] [--answers | --no-answers]\n"
+        "       kindrel [--lists DIR] --worksheet SCREEN [--list TITLE] [--answers | "
+        "--no-answers]\n"
         "               -o FILE.pdf\n"
         "\n"
         "Chemistry Key Stage 3 Kindrel: whole-class chemistry starter activities for a\n"

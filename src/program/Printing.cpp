@@ -17,8 +17,7 @@ namespace program {
 
 namespace {
 
-std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen,
-                                         const lists::CheckedList* inForce) {
+std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen, const lists::CheckedList* inForce) {
     if (screen.name() == QLatin1String(shell::kJotterScreen)) {
         const auto* jotter = dynamic_cast<const jotter::JotterScreen*>(&screen);
         if (!jotter) return std::nullopt;
@@ -42,8 +41,9 @@ void printScreen(forms::Screen& screen, const lists::CheckedList* inForce) {
     const QString message =
         activityScreens().contains(screen.name())
             ? QStringLiteral("%1 has nothing to print.").arg(screen.caption())
-            : QStringLiteral("Worksheets are printed from the activities: open one, then press "
-                             "Ctrl+P.");
+            : QStringLiteral(
+                  "Worksheets are printed from the activities: open one, then press "
+                  "Ctrl+P.");
     const bool answers = screen.name() != QLatin1String(shell::kJotterScreen);
     QTimer::singleShot(0, window, [window, sheet, &pictures, message, answers] {
         if (!window) return;
@@ -55,10 +55,9 @@ void printScreen(forms::Screen& screen, const lists::CheckedList* inForce) {
         printer.setDocName(sheet->title);
         QPrintPreviewDialog preview(&printer, window);
         preview.setWindowTitle(QStringLiteral("Print worksheet: %1").arg(sheet->title));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&](QPrinter* target) {
-                             sheets::printWorksheet(*sheet, *target, pictures, answers);
-                         });
+        QObject::connect(
+            &preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&](QPrinter* target) { sheets::printWorksheet(*sheet, *target, pictures, answers); });
         preview.exec();
     });
 }

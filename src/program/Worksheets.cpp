@@ -1,8 +1,8 @@
 #include "program/Worksheets.h"
 
 #include <functional>
-#include <random>
 #include <map>
+#include <random>
 
 #include "activities/acidsandalkalis/NeutralisationBoard.h"
 #include "activities/atomicmass/AtomicMassSheet.h"
@@ -121,7 +121,8 @@ QStringList formulas(const std::vector<chem::Formula>& side) {
 // One part for each row of the list, as its activity asks it on screen.
 void addListParts(sheets::Worksheet& sheet, const QString& screen, const lists::CheckedList& list,
                   std::uint64_t seed) {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     std::mt19937 generator(sequence);
     const bool mixed = screen == QLatin1String("mixedup");
     for (const lists::ListEntry& entry : list.entries) {
@@ -136,10 +137,13 @@ void addListParts(sheets::Worksheet& sheet, const QString& screen, const lists::
             sheet.parts.emplace_back(
                 sheets::Question{quiz->question, quiz->answer, quiz->reason, {}, 2});
         } else if (const auto* mass = std::get_if<lists::FormulaMassItem>(&entry.item)) {
-            sheet.parts.emplace_back(sheets::Question{
-                QStringLiteral("What is the relative formula mass of %1?")
-                    .arg(chem::displayFormula(mass->formula)),
-                chem::formatMass(mass->mass), mass->working, {}, 2});
+            sheet.parts.emplace_back(
+                sheets::Question{QStringLiteral("What is the relative formula mass of %1?")
+                                     .arg(chem::displayFormula(mass->formula)),
+                                 chem::formatMass(mass->mass),
+                                 mass->working,
+                                 {},
+                                 2});
         } else if (const auto* melting = std::get_if<lists::MeltingPointItem>(&entry.item)) {
             const QString room = degrees(lists::kRoomTemperature);
             const QString why =
@@ -147,10 +151,10 @@ void addListParts(sheets::Worksheet& sheet, const QString& screen, const lists::
                     ? QStringLiteral("%1 is below its melting point, %2.")
                           .arg(room, degrees(melting->meltingPoint))
                 : melting->state == lists::State::Liquid
-                    ? QStringLiteral("%1 is between its melting point, %2, and its boiling "
-                                     "point, %3.")
-                          .arg(room, degrees(melting->meltingPoint),
-                               degrees(melting->boilingPoint))
+                    ? QStringLiteral(
+                          "%1 is between its melting point, %2, and its boiling "
+                          "point, %3.")
+                          .arg(room, degrees(melting->meltingPoint), degrees(melting->boilingPoint))
                     : QStringLiteral("%1 is at or above its boiling point, %2.")
                           .arg(room, degrees(melting->boilingPoint));
             sheet.parts.emplace_back(sheets::Question{
@@ -158,19 +162,24 @@ void addListParts(sheets::Worksheet& sheet, const QString& screen, const lists::
                                "at %4?")
                     .arg(melting->substance, degrees(melting->meltingPoint),
                          degrees(melting->boilingPoint), room),
-                stateWord(melting->state), why, {}, 2});
+                stateWord(melting->state),
+                why,
+                {},
+                2});
         } else if (const auto* equation = std::get_if<lists::EquationItem>(&entry.item)) {
             QString words = equation->wordEquation;
             words.replace(QStringLiteral("->"), QStringLiteral("\u2192"));
-            sheet.parts.emplace_back(sheets::BalancingBoxes{words,
-                                                            formulas(equation->reactants),
+            sheet.parts.emplace_back(sheets::BalancingBoxes{words, formulas(equation->reactants),
                                                             formulas(equation->products),
                                                             equation->numbers});
         } else if (const auto* item = std::get_if<lists::SortingItem>(&entry.item)) {
-            sheet.parts.emplace_back(sheets::Question{
-                QStringLiteral("Which column does %1 go in: %2?")
-                    .arg(item->item, list.columns.join(QStringLiteral(" or "))),
-                list.columns.value(item->column), {}, {}, 1});
+            sheet.parts.emplace_back(
+                sheets::Question{QStringLiteral("Which column does %1 go in: %2?")
+                                     .arg(item->item, list.columns.join(QStringLiteral(" or "))),
+                                 list.columns.value(item->column),
+                                 {},
+                                 {},
+                                 1});
         }
     }
 }
@@ -183,8 +192,8 @@ std::optional<sheets::Worksheet> listWorksheetFor(const QString& screen,
     std::optional<sheets::Worksheet> own = worksheetFor(screen, seed);
     if (!own || !list.sound()) return std::nullopt;
     // The activity's own title and instruction; the list's rows in place of its table.
-    sheets::Worksheet sheet{own->title + QStringLiteral(": ") + list.title(), own->instructions,
-                            false, {}};
+    sheets::Worksheet sheet{
+        own->title + QStringLiteral(": ") + list.title(), own->instructions, false, {}};
     if (list.kind == lists::ListKind::Sorting)
         sheet.instructions = QStringLiteral("Write the column each one goes in.");
     addListParts(sheet, screen, list, seed);

@@ -3,8 +3,10 @@
 // Jotter by every way in and its undo, the lesson timer and F11. KINDREL_SOAK_SEED repeats a run;
 // KINDREL_SOAK_STEPS sets its length.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMenu>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <random>
@@ -459,7 +461,20 @@ void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const 
 class MonkeyTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase() { g_passOn = qInstallMessageHandler(dropRaiseWarnings); }
+    void initTestCase() {
+        g_passOn = qInstallMessageHandler(dropRaiseWarnings);
+        // A dialog the program opens (the print preview, "nothing to print") waits for a person:
+        // the monkey closes it as one would, so that a dialog is never left on view.
+        auto* closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else if (modal)
+                modal->close();
+        });
+        closer->start(20);
+    }
     void randomWorkOnEveryScreen();
 };
 
