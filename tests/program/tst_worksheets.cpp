@@ -2,6 +2,8 @@
 // item of its table is on the worksheet and each answer on the answer sheet after it, the pages
 // are those the layout turned, and no page is blank.
 #include <QtTest>
+#include <map>
+#include <numeric>
 
 #include "forms/Font.h"
 #include "kit/chem/Formula.h"
@@ -10,9 +12,6 @@
 #include "pictures/Pictures.h"
 #include "program/Activities.h"
 #include "program/Worksheets.h"
-
-#include <map>
-#include <numeric>
 
 namespace {
 
@@ -96,8 +95,7 @@ int inkedPixels(const QString& pdf, int page) {
     process.start(QStringLiteral("pdftoppm"),
                   {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"),
                    QStringLiteral("-singlefile"), QStringLiteral("-png"), QStringLiteral("-f"),
-                   QString::number(page), QStringLiteral("-l"), QString::number(page), pdf,
-                   stem});
+                   QString::number(page), QStringLiteral("-l"), QString::number(page), pdf, stem});
     if (!process.waitForFinished(60000) || process.exitCode() != 0) return -1;
     const QImage image(stem + QStringLiteral(".png"));
     QFile::remove(stem + QStringLiteral(".png"));
@@ -153,10 +151,10 @@ class WorksheetsTest : public QObject {
                                                : QStringLiteral("595 x 842")));
 
         const auto text = [&](int first, int last) {
-            return flat(run(QStringLiteral("pdftotext"),
-                            {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(first),
-                             QStringLiteral("-l"), QString::number(last), file,
-                             QStringLiteral("-")}));
+            return flat(
+                run(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(first),
+                     QStringLiteral("-l"), QString::number(last), file, QStringLiteral("-")}));
         };
         const QString worksheet = text(1, worksheetPages);
         const QString answers = text(worksheetPages + 1, pages);
@@ -220,8 +218,7 @@ class WorksheetsTest : public QObject {
         QFETCH(quint64, seed);
         const std::vector<sheets::Part> formulae = partsOf("formulae", seed);
         QVERIFY(!formulae.empty());
-        const QRegularExpression working(
-            QStringLiteral("= (−?\\d+) ([÷×−]) (−?\\d+) = (−?\\d+)"));
+        const QRegularExpression working(QStringLiteral("= (−?\\d+) ([÷×−]) (−?\\d+) = (−?\\d+)"));
         const auto number = [](QString text) { return text.replace(u'−', u'-').toInt(); };
         for (const sheets::Part& part : formulae) {
             const auto& question = std::get<sheets::Question>(part);
@@ -259,10 +256,89 @@ class WorksheetsTest : public QObject {
         }
     }
 
+    // On a board's page each picture stands where the board has it against its boxes: the
+    // boxes' numbers give the page's scale and offset, and every picture is found there.
+    void picturesWhereTheirBoxesAre_data() {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen :
+             {"measures", "bunsen", "ph", "hazards", "changingstate", "equipment"})
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+    void picturesWhereTheirBoxesAre() {
+        QFETCH(QString, screen);
+        const std::optional<sheets::Worksheet> sheet = program::worksheetFor(screen, 1);
+        QVERIFY(sheet);
+        const labelling::BoardDesign* design = nullptr;
+        for (const sheets::Part& part : sheet->parts)
+            if (const auto* board = std::get_if<sheets::BoardSheet>(&part)) design = board->design;
+        QVERIFY(design && !design->pictures.empty());
+        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
+        QVERIFY(pdf);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("board.pdf"));
+        QVERIFY(sheets::saveWhole(pdf->bytes, file).isEmpty());
+        const QString xml =
+            run(QStringLiteral("pdftohtml"),
+                {QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-f"),
+                 QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), file});
+        const auto at = [](const QRegularExpressionMatch& m) {
+            return QRectF(m.captured(QStringLiteral("left")).toDouble(),
+                          m.captured(QStringLiteral("top")).toDouble(),
+                          m.captured(QStringLiteral("width")).toDouble(),
+                          m.captured(QStringLiteral("height")).toDouble());
+        };
+        const QString place = QStringLiteral(
+            "top=\"(?<top>[\\d.]+)\" left=\"(?<left>[\\d.]+)\" width=\"(?<width>[\\d.]+)\" "
+            "height=\"(?<height>[\\d.]+)\"");
+        std::vector<QRectF> images, numbers;
+        for (const auto& m : QRegularExpression(QStringLiteral("<image ") + place).globalMatch(xml))
+            images.push_back(at(m));
+        for (const auto& m : QRegularExpression(QStringLiteral("<text ") + place +
+                                                QStringLiteral("[^>]*><b>\\d+</b></text>"))
+                                 .globalMatch(xml))
+            numbers.push_back(at(m));
+        QCOMPARE(images.size(), design->pictures.size());
+        QCOMPARE(numbers.size(), design->items.size());
+
+        // Extremes need no knowledge of which number is which box's.
+        const auto span = [](const auto& values, auto of) {
+            const auto [low, high] =
+                std::minmax_element(values.begin(), values.end(),
+                                    [&](const auto& a, const auto& b) { return of(a) < of(b); });
+            return std::pair{of(*low), of(*high)};
+        };
+        const auto [boxLeft, boxRight] =
+            span(design->items, [](const auto& i) { return double(i.target.left); });
+        const auto [boxTop, boxBottom] =
+            span(design->items, [](const auto& i) { return double(i.target.top); });
+        const auto [numLeft, numRight] = span(numbers, [](const QRectF& r) { return r.left(); });
+        const auto [numTop, numBottom] = span(numbers, [](const QRectF& r) { return r.top(); });
+        const double scale = boxRight > boxLeft ? (numRight - numLeft) / (boxRight - boxLeft)
+                                                : (numBottom - numTop) / (boxBottom - boxTop);
+        const QRegularExpressionMatch page =
+            QRegularExpression(QStringLiteral("<page [^>]*width=\"(\\d+)\"")).match(xml);
+        QVERIFY(page.hasMatch());
+        // Within 3 % of the page's width: a picture in the wrong place is a box away or more.
+        const double tolerance = 0.03 * page.captured(1).toDouble();
+        for (const labelling::BoardPicture& picture : design->pictures) {
+            const QPointF expected(
+                numLeft + (picture.place.left + picture.place.width / 2 - boxLeft) * scale,
+                numTop + (picture.place.top + picture.place.height / 2 - boxTop) * scale);
+            double nearest = 1e9;
+            for (const QRectF& image : images)
+                nearest = std::min(nearest, QLineF(image.center(), expected).length());
+            QVERIFY2(nearest < tolerance,
+                     qPrintable(QStringLiteral("%1 is %2 from where its box puts it")
+                                    .arg(QLatin1String(picture.file))
+                                    .arg(nearest)));
+        }
+    }
+
     // Pictures go into the PDF as drawn at three times their design size, not the screen's copy.
     void picturesAtTheirLargest() {
-        const std::optional<sheets::Worksheet> sheet = program::worksheetFor(
-            QStringLiteral("safety"), 1);
+        const std::optional<sheets::Worksheet> sheet =
+            program::worksheetFor(QStringLiteral("safety"), 1);
         QVERIFY(sheet);
         forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
