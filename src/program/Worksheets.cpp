@@ -1,5 +1,6 @@
 #include "program/Worksheets.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <random>
@@ -198,6 +199,11 @@ std::optional<sheets::Worksheet> listWorksheetFor(const QString& screen,
         sheet.instructions = QStringLiteral("Write the column each one goes in.");
     addListParts(sheet, screen, list, seed);
     if (sheet.parts.empty()) return std::nullopt;
+    // A teacher writes a sorting list column by column; in that order the page gives it away.
+    if (list.kind == lists::ListKind::Sorting) {
+        std::mt19937 generator(static_cast<std::uint32_t>(seed ^ (seed >> 32)));
+        std::shuffle(sheet.parts.begin(), sheet.parts.end(), generator);
+    }
     return sheet;
 }
 
