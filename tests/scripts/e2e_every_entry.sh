@@ -12,14 +12,7 @@ support="$here/../support"
 export KINDREL_CHECK=e2e_every_entry
 build="$(cd "$(dirname "$program")" && pwd)"
 export KINDREL_SHOTS="$build/e2e-entries"
-rm -rf "$KINDREL_SHOTS"
-mkdir -p "$KINDREL_SHOTS"
-
-# "menu entry caption" a line, from the table itself: {1, 0, "Chemical Symbols", ...
-export KINDREL_ENTRIES="$KINDREL_SHOTS/entries.txt"
-sed -nE 's/^\s*\{([1-5]), ([0-5]), "([^"]+)".*/\1 \2 \3/p' \
-    "$here/../../src/program/Activities.cpp" >"$KINDREL_ENTRIES"
-[ "$(wc -l <"$KINDREL_ENTRIES")" -ge 25 ] || { echo "$KINDREL_CHECK: cannot read the activities"; exit 1; }
+source "$support/entries.sh"
 
 cd "$build"
 unset QT_QPA_PLATFORM

@@ -10,13 +10,7 @@ support="$here/../support"
 export KINDREL_CHECK=e2e_keys_and_reader
 build="$(cd "$(dirname "$program")" && pwd)"
 export KINDREL_SHOTS="$build/e2e-keys"
-rm -rf "$KINDREL_SHOTS"
-mkdir -p "$KINDREL_SHOTS"
-
-export KINDREL_ENTRIES="$KINDREL_SHOTS/entries.txt"
-sed -nE 's/^\s*\{([1-5]), ([0-5]), "([^"]+)".*/\1 \2 \3/p' \
-    "$here/../../src/program/Activities.cpp" >"$KINDREL_ENTRIES"
-[ "$(wc -l <"$KINDREL_ENTRIES")" -ge 25 ] || { echo "$KINDREL_CHECK: cannot read the activities"; exit 1; }
+source "$support/entries.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] || { echo "$KINDREL_CHECK: no accessibility bus ($launcher; at-spi2-core)"; exit 1; }
 /usr/bin/python3 -c 'import pyatspi' || { echo "$KINDREL_CHECK: no python3-pyatspi"; exit 1; }
