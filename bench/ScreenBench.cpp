@@ -139,17 +139,25 @@ struct PointerTimes {
 };
 
 // A name label on Laboratory Apparatus held with the left button and moved 10 px to and fro.
-void dragLabel(benchmark::State& state, bool wholeEvent, double factor) {
-    auto program = freshProgram(factor);
-    forms::Screens& screens = program->screens();
+// Laboratory Apparatus on view over its menu, and its name labels; null (the benchmark skipped)
+// when the board has none to work.
+forms::ControlArray<forms::Label>* apparatusLabels(benchmark::State& state,
+                                                   program::Program& program) {
+    forms::Screens& screens = program.screens();
     screens.show(QStringLiteral("menu5"));
     forms::Screen& board = screens.show(QStringLiteral("equipment"));
     settle();
     auto* names = board.array<forms::Label>(QStringLiteral("Label2"));
-    if (!names || !names->at(3)) {
-        state.SkipWithError("no name labels");
-        return;
-    }
+    if (names && names->at(3)) return names;
+    state.SkipWithError("no name labels");
+    return nullptr;
+}
+
+void dragLabel(benchmark::State& state, bool wholeEvent, double factor) {
+    auto program = freshProgram(factor);
+    auto* names = apparatusLabels(state, *program);
+    if (!names) return;
+    forms::Screen& board = names->lowest().screen();
     constexpr int kLabel = 3;
     const forms::Label& label = (*names)[kLabel];
     const QPoint centre = Mouse::centreOf(label);
@@ -233,16 +241,10 @@ enum class KeyStep { Tab, Pick, Arrow, Drop };
 // it down. The keys around the one measured set the board up for it, untimed.
 void keyStep(benchmark::State& state, KeyStep step, double factor) {
     auto program = freshProgram(factor);
-    forms::Screens& screens = program->screens();
-    screens.show(QStringLiteral("menu5"));
-    forms::Screen& board = screens.show(QStringLiteral("equipment"));
-    settle();
-    auto* names = board.array<forms::Label>(QStringLiteral("Label2"));
-    if (!names || !names->at(3)) {
-        state.SkipWithError("no name labels");
-        return;
-    }
-    screens.setKeyboardInUse(true);
+    auto* names = apparatusLabels(state, *program);
+    if (!names) return;
+    forms::Screen& board = names->lowest().screen();
+    program->screens().setKeyboardInUse(true);
     const auto& carrier = dynamic_cast<const labelling::LabellingBoard&>(board);
     QWidget* label = (*names)[3].widget();
     label->setFocus();
