@@ -88,6 +88,8 @@ void CsvReaderTest::reading_data() {
     row("four-byte characters are fine", "a,b\n\xf0\x9f\xa7\xaa,\xe2\x86\x92\n", u"a|b"_s,
         u"2 \U0001F9EA|\u2192"_s);
     row("empty", "", QString(), QString(), u"0: the file is empty"_s);
+    row("a byte order mark and nothing else", "\xEF\xBB\xBF", QString(), QString(),
+        u"0: the file is empty"_s);
 }
 
 void CsvReaderTest::reading() {
