@@ -1,11 +1,16 @@
 // A seeded monkey over the whole program: random clicks, drags, hovers, keys, title-bar closes and
-// waits, with every activity opened from its menu, taps that place labels, the remote's keys, the
-// Jotter by every way in and its undo, the lesson timer and F11. KINDREL_SOAK_SEED repeats a run;
-// KINDREL_SOAK_STEPS sets its length.
+// waits, with every activity opened from its menu, taps that place labels, labels carried by keys
+// and left by every other way, the remote's keys, the Jotter by every way in and its undo, the
+// lesson timer, teachers' lists chosen (a timer running or not), F11, and every third episode a
+// screen reader's questions asked of every window. No warning from Qt is let pass.
+// KINDREL_SOAK_SEED repeats a run; KINDREL_SOAK_STEPS sets its length.
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -14,16 +19,21 @@
 #include "Lesson.h"
 #include "Mouse.h"
 #include "TestProgram.h"
+#include "forms/Accessible.h"
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "kit/labelling/LabellingBoard.h"
+#include "kit/lists/ListChooser.h"
 #include "program/Activities.h"
 #include "program/Program.h"
 #include "program/ScreenDirectory.h"
+#include "program/TeacherLists.h"
 #include "shell/ScreenNames.h"
+#include "shell/Texts.h"
 #include "tools/jotter/JotterScreen.h"
 
 using namespace testing_support;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -111,6 +121,11 @@ struct Tally {
     int timersStarted = 0;
     int timerTaps = 0;
     int rescaledByF11 = 0;
+    int carriedByKeys = 0;
+    QMap<QString, int> carryLeftBy;  // what came after a label carried by keys -> times
+    int listsChosen = 0;
+    int listsChosenWithTimer = 0;
+    qint64 readerQuestions = 0;
     int titleBarCloses = 0;
     qint64 events = 0;
 };
@@ -139,6 +154,22 @@ QWidget* timerWindow(forms::Screens& screens) {
         if (!isScreen) return widget;
     }
     return nullptr;
+}
+
+// What a screen reader asks of everything on view: each object's name, description, value, role,
+// state, place, actions and parent, down the whole tree. The number of objects read.
+qint64 readAloud(QAccessibleInterface* object, int depth = 0) {
+    if (!object || !object->isValid() || depth > 32) return 0;
+    for (QAccessible::Text text : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        object->text(text);
+    object->role();
+    object->state();
+    object->rect();
+    object->parent();
+    if (QAccessibleActionInterface* actions = object->actionInterface()) actions->actionNames();
+    qint64 read = 1;
+    for (int i = 0; i < object->childCount(); ++i) read += readAloud(object->child(i), depth + 1);
+    return read;
 }
 
 class Monkey {
@@ -178,10 +209,12 @@ class Monkey {
             what = QStringLiteral("right click %1,%2").arg(at.x()).arg(at.y());
             Mouse(*screen).click(at, Qt::RightButton);
             m_tally.events += 2;
-        } else if (roll < 480) {
+        } else if (roll < 460) {
             what = drag(run, name, *screen);
-        } else if (roll < 620) {
+        } else if (roll < 580) {
             what = hover(run, name, *screen);
+        } else if (roll < 620) {
+            what = carryByKeys(run, name, *screen);
         } else if (roll < 700) {
             const int key = kKeys[pick(int(std::size(kKeys)))];
             const Qt::KeyboardModifiers modifiers =
@@ -199,8 +232,10 @@ class Monkey {
             what = openJotter(run, name, *screen);
         } else if (roll < 850) {
             what = undoOnJotter(run);
-        } else if (roll < 900) {
+        } else if (roll < 885) {
             what = tapToPlace(run, name, *screen);
+        } else if (roll < 900) {
+            what = chooseList(run, name, *screen);
         } else if (roll < 925) {
             what = openEntry(run);
         } else if (roll < 935) {
@@ -418,6 +453,130 @@ class Monkey {
         return QStringLiteral("tap name %1 then %2,%3").arg(i).arg(at.x()).arg(at.y());
     }
 
+    // On a labelling board: Tab round to a name label, Enter or Space to pick it up, the arrows
+    // to carry it, then anything at all: Enter to put it down, Escape, Tab, the pointer, F11,
+    // the timer, the list chooser or the Jotter.
+    QString carryByKeys(Run& run, const QString& name, forms::Screen& screen) {
+        auto* board = dynamic_cast<labelling::LabellingBoard*>(&screen);
+        forms::ControlArrayBase* names = screen.findArray(QStringLiteral("Label2"));
+        if (!board || !names) return QStringLiteral("no board to carry on");
+        std::vector<forms::Control*> labels;
+        for (forms::Control* control : board->focusChain())
+            for (int i : names->indices())
+                if (names->element(i) == control) labels.push_back(control);
+        if (labels.empty()) return QStringLiteral("no name label on the keyboard's round");
+        const forms::Control* label = labels[size_t(pick(int(labels.size())))];
+        // What comes after the carry may close the screen, the label with it.
+        const QString labelName = label->name();
+        for (size_t n = 0; n <= board->focusChain().size() && stillOnView(run, name, &screen) &&
+                           screen.window()->focusWidget() != label->widget();
+             ++n) {
+            QTest::keyClick(keyTarget(screen), Qt::Key_Tab);
+            m_tally.events += 2;
+        }
+        if (!stillOnView(run, name, &screen)) return QStringLiteral("tabbed away");
+        QTest::keyClick(keyTarget(screen), pick(2) == 0 ? Qt::Key_Return : Qt::Key_Space);
+        m_tally.events += 2;
+        settle();
+        if (!stillOnView(run, name, &screen) || board->carried() == -1)
+            return QStringLiteral("Enter on %1 carried nothing").arg(labelName);
+        ++m_tally.carriedByKeys;
+        static const Qt::Key kCarryKeys[] = {Qt::Key_Up,   Qt::Key_Down,     Qt::Key_Left,
+                                             Qt::Key_Right, Qt::Key_PageDown, Qt::Key_PageUp};
+        for (int n = pick(8); n > 0 && stillOnView(run, name, &screen); --n) {
+            QTest::keyClick(keyTarget(screen), kCarryKeys[pick(int(std::size(kCarryKeys)))]);
+            m_tally.events += 2;
+        }
+        if (!stillOnView(run, name, &screen)) return QStringLiteral("carried off the screen");
+        QString then;
+        switch (pick(9)) {
+            case 0:
+                then = QStringLiteral("Enter");
+                QTest::keyClick(keyTarget(screen), Qt::Key_Return);
+                break;
+            case 1:
+                then = QStringLiteral("Escape");
+                QTest::keyClick(keyTarget(screen), Qt::Key_Escape);
+                break;
+            case 2:
+                then = QStringLiteral("Tab");
+                QTest::keyClick(keyTarget(screen), Qt::Key_Tab);
+                break;
+            case 3:
+                then = QStringLiteral("pointer");
+                Mouse(screen).click(pointOn(screen));
+                break;
+            case 4:
+                then = QStringLiteral("drag");
+                drag(run, name, screen);
+                break;
+            case 5:
+                then = QStringLiteral("F11");
+                QTest::keyClick(keyTarget(screen), Qt::Key_F11);
+                break;
+            case 6:
+                then = QStringLiteral("timer");
+                lessonTimer(run, screen);
+                break;
+            case 7:
+                then = QStringLiteral("list");
+                chooseList(run, name, screen);
+                break;
+            default:
+                then = QStringLiteral("Jotter");
+                openJotter(run, name, screen);
+                break;
+        }
+        m_tally.events += 2;
+        settle();
+        ++m_tally.carryLeftBy[then];
+        return QStringLiteral("carry %1 by keys, then %2").arg(labelName, then);
+    }
+
+    // On an activity that plays teachers' lists: the List button or L, then a row of the
+    // chooser by pointer or by the arrows and Enter, now and then with the lesson timer running.
+    QString chooseList(Run& run, const QString& name, forms::Screen& screen) {
+        const program::ListUse* use = program::listUseOf(name);
+        forms::Control* button = screen.findControl(QStringLiteral("cmdlist"));
+        if (!use || !button || !button->isVisible())
+            return QStringLiteral("no lists for ") + name;
+        if (pick(2) == 0 && !timerWindow(run.screens())) lessonTimer(run, screen);
+        if (!stillOnView(run, name, &screen)) return QStringLiteral("timer took the screen");
+        if (pick(2) == 0)
+            Mouse(screen).click(Mouse::centreOf(*button));
+        else
+            QTest::keyClick(keyTarget(screen), Qt::Key_L);
+        m_tally.events += 2;
+        settle();
+        auto* chooser = dynamic_cast<lists::ListChooser*>(
+            run.screens().loaded(QString::fromLatin1(program::kChooserScreen)));
+        if (!chooser || !chooser->isVisible()) return QStringLiteral("the chooser did not open");
+        const int rows = int(chooser->rows().size());
+        const int row = pick(rows);
+        // The chooser goes once a list is chosen.
+        const bool playable = chooser->rows()[size_t(row)].playable;
+        if (pick(2) == 0) {
+            chooser->showPage(row / lists::ListChooser::kRowsPerPage);
+            Mouse(*chooser).click(Mouse::centreOf(
+                (*chooser->array<forms::Label>(QStringLiteral("lbllist")))
+                    [row % lists::ListChooser::kRowsPerPage]));
+        } else {
+            for (int n = 0; n < row; ++n) QTest::keyClick(keyTarget(*chooser), Qt::Key_Down);
+            QTest::keyClick(keyTarget(*chooser), Qt::Key_Return);
+        }
+        m_tally.events += 2 * (row + 1);
+        settle();
+        const QString folder = QString::fromLatin1(use->folder);
+        const bool chosen = onView(run.screens(), name) &&
+                            !onView(run.screens(), QString::fromLatin1(program::kChooserScreen)) &&
+                            playable;
+        if (chosen) {
+            ++m_tally.listsChosen;
+            if (timerWindow(run.screens())) ++m_tally.listsChosenWithTimer;
+        }
+        return QStringLiteral("list %1 of %2 chosen for %3").arg(row).arg(rows).arg(folder);
+    }
+
     // Ctrl+T and one of the durations it offers, or a tap on the countdown (pause, go on, or
     // its close box).
     QString lessonTimer(Run& run, forms::Screen& screen) {
@@ -452,9 +611,14 @@ class Monkey {
 
 // The offscreen platform says, on every raise (the Jotter and the timer come forward often) and
 // every pop-up's keyboard grab, that it cannot; so many lines would crowd out the soak's report.
+// Any other warning (an object used after it went, a painter misused) fails the soak.
 QtMessageHandler g_passOn = nullptr;
-void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+QStringList g_warnings;
+void keepWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if ((type == QtWarningMsg || type == QtCriticalMsg) &&
+        !message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        g_warnings += message;
     g_passOn(type, context, message);
 }
 
@@ -462,7 +626,24 @@ class MonkeyTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void initTestCase() {
-        g_passOn = qInstallMessageHandler(dropRaiseWarnings);
+        g_passOn = qInstallMessageHandler(keepWarnings);
+        // As main() does: the screens' own answers to a reader.
+        forms::installAccessibility(QString::fromLatin1(shell::kProductTitle));
+        // Nothing of the machine's: the lists are the examples the package installs and one
+        // that cannot be read, given as --lists gives them.
+        qputenv("XDG_DATA_HOME", (m_data.path() + u"/home"_s).toUtf8());
+        qputenv("XDG_DATA_DIRS", (m_data.path() + u"/dirs"_s).toUtf8());
+        const QString examples = QFileInfo(qEnvironmentVariable("KINDREL_MANIFEST")).dir().path() +
+                                 u"/../packaging/lists"_s;
+        for (const QFileInfo& folder : QDir(examples).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QVERIFY(QDir(m_lists.path()).mkpath(folder.fileName()));
+            for (const QFileInfo& list : QDir(folder.filePath()).entryInfoList(QDir::Files))
+                QVERIFY(QFile::copy(list.filePath(),
+                                    m_lists.filePath(folder.fileName() + u'/' + list.fileName())));
+        }
+        QFile broken(m_lists.filePath(u"hangman/Broken.csv"_s));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write(QByteArray("\x00\xff\xfe,,\n\x80", 7));
         // A dialog the program opens (the print preview, "nothing to print") waits for a person:
         // the monkey closes it as one would, so that a dialog is never left on view.
         auto* closer = new QTimer(this);
@@ -476,6 +657,10 @@ class MonkeyTest : public QObject {
         closer->start(20);
     }
     void randomWorkOnEveryScreen();
+
+  private:
+    QTemporaryDir m_data;
+    QTemporaryDir m_lists;
 };
 
 void MonkeyTest::randomWorkOnEveryScreen() {
@@ -520,6 +705,8 @@ void MonkeyTest::randomWorkOnEveryScreen() {
         ++episodes;
         {
             Run run(platform);
+            run.program.lists().setExtraDir(m_lists.path());
+            const bool reading = episodes % 3 == 0;
             settle();
             if (start != kTitle) {
                 const program::Activity* activity = activityNamed(start);
@@ -536,6 +723,14 @@ void MonkeyTest::randomWorkOnEveryScreen() {
                 for (const QString& name : visibleScreens(run.screens())) seen.insert(name);
                 const QString what = monkey.step(run);
                 QVERIFY2(liveWidgets() <= widgetBound, failure(step, what).constData());
+                QVERIFY2(g_warnings.isEmpty(),
+                         failure(step, what + QStringLiteral(": ") + g_warnings.join(u"; "))
+                             .constData());
+                if (reading)
+                    for (QWidget* window : QApplication::topLevelWidgets())
+                        if (window->isVisible())
+                            tally.readerQuestions +=
+                                readAloud(QAccessible::queryAccessibleInterface(window));
                 // A program that runs on with nothing on view can no longer be ended.
                 QVERIFY2(
                     run.ended || !visibleScreens(run.screens()).isEmpty(),
@@ -564,9 +759,17 @@ void MonkeyTest::randomWorkOnEveryScreen() {
         tally.jotterOpenedBy.value(QStringLiteral("house menu")), tally.undone, tally.redone,
         tally.picksByTap, tally.placedByTap, tally.remoteKeys, tally.timersStarted, tally.timerTaps,
         tally.rescaledByF11, tally.titleBarCloses);
+    QStringList leftBy;
+    for (auto it = tally.carryLeftBy.cbegin(); it != tally.carryLeftBy.cend(); ++it)
+        leftBy += QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    qInfo("monkey: %d labels carried by keys, then %s; %d lists chosen, %d with the timer running;"
+          " %lld objects read by the screen reader",
+          tally.carriedByKeys, qPrintable(leftBy.join(u", ")), tally.listsChosen,
+          tally.listsChosenWithTimer, tally.readerQuestions);
 
-    // A soak too short to start on every screen once proves too little to check its reach.
-    if (episodes < starts.size()) return;
+    // A short soak (under the sanitizers, valgrind or the bridge) proves too little to check its
+    // reach.
+    if (steps < kDefaultSteps) return;
     for (const program::Activity& activity : program::activities()) {
         const QString name = QString::fromLatin1(activity.screen);
         QVERIFY2(tally.openedFromMenu.value(name) > 0,
@@ -582,10 +785,14 @@ void MonkeyTest::randomWorkOnEveryScreen() {
     QVERIFY2(tally.placedByTap > 0, "no label placed by taps");
     QVERIFY2(tally.timersStarted > 0, "the lesson timer never started");
     QVERIFY2(tally.rescaledByF11 > 0, "F11 never changed a screen's size");
-    // The suite's soak is to be at least a hundred thousand events long.
-    if (steps >= kDefaultSteps)
-        QVERIFY2(tally.events >= 100'000,
-                 qPrintable(QStringLiteral("only %1 events").arg(tally.events)));
+    QVERIFY2(tally.readerQuestions > 0, "the screen reader read nothing");
+    // The suite's soak is to be at least a hundred thousand events long, and to reach every
+    // state a label carried by keys can be left in.
+    QVERIFY2(tally.events >= 100'000, qPrintable(QStringLiteral("only %1 events").arg(tally.events)));
+    for (const char* then : {"Enter", "Escape", "Tab", "pointer", "F11", "timer", "list"})
+        QVERIFY2(tally.carryLeftBy.value(QLatin1String(then)) > 0,
+                 qPrintable(QStringLiteral("no label carried by keys then left by ") + then));
+    QVERIFY2(tally.listsChosenWithTimer > 0, "no list chosen while the timer ran");
 }
 
 QTEST_MAIN(MonkeyTest)
