@@ -4,8 +4,8 @@ the program under test again and again (every object's name, description, role, 
 actions and children) and asks after the object of everything it is told, until that program
 ends. An object gone before it is asked is what a reader meets every day and is only counted.
 
-soak_reader.py PID NAME, the program's process and its application name; prints what it read, and exits 1 if it never found the program or read
-nothing of it."""
+soak_reader.py PID NAME, the program's process and its application name; prints what it read,
+and exits 1 if it never found the program or read nothing of it."""
 import collections
 import os
 import sys
