@@ -5,7 +5,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -634,16 +636,32 @@ std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& picture
     return pdf;
 }
 
-QString saveWhole(const QByteArray& bytes, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
+namespace {
+
+// A disk that fills is reported by Qt as an "Unknown error", which tells a teacher nothing: the
+// room left is what to say then. Asked once the half-written copy has gone.
+QString whyNotWritten(const QString& qtSays, const QString& path, qint64 needed) {
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.isReady() && disk.bytesAvailable() < needed) {
+        const auto kb = [](qint64 bytes) { return QString::number((bytes + 1023) / 1024); };
+        return QStringLiteral("the disk is full (%1 KB free, the worksheet needs %2 KB)")
+            .arg(kb(disk.bytesAvailable()), kb(needed));
     }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return qtSays;
+}
+
+}  // namespace
+
+QString saveWhole(const QByteArray& bytes, const QString& path) {
+    QString qtSays;
+    {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+        if (file.write(bytes) == bytes.size() && file.commit()) return {};
+        qtSays = file.errorString();
+        file.cancelWriting();
+    }
+    return whyNotWritten(qtSays, path, bytes.size());
 }
 
 }  // namespace sheets
