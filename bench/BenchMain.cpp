@@ -7,8 +7,10 @@
 
 #include "Benchmarks.h"
 #include "Figures.h"
+#include "forms/Accessible.h"
 #include "forms/Font.h"
 #include "pictures/Memory.h"
+#include "shell/Texts.h"
 
 namespace bench {
 
@@ -29,6 +31,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();
+    // As main() does, so that a reader asking is answered by the screens' own interfaces.
+    forms::installAccessibility(QString::fromLatin1(shell::kProductTitle));
     // The program reads its pictures from its working directory, as it does when installed.
     if (!QDir::setCurrent(QString::fromStdString(bench::buildDir()))) {
         std::fprintf(stderr, "kindrel_bench: no build folder %s\n", bench::buildDir().c_str());

@@ -5,7 +5,10 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QTest>
 #include <QThreadPool>
@@ -19,6 +22,7 @@
 #include "Figures.h"
 #include "Lesson.h"
 #include "Mouse.h"
+#include "ScreenReader.h"
 #include "forms/Label.h"
 #include "forms/Scale.h"
 #include "forms/Screen.h"
@@ -26,6 +30,7 @@
 #include "kit/labelling/LabellingBoard.h"
 #include "program/Activities.h"
 #include "program/Program.h"
+#include "program/TeacherLists.h"
 
 using testing_support::LessonStep;
 using testing_support::Mouse;
@@ -306,16 +311,32 @@ double heapInUseKiB() {
     return double(info.uordblks + info.hblkhd) / 1024.0;
 }
 
+// The first of the example lists the package installs for that activity; empty for none.
+QString exampleListFor(const QString& name) {
+    const program::ListUse* use = program::listUseOf(name);
+    if (!use) return {};
+    const QDir folder(QStringLiteral(KINDREL_EXAMPLE_LISTS "/") + QLatin1String(use->folder));
+    const QStringList files = folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    return files.isEmpty() ? QString() : QFileInfo(files.first()).completeBaseName();
+}
+
 // One activity screen opened over its menu and closed again, a thousand times, after a warm-up
-// that fills the picture cache and Qt's own caches.
-void openCloseCycles(benchmark::State& state, QString name) {
+// that fills the picture cache and Qt's own caches. With `list`, that teacher's list is read,
+// checked and put in force before each opening, and a screen reader reads every window while
+// the screen is on view.
+void openCloseCycles(benchmark::State& state, QString name, QString list) {
     auto program = freshProgram();
+    if (!list.isEmpty()) program->lists().setExtraDir(QStringLiteral(KINDREL_EXAMPLE_LISTS));
     forms::Screens& screens = program->screens();
     screens.show(QStringLiteral("menu5"));
     settle();
+    qint64 read = 0;
+    QString refused;
     const auto cycle = [&] {
+        if (!list.isEmpty()) refused += program->chooseList(name, list);
         screens.show(name);
         settle();
+        if (!list.isEmpty()) read += testing_support::readEveryWindow();
         screens.unload(name);
         settle();
     };
@@ -334,10 +355,16 @@ void openCloseCycles(benchmark::State& state, QString name) {
     }
     state.counters["rss_growth_KiB"] = rssGrowth;
     state.counters["heap_growth_KiB"] = heapGrowth;
-    char heap[64];
-    std::snprintf(heap, sizeof heap, "heap in use %+.0f KiB", heapGrowth);
-    record({"growth over 1000 open/close: " + name.toStdString(), rssGrowth, "KiB", "< 1024 KiB",
-            rssGrowth < kGrowthTargetKiB, heap});
+    if (!refused.isEmpty()) state.SkipWithError(qPrintable(QStringLiteral("the list was refused: ") + refused));
+    char note[160];
+    std::snprintf(note, sizeof note, "heap in use %+.0f KiB", heapGrowth);
+    if (!list.isEmpty())
+        std::snprintf(note, sizeof note, "heap in use %+.0f KiB; %s; %lld objects read, bridge %s",
+                      heapGrowth, qPrintable(list), qlonglong(read),
+                      QAccessible::isActive() ? "on" : "off");
+    record({"growth over 1000 open/close" + std::string(list.isEmpty() ? "" : " with a list and a reader") +
+                ": " + name.toStdString(),
+            rssGrowth, "KiB", "< 1024 KiB", rssGrowth < kGrowthTargetKiB && refused.isEmpty(), note});
 }
 
 }  // namespace
@@ -425,7 +452,17 @@ void registerGrowth() {
         if (!names.contains(name)) names << name;
     for (const QString& name : names) {
         benchmark::RegisterBenchmark(("memory/open and close x1000, " + name.toStdString()).c_str(),
-                                     [name](benchmark::State& s) { openCloseCycles(s, name); })
+                                     [name](benchmark::State& s) { openCloseCycles(s, name, {}); })
+            ->Iterations(1)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const QString& name : names) {
+        const QString list = exampleListFor(name);
+        if (list.isEmpty()) continue;
+        benchmark::RegisterBenchmark(
+            ("memory/open and close x1000 with a list and a reader, " + name.toStdString()).c_str(),
+            [name, list](benchmark::State& s) { openCloseCycles(s, name, list); })
             ->Iterations(1)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);

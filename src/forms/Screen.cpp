@@ -70,10 +70,15 @@ bool Screen::loadPicture(const QString& designPath) {
 }
 
 void Screen::clearIcon() {
-    // A fully transparent icon: the window shows no program icon of its own.
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    m_window->setWindowIcon(QIcon(blank));
+    // A fully transparent icon: the window shows no program icon of its own. One for every
+    // window, as the window system's copy of an icon is cached by the icon: a new one for each
+    // window opened would grow that cache all lesson long. Kept until the program ends.
+    static const QIcon* const blank = [] {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        return new QIcon(pixmap);
+    }();
+    m_window->setWindowIcon(*blank);
     m_hasIcon = false;
 }
 

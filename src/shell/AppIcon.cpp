@@ -8,8 +8,9 @@
 
 namespace shell {
 
-// A conical flask in the house colours, 32 x 32, few colours as a small icon wants.
-QIcon appIcon() {
+namespace {
+
+QIcon drawIcon() {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -33,6 +34,16 @@ QIcon appIcon() {
     painter.setPen(QPen(Qt::black, 2));
     painter.drawPath(flask);
     return QIcon(pixmap);
+}
+
+}  // namespace
+
+// A conical flask in the house colours, 32 x 32, few colours as a small icon wants. Drawn once:
+// the window system's copy of an icon is cached by the icon, so each title screen shown must
+// give the same one. Kept until the program ends.
+QIcon appIcon() {
+    static const QIcon* const icon = new QIcon(drawIcon());
+    return *icon;
 }
 
 }  // namespace shell

@@ -4,7 +4,6 @@
 // lesson timer, teachers' lists chosen (a timer running or not), F11, and every third episode a
 // screen reader's questions asked of every window. No warning from Qt is let pass.
 // KINDREL_SOAK_SEED repeats a run; KINDREL_SOAK_STEPS sets its length.
-#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -18,6 +17,7 @@
 
 #include "Lesson.h"
 #include "Mouse.h"
+#include "ScreenReader.h"
 #include "TestProgram.h"
 #include "forms/Accessible.h"
 #include "forms/Screen.h"
@@ -154,22 +154,6 @@ QWidget* timerWindow(forms::Screens& screens) {
         if (!isScreen) return widget;
     }
     return nullptr;
-}
-
-// What a screen reader asks of everything on view: each object's name, description, value, role,
-// state, place, actions and parent, down the whole tree. The number of objects read.
-qint64 readAloud(QAccessibleInterface* object, int depth = 0) {
-    if (!object || !object->isValid() || depth > 32) return 0;
-    for (QAccessible::Text text : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
-        object->text(text);
-    object->role();
-    object->state();
-    object->rect();
-    object->parent();
-    if (QAccessibleActionInterface* actions = object->actionInterface()) actions->actionNames();
-    qint64 read = 1;
-    for (int i = 0; i < object->childCount(); ++i) read += readAloud(object->child(i), depth + 1);
-    return read;
 }
 
 class Monkey {
@@ -726,11 +710,7 @@ void MonkeyTest::randomWorkOnEveryScreen() {
                 QVERIFY2(g_warnings.isEmpty(),
                          failure(step, what + QStringLiteral(": ") + g_warnings.join(u"; "))
                              .constData());
-                if (reading)
-                    for (QWidget* window : QApplication::topLevelWidgets())
-                        if (window->isVisible())
-                            tally.readerQuestions +=
-                                readAloud(QAccessible::queryAccessibleInterface(window));
+                if (reading) tally.readerQuestions += readEveryWindow();
                 // A program that runs on with nothing on view can no longer be ended.
                 QVERIFY2(
                     run.ended || !visibleScreens(run.screens()).isEmpty(),

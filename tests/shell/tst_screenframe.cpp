@@ -73,6 +73,11 @@ void ScreenFrameTest::screenWithoutStandardControls() {
     QVERIFY(!screen.hasIcon());
     QCOMPARE(screen.left(), 0.0f);
     QCOMPARE(screen.top(), 0.0f);
+    // Every window shows the one blank icon: the window system's copy of an icon is cached by
+    // the icon, and a fresh one for each window opened would fill that cache all lesson long.
+    FramedScreen another(program.screens, {});
+    ApplyScreenFrame(another);
+    QCOMPARE(another.window()->windowIcon().cacheKey(), screen.window()->windowIcon().cacheKey());
 }
 
 void ScreenFrameTest::fullRightHandColumn() {
