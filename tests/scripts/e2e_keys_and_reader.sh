@@ -15,6 +15,7 @@ launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] || { echo "$KINDREL_CHECK: no accessibility bus ($launcher; at-spi2-core)"; exit 1; }
 /usr/bin/python3 -c 'import pyatspi' || { echo "$KINDREL_CHECK: no python3-pyatspi"; exit 1; }
 export KINDREL_READER="$support/keys_and_reader.py"
+source "$support/bridge.sh"
 
 cd "$build"
 # A private session bus: the accessibility bus is found through it, and goes with it.

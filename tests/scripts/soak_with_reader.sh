@@ -13,6 +13,7 @@ launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] || { echo "$KINDREL_CHECK: no accessibility bus ($launcher; at-spi2-core)"; exit 1; }
 /usr/bin/python3 -c 'import pyatspi' || { echo "$KINDREL_CHECK: no python3-pyatspi"; exit 1; }
 export KINDREL_READER="$support/soak_reader.py"
+source "$support/bridge.sh"
 export KINDREL_SOAK_STEPS="${KINDREL_SOAK_STEPS:-2000}"
 export KINDREL_BUILD_DIR="$build"
 
