@@ -39,5 +39,25 @@ fi
     echo "Build: $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build_dir/CMakeCache.txt")," \
         "Qt $(pkg-config --modversion Qt6Widgets 2>/dev/null || echo '?'), $platforms"
     "${run[@]}" "$@" 2>/dev/null
+    # Growth with a teacher's list in force and a screen reader again, as a screen reader's user
+    # has it: on a real X server, with the accessibility bridge on and a reader's client on a
+    # private bus. Only when no filter was given, and where the bus can be run.
+    if [ $# -eq 0 ] && command -v xvfb-run >/dev/null && command -v dbus-run-session >/dev/null &&
+        [ -x /usr/libexec/at-spi-bus-launcher ]; then
+        echo
+        echo "With the accessibility bridge on, on Xvfb:"
+        KINDREL_BENCH="$bench" KINDREL_READER="$KINDREL_ROOT/tests/support/soak_reader.py" \
+            dbus-run-session -- xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+            /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
+            until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+                org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; do
+                sleep 0.1
+            done
+            QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$KINDREL_BENCH" \
+                "--benchmark_filter=with a list and a reader" 2>/dev/null & run=$!
+            KINDREL_CHECK=reader /usr/bin/python3 "$KINDREL_READER" "$run" kindrel_bench || true
+            wait "$run"
+            kill "$bus"' 2>/dev/null
+    fi
     echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 } | tee "$build_dir/bench/latest.txt"

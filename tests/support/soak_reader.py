@@ -14,7 +14,7 @@ import time
 import pyatspi
 from gi.repository import Atspi, GLib
 
-CHECK = "soak_with_reader"
+CHECK = os.environ.get("KINDREL_CHECK", "soak_with_reader")
 pid = int(sys.argv[1])
 name = sys.argv[2]
 count = {"objects": 0, "walks": 0, "events": 0, "gone": 0}
