@@ -48,6 +48,19 @@ rm -rf "$lists"
 
 echo "the teacher's own file" >"$work/kept.pdf"
 expect 2 "symbols, hangman" --worksheet nosuch -o "$work/kept.pdf"
+
+# Every activity that prints, as the refusal above names them: a whole PDF of at least a worksheet
+# page and an answer page, each with the activity's words on it.
+sheets="$(sed -n 's/.*the worksheets are: //p' "$work/err" | tr -d ',')"
+[ "$(wc -w <<<"$sheets")" -ge 20 ] || fail "too few worksheets named: $sheets"
+for screen in $sheets; do
+    "$program" --worksheet "$screen" -o "$work/every.pdf" 2>"$work/err" \
+        || fail "$screen: $(cat "$work/err")"
+    pages="$(pdfinfo "$work/every.pdf" | sed -n 's/^Pages: *//p')"
+    [ "${pages:-0}" -ge 2 ] || fail "$screen printed ${pages:-no} pages"
+    [ "$(pdftotext "$work/every.pdf" - | wc -w)" -ge 10 ] || fail "$screen printed no words"
+done
+rm "$work/every.pdf"
 expect 2 "nothing to print" --worksheet fourinarow -o "$work/kept.pdf"
 expect 2 "needs -o" --worksheet symbols
 expect 1 "could not write" --worksheet symbols -o "$work/missing/folder/out.pdf"
