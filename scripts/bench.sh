@@ -41,8 +41,8 @@ fi
     "${run[@]}" "$@" 2>/dev/null
     # Growth with a teacher's list in force and a screen reader again, as a screen reader's user
     # has it: on a real X server, with the accessibility bridge on and a reader's client on a
-    # private bus. Only when no filter was given, and where the bus can be run.
-    if [ $# -eq 0 ] && command -v xvfb-run >/dev/null && command -v dbus-run-session >/dev/null &&
+    # private bus. When no filter was given or the filter names the reader, where the bus runs.
+    if { [ $# -eq 0 ] || [[ "$*" == *reader* ]]; } && command -v xvfb-run >/dev/null && command -v dbus-run-session >/dev/null &&
         [ -x /usr/libexec/at-spi-bus-launcher ]; then
         echo
         echo "With the accessibility bridge on, on Xvfb:"
