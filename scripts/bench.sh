@@ -55,8 +55,9 @@ fi
             done
             QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$KINDREL_BENCH" \
                 "--benchmark_filter=with a list and a reader" 2>/dev/null & run=$!
-            KINDREL_CHECK=reader /usr/bin/python3 "$KINDREL_READER" "$run" kindrel_bench || true
+            KINDREL_CHECK=reader /usr/bin/python3 "$KINDREL_READER" "$run" kindrel_bench & reader=$!
             wait "$run"
+            wait "$reader" || true
             kill "$bus"' 2>/dev/null
     fi
     echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

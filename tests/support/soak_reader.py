@@ -90,10 +90,12 @@ def pump(most=200):
 
 
 def running():
+    """Whether the program is still there: a process that has ended but is not yet waited for
+    counts as gone."""
     try:
-        os.kill(pid, 0)
-        return True
-    except ProcessLookupError:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except (FileNotFoundError, IndexError):
         return False
 
 
