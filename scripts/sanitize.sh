@@ -40,9 +40,10 @@ export LSAN_OPTIONS="suppressions=$KINDREL_ROOT/scripts/lsan.supp:print_suppress
 found_reports
 echo "kindrel: the suite is clean under AddressSanitizer and UndefinedBehaviorSanitizer"
 
+# Under the sanitizers the long soak outlasts QtTest's five minutes a test function.
 (cd "$asan" && QT_QPA_PLATFORM=offscreen KINDREL_BUILD_DIR="$PWD" \
     KINDREL_MANIFEST="$KINDREL_ROOT/assets/manifest.txt" KINDREL_SOAK_STEPS="$soak_steps" \
-    tests/tst_monkey) || { found_reports; kindrel_fail "the soak failed under the sanitizers"; }
+    QTEST_FUNCTION_TIMEOUT=$((4 * 3600 * 1000)) tests/tst_monkey) || { found_reports; kindrel_fail "the soak failed under the sanitizers"; }
 found_reports
 echo "kindrel: a soak of $soak_steps steps is clean under the sanitizers, leaks included"
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
@@ -50,6 +51,7 @@ unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 kindrel_build
 memcheck() {
     (cd "$KINDREL_ROOT/build" && QT_QPA_PLATFORM=offscreen KINDREL_BUILD_DIR="$PWD" \
+        QTEST_FUNCTION_TIMEOUT=$((4 * 3600 * 1000)) \
         KINDREL_MANIFEST="$KINDREL_ROOT/assets/manifest.txt" \
         valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
             --errors-for-leak-kinds=definite --error-exitcode=3 --num-callers=30 "$@") \

@@ -14,6 +14,8 @@ bridged=$((steps / 5))
 [ -z "${2:-}" ] || export KINDREL_SOAK_SEED="$2"
 cd "$KINDREL_ROOT/build"
 export KINDREL_MANIFEST="$KINDREL_ROOT/assets/manifest.txt"
+# A long soak outlasts QtTest's five minutes a test function.
+export QTEST_FUNCTION_TIMEOUT=$((4 * 3600 * 1000))
 QT_QPA_PLATFORM=offscreen KINDREL_BUILD_DIR="$PWD" KINDREL_SOAK_STEPS=$((steps - bridged)) \
     tests/tst_monkey || kindrel_fail "the soak failed (its seed is in the first lines above)"
 KINDREL_SOAK_STEPS="$bridged" bash "$KINDREL_ROOT/tests/scripts/soak_with_reader.sh" "$PWD/kindrel" \
