@@ -4,6 +4,7 @@
 // lesson timer, teachers' lists chosen (a timer running or not), F11, and every third episode a
 // screen reader's questions asked of every window. No warning from Qt is let pass.
 // KINDREL_SOAK_SEED repeats a run; KINDREL_SOAK_STEPS sets its length.
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -44,6 +45,8 @@ constexpr int kStepsPerEpisode = 50;
 // Pop-up menus, list drop-downs and the lesson timer, which come and go on top of the screens'
 // own widgets.
 constexpr qsizetype kPopupSlack = 64;
+// The longest a key is waited for where it must reach the program before the next.
+constexpr int kKeyWaitMs = 500;
 // A 1920 x 1080 display, on which F11 draws the screens 1.8 times as large.
 const QSizeF kDisplayTwips{1920 * 15, 1080 * 15};
 
@@ -452,15 +455,24 @@ class Monkey {
         const forms::Control* label = labels[size_t(pick(int(labels.size())))];
         // What comes after the carry may close the screen, the label with it.
         const QString labelName = label->name();
-        for (size_t n = 0; n <= board->focusChain().size() && stillOnView(run, name, &screen) &&
+        // With a screen reader's bridge on, a key reaches the program only once the bus has
+        // answered for it: each is waited for until it has done what it does.
+        const auto gone = [&] { return !stillOnView(run, name, &screen); };
+        const int wait = QAccessible::isActive() ? kKeyWaitMs : 0;
+        for (size_t n = 0; n <= board->focusChain().size() && !gone() &&
                            screen.window()->focusWidget() != label->widget();
              ++n) {
+            const QWidget* before = screen.window()->focusWidget();
             QTest::keyClick(keyTarget(screen), Qt::Key_Tab);
             m_tally.events += 2;
+            static_cast<void>(QTest::qWaitFor(
+                [&] { return gone() || screen.window()->focusWidget() != before; }, wait));
         }
-        if (!stillOnView(run, name, &screen)) return QStringLiteral("tabbed away");
+        if (gone()) return QStringLiteral("tabbed away");
         QTest::keyClick(keyTarget(screen), pick(2) == 0 ? Qt::Key_Return : Qt::Key_Space);
         m_tally.events += 2;
+        static_cast<void>(
+            QTest::qWaitFor([&] { return gone() || board->carried() != -1; }, wait));
         settle();
         if (!stillOnView(run, name, &screen) || board->carried() == -1)
             return QStringLiteral("Enter on %1 carried nothing").arg(labelName);
