@@ -1,5 +1,6 @@
 // The command line: the size options, the help, Qt's own options left alone, and every mistake
 // refused with a message rather than guessed at.
+#include <QDir>
 #include <QtTest>
 
 #include "program/Options.h"
@@ -39,6 +40,13 @@ void OptionsTest::accepted_data() {
     QTest::newRow("--help") << QStringList{"--help"} << Size::Design << 1.0 << true;
     QTest::newRow("-h with --fit") << QStringList{"--fit", "-h"} << Size::FitDisplay << 1.0 << true;
     // Qt reads these itself; a value after one is not an argument of ours.
+    QTest::newRow("--open hangman") << QStringList{"--open", "hangman"} << Size::Design << 1.0
+                                    << false;
+    QTest::newRow("--lists and --check-lists")
+        << QStringList{"--lists", QDir::currentPath(), "--check-lists"} << Size::Design << 1.0
+        << false;
+    QTest::newRow("--open with --list")
+        << QStringList{"--open", "equations", "--list", "Acids"} << Size::Design << 1.0 << false;
     QTest::newRow("Qt's -platform and its value")
         << QStringList{"-platform", "offscreen", "--fit"} << Size::FitDisplay << 1.0 << false;
     QTest::newRow("Qt's -style=fusion and -reverse")
@@ -79,6 +87,16 @@ void OptionsTest::refused_data() {
     QTest::newRow("--worksheet without -o") << QStringList{"--worksheet", "symbols"} << "-o";
     QTest::newRow("-o without a file") << QStringList{"--worksheet", "symbols", "-o"} << "-o";
     QTest::newRow("-o without --worksheet") << QStringList{"-o", "a.pdf"} << "--worksheet";
+    QTest::newRow("--open, an unknown screen")
+        << QStringList{"--open", "hangmen"}
+        << "there is no activity called that; there are symbols, hangman";
+    QTest::newRow("--open alone") << QStringList{"--open"} << "--open needs an activity's name";
+    QTest::newRow("--list alone") << QStringList{"--list", "Acids"}
+                                  << "--list goes with --open or --worksheet";
+    QTest::newRow("--lists, no such folder")
+        << QStringList{"--lists", QDir::currentPath() + "/nowhere"} << "there is no such folder";
+    QTest::newRow("--check-lists and --open")
+        << QStringList{"--check-lists", "--open", "hangman"} << "cannot be given with --open";
     QTest::newRow("--worksheet with --fit")
         << QStringList{"--worksheet", "symbols", "-o", "a.pdf", "--fit"} << "--fit";
 }

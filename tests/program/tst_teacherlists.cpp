@@ -15,7 +15,6 @@
 #include "forms/Screens.h"
 #include "kit/labelling/ListBoard.h"
 #include "kit/lists/ListChooser.h"
-#include "program/Options.h"
 #include "program/ScreenDirectory.h"
 #include "program/TeacherLists.h"
 
@@ -33,8 +32,6 @@ class TeacherListsTest : public QObject {
     void withoutListsNothingChanges();
     void chooserByKeys();
     void exampleListsAreSound();
-    void commandLine_data();
-    void commandLine();
 
   private:
     QString writeList(const QString& folder, const QString& name, const QByteArray& bytes,
@@ -105,11 +102,7 @@ void TeacherListsTest::eachKindPlays() {
     const program::ListUse* use = program::listUseOf(screen);
     QVERIFY(use);
     const QString folder = QString::fromLatin1(use->folder);
-    QDir().mkpath(dir.path() + u'/' + folder);
-    QFile file(dir.path() + u'/' + folder + u"/Mine.csv"_s);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(csv);
-    file.close();
+    QVERIFY(!writeList(folder, u"Mine.csv"_s, csv, dir.path()).isEmpty());
 
     TestProgram program(false);
     program::defineScreens(program.screens, &lists);
@@ -241,14 +234,11 @@ void TeacherListsTest::withoutListsNothingChanges() {
 
 void TeacherListsTest::chooserByKeys() {
     QTemporaryDir dir;
-    const auto write = [&](const QString& name, const QByteArray& bytes) {
-        QDir().mkpath(dir.path() + u"/hangman"_s);
-        QFile file(dir.path() + u"/hangman/"_s + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
-    write(u"A faulty.csv"_s, "word,clue\nACID,pH below 7\nBASE 2,a number in it\n");
-    write(u"B good.csv"_s, "word,clue\nALKALI,pH above 7\n");
+    QVERIFY(!writeList(u"hangman"_s, u"A faulty.csv"_s,
+                       "word,clue\nACID,pH below 7\nBASE 2,a number in it\n", dir.path())
+                 .isEmpty());
+    QVERIFY(!writeList(u"hangman"_s, u"B good.csv"_s, "word,clue\nALKALI,pH above 7\n", dir.path())
+                 .isEmpty());
     program::TeacherLists lists(dir.path());
     TestProgram program(false);
     program::defineScreens(program.screens, &lists);
@@ -300,36 +290,6 @@ void TeacherListsTest::exampleListsAreSound() {
     for (const QString& folder : program::listFolders())
         QVERIFY2(!lists.find(folder).lists.empty(), qPrintable(folder));
     QVERIFY(count >= program::listFolders().size());
-}
-
-void TeacherListsTest::commandLine_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("error");  // a part of it; empty when accepted
-    const QString here = QDir::currentPath();
-    QTest::newRow("--open hangman") << QStringList{"--open", "hangman"} << QString();
-    QTest::newRow("--lists and --check-lists")
-        << QStringList{"--lists", here, "--check-lists"} << QString();
-    QTest::newRow("--open with --list")
-        << QStringList{"--open", "equations", "--list", "Acids"} << QString();
-    QTest::newRow("unknown screen")
-        << QStringList{"--open", "hangmen"}
-        << u"there is no activity called that; there are symbols, hangman"_s;
-    QTest::newRow("--open alone") << QStringList{"--open"} << u"--open needs an activity's name"_s;
-    QTest::newRow("--list alone") << QStringList{"--list", "Acids"} << u"--list goes with --open or --worksheet"_s;
-    QTest::newRow("no such folder")
-        << QStringList{"--lists", here + u"/nowhere"_s} << u"there is no such folder"_s;
-    QTest::newRow("check and open")
-        << QStringList{"--check-lists", "--open", "hangman"} << u"cannot be given with --open"_s;
-}
-
-void TeacherListsTest::commandLine() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, error);
-    const program::ParsedOptions parsed = program::parseOptions(arguments);
-    if (error.isEmpty())
-        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
-    else
-        QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
 }
 
 QTEST_MAIN(TeacherListsTest)
