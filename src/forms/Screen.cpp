@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "forms/Platform.h"
+#include "forms/ReadingOrder.h"
 #include "forms/ScreenWindow.h"
 #include "forms/Screens.h"
 #include "pictures/Pictures.h"
@@ -209,25 +210,23 @@ Control* Screen::controlAt(const QPoint& clientPx) const {
 }
 
 std::vector<Control*> Screen::focusChain() const {
-    struct Place {
-        Control* control;
-        QPoint at;
-    };
-    std::vector<Place> places;
+    std::vector<Control*> controls;
+    std::vector<TwipRect> places;
     QWidget* client = window();
     for (const std::unique_ptr<Control>& control : m_controls) {
         QWidget* widget = control->widget();
         if (!widget || !widget->isVisibleTo(client) || !control->takesKeyboard()) continue;
-        places.push_back({control.get(), widget->mapTo(client, QPoint())});
+        const QPoint at = widget->mapTo(client, QPoint());
+        controls.push_back(control.get());
+        places.push_back({toTwips(at.x()), toTwips(at.y()), toTwips(widget->width()),
+                          toTwips(widget->height())});
     }
-    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
-        if (a.control->isLastInTabOrder() != b.control->isLastInTabOrder())
-            return b.control->isLastInTabOrder();
-        return a.at.y() != b.at.y() ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
-    });
     std::vector<Control*> chain;
-    chain.reserve(places.size());
-    for (const Place& place : places) chain.push_back(place.control);
+    chain.reserve(controls.size());
+    // The house buttons last, each part in reading order.
+    for (const bool last : {false, true})
+        for (const std::size_t i : readingOrder(places))
+            if (controls[i]->isLastInTabOrder() == last) chain.push_back(controls[i]);
     return chain;
 }
 

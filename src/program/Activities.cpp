@@ -1,146 +1,57 @@
 #include "program/Activities.h"
 
-#include <span>
-
-#include "activities/acidsandalkalis/NeutralisationBoard.h"
-#include "activities/atomicmass/AtomicMassScreen.h"
-#include "activities/bunsen/BunsenBoard.h"
-#include "activities/changingstate/ChangingStateBoard.h"
-#include "activities/elements/ElementsBoard.h"
-#include "activities/equations/EquationsScreen.h"
-#include "activities/equipment/ApparatusBoard.h"
-#include "activities/everydayph/EverydayPhBoard.h"
-#include "activities/fairtests/FairTestsBoard.h"
-#include "activities/formulae/FormulaeScreen.h"
-#include "activities/fourinarow/FourInARowScreen.h"
-#include "activities/hangman/HangmanScreen.h"
-#include "activities/hazards/HazardsBoard.h"
-#include "activities/measures/MeasuresBoard.h"
-#include "activities/meltingpoints/MeltingPointsScreen.h"
-#include "activities/metals/MetalsBoard.h"
-#include "activities/metalsacids/MetalsAcidsBoard.h"
-#include "activities/mixedup/MixedUpScreen.h"
-#include "activities/molecules/MoleculesScreen.h"
-#include "activities/ph/PhBoard.h"
-#include "activities/reactivity/ReactivityBoard.h"
-#include "activities/safety/SafetyScreen.h"
-#include "activities/speed/SpeedQuiz.h"
-#include "activities/states/StatesBoard.h"
-#include "activities/symbols/SymbolsScreen.h"
-#include "activities/vocab/VocabScreen.h"
-#include "kit/labelling/LabellingBoard.h"
-#include "kit/labelling/ListBoard.h"
-#include "kit/quiz/QuizScreen.h"
-#include "program/TeacherLists.h"
+#include "activities/acidsandalkalis/AcidsAndAlkalisActivity.h"
+#include "activities/atomicmass/AtomicMassActivity.h"
+#include "activities/bunsen/BunsenActivity.h"
+#include "activities/changingstate/ChangingStateActivity.h"
+#include "activities/elements/ElementsActivity.h"
+#include "activities/equations/EquationsActivity.h"
+#include "activities/equipment/EquipmentActivity.h"
+#include "activities/everydayph/EverydayPhActivity.h"
+#include "activities/fairtests/FairTestsActivity.h"
+#include "activities/formulae/FormulaeActivity.h"
+#include "activities/fourinarow/FourInARowActivity.h"
+#include "activities/hangman/HangmanActivity.h"
+#include "activities/hazards/HazardsActivity.h"
+#include "activities/measures/MeasuresActivity.h"
+#include "activities/meltingpoints/MeltingPointsActivity.h"
+#include "activities/metals/MetalsActivity.h"
+#include "activities/metalsacids/MetalsAcidsActivity.h"
+#include "activities/mixedup/MixedUpActivity.h"
+#include "activities/molecules/MoleculesActivity.h"
+#include "activities/ph/PhActivity.h"
+#include "activities/reactivity/ReactivityActivity.h"
+#include "activities/safety/SafetyActivity.h"
+#include "activities/speed/SpeedActivity.h"
+#include "activities/states/StatesActivity.h"
+#include "activities/symbols/SymbolsActivity.h"
+#include "activities/vocab/VocabActivity.h"
 
 namespace program {
 
 namespace {
 
-// A screen with a class and a design of its own, which names itself.
-template <class T>
-ScreenMaker designed() {
-    return [](forms::Screens& screens, const shell::ActivityId&, const ListOf&) {
-        return std::make_unique<T>(screens);
-    };
-}
-
-// A screen class of the kit's kind, named and captioned by its row.
-template <class T>
-ScreenMaker activity() {
-    return [](forms::Screens& screens, const shell::ActivityId& id, const ListOf&) {
-        return std::make_unique<T>(screens, id);
-    };
-}
-
-// A screen class that plays the list in force in a folder, or its own.
-template <class T>
-ScreenMaker listed(const char* folder) {
-    return [folder](forms::Screens& screens, const shell::ActivityId& id, const ListOf& listOf) {
-        return std::make_unique<T>(screens, id, listOf ? listOf(folder) : nullptr);
-    };
-}
-
-// A board built from its table alone.
-ScreenMaker board(const labelling::BoardDesign& design) {
-    return [&design](forms::Screens& screens, const shell::ActivityId& id, const ListOf&) {
-        return std::make_unique<labelling::LabellingBoard>(screens, id, design);
-    };
-}
-
-// A sorting board from its table, or from the list in force in its folder.
-ScreenMaker sortingBoard(const labelling::BoardDesign& design, const char* folder) {
-    return [&design, folder](forms::Screens& screens, const shell::ActivityId& id,
-                             const ListOf& listOf) -> std::unique_ptr<forms::Screen> {
-        const lists::CheckedList* list = listOf ? listOf(folder) : nullptr;
-        const labelling::SortingShape* shape = sortingShapeOf(QString::fromLatin1(folder));
-        if (list && shape)
-            return std::make_unique<labelling::ListBoard>(screens, id, *shape, *list);
-        return std::make_unique<labelling::LabellingBoard>(screens, id, design);
-    };
-}
-
-// A quiz built from its table, or from the list in force in its folder.
-ScreenMaker quizFrom(std::span<const quiz::QuizRow> rows, const quiz::QuizLayout& layout,
-                     const char* folder) {
-    return [rows, layout, folder](forms::Screens& screens, const shell::ActivityId& id,
-                                  const ListOf& listOf) {
-        if (const lists::CheckedList* list = listOf ? listOf(folder) : nullptr)
-            return std::make_unique<quiz::QuizScreen>(screens, id, layout, *list);
-        return std::make_unique<quiz::QuizScreen>(screens, id, rows, layout);
-    };
-}
-
-// Four in a Row asks from the lists of the activities its pools come from.
-ScreenMaker fourInARow() {
-    return [](forms::Screens& screens, const shell::ActivityId& id, const ListOf& listOf) {
-        const auto of = [&listOf](const char* folder) { return listOf ? listOf(folder) : nullptr; };
-        return std::make_unique<fourinarow::FourInARowScreen>(
-            screens, id, fourinarow::TurnLists{of("symbols"), of("atomicmass"), of("hangman")});
-    };
-}
-
 std::vector<Activity> makeActivities() {
     return {
-        {1, 0, "Chemical Symbols", "symbols", listed<symbols::SymbolsScreen>("symbols")},
-        {1, 1, "Hangman", "hangman", listed<hangman::HangmanScreen>("hangman")},
-        {1, 2, "Measures", "measures", board(measures::kMeasuresBoard)},
-        {1, 3, "Substituting into Formulae", "formulae", activity<formulae::FormulaeScreen>()},
-        {1, 4, "Mixed Up Words", "mixedup", listed<mixedup::MixedUpScreen>("hangman")},
+        {1, 0, symbols::activity()},       {1, 1, hangman::activity()},
+        {1, 2, measures::activity()},      {1, 3, formulae::activity()},
+        {1, 4, mixedup::activity()},
 
-        {2, 0, "Molecular Models", molecules::MoleculesScreen::kScreenName,
-         designed<molecules::MoleculesScreen>()},
-        {2, 1, "Metals and Non-metals", "metals", sortingBoard(metals::kMetalsBoard, "metals")},
-        {2, 2, "Elements and Compounds", "elements",
-         sortingBoard(elements::kElementsBoard, "elements")},
-        // Everyday substances sorted by pH, not menu 4's word equations.
-        {2, 3, "Acids and Alkalis", "everydayph",
-         sortingBoard(everydayph::kEverydayPhBoard, "everydayph")},
-        {2, 4, "Bunsen Burner", "bunsen", board(bunsen::kBunsenBoard)},
+        {2, 0, molecules::activity()},     {2, 1, metals::activity()},
+        {2, 2, elements::activity()},      {2, 3, everydayph::activity()},
+        {2, 4, bunsen::activity()},
 
-        {3, 0, "Speed of Reactions", "speed",
-         quizFrom(speed::kSpeedQuiz, speed::kSpeedLayout, "speed")},
-        {3, 1, "pH", "ph", board(ph::kPhBoard)},
-        {3, 2, "Hazard Symbols", "hazards", board(hazards::kHazardsBoard)},
-        {3, 3, "Reactivity Sequence", "reactivity", board(reactivity::kReactivityBoard)},
-        {3, 4, "Atomic Mass", "atomicmass", listed<atomicmass::AtomicMassScreen>("atomicmass")},
+        {3, 0, speed::activity()},         {3, 1, ph::activity()},
+        {3, 2, hazards::activity()},       {3, 3, reactivity::activity()},
+        {3, 4, atomicmass::activity()},
 
-        {4, 0, "Melting Points", "meltingpoints",
-         listed<meltingpoints::MeltingPointsScreen>("meltingpoints")},
-        {4, 1, "Changing State", "changingstate", board(changingstate::kChangingStateBoard)},
-        {4, 2, "Metals and Acids", "metalsacids", board(metalsacids::kMetalsAcidsBoard)},
-        {4, 3, "Acids and Alkalis", "acidsandalkalis",
-         board(acidsandalkalis::kNeutralisationBoard)},
-        {4, 4, "Fair Experiments", "fairtests", board(fairtests::kFairTestsBoard)},
-        {4, 5, "Mathematical Vocabulary", vocab::VocabScreen::kScreenName,
-         designed<vocab::VocabScreen>()},
+        {4, 0, meltingpoints::activity()}, {4, 1, changingstate::activity()},
+        {4, 2, metalsacids::activity()},   {4, 3, acidsandalkalis::activity()},
+        {4, 4, fairtests::activity()},     {4, 5, vocab::activity()},
 
-        {5, 0, "Laboratory Apparatus", "equipment", board(equipment::kApparatusBoard)},
-        {5, 1, "Solids, Liquids and Gases", "states", board(states::kStatesBoard)},
-        {5, 2, "Chemical Equations", "equations", listed<equations::EquationsScreen>("equations")},
-        {5, 3, "Four in a Row", "fourinarow", fourInARow()},
-        {5, 4, "Safety in the Lab", safety::SafetyScreen::kScreenName,
-         designed<safety::SafetyScreen>()},
+        {5, 0, equipment::activity()},     {5, 1, states::activity()},
+        {5, 2, equations::activity()},     {5, 3, fourinarow::activity()},
+        {5, 4, safety::activity()},
     };
 }
 
@@ -168,6 +79,12 @@ std::array<shell::MenuDesign, 5> makeMenus() {
 const std::vector<Activity>& activities() {
     static const std::vector<Activity> rows = makeActivities();
     return rows;
+}
+
+const Activity* activityOf(const QString& screen) {
+    for (const Activity& activity : activities())
+        if (screen == QLatin1StringView(activity.screen)) return &activity;
+    return nullptr;
 }
 
 const std::array<shell::MenuDesign, 5>& menus() {

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "activities/vocab/BridgeProblemScreen.h"
 #include "forms/Screens.h"
 #include "kit/lists/ListChooser.h"
 #include "program/Activities.h"
@@ -32,10 +31,8 @@ namespace {
 std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists& lists) {
     const QString screen = lists.chooserFor();
     const ListUse* use = listUseOf(screen);
-    QString caption;
-    for (const Activity& activity : activities())
-        if (screen == QLatin1StringView(activity.screen))
-            caption = QString::fromUtf8(activity.caption);
+    const Activity* activity = activityOf(screen);
+    const QString caption = activity ? QString::fromUtf8(activity->caption) : QString();
     const QString folder = use ? QString::fromLatin1(use->folder) : QString();
     FolderLists found = use ? lists.readAll(folder) : FolderLists{};
     const QString inForce = lists.inForcePath(folder);
@@ -124,9 +121,9 @@ void defineScreens(forms::Screens& screens, TeacherLists* lists) {
         screens.define(QString::fromLatin1(kChooserScreen),
                        [lists](forms::Screens& s) { return makeChooser(s, *lists); });
     }
-    // Reached from the glossary, not from a menu.
-    screens.define(QString::fromLatin1(vocab::BridgeProblemScreen::kScreenName),
-                   factory<vocab::BridgeProblemScreen>());
+    for (const Activity& activity : activities())
+        for (const activities::Activity::MoreScreen& more : activity.description.moreScreens)
+            screens.define(QString::fromLatin1(more.screen), more.make);
     // Opened from any screen while teaching.
     screens.define(QString::fromLatin1(kJotterScreen), factory<jotter::JotterScreen>());
 }

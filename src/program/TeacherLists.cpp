@@ -2,20 +2,7 @@
 
 #include <QFileInfo>
 
-#include "activities/atomicmass/AtomicMassScreen.h"
-#include "activities/elements/ElementsBoard.h"
-#include "activities/equations/EquationsScreen.h"
-#include "activities/everydayph/EverydayPhBoard.h"
-#include "activities/fourinarow/FourInARowScreen.h"
-#include "activities/hangman/HangmanScreen.h"
-#include "activities/meltingpoints/MeltingPointsScreen.h"
-#include "activities/metals/MetalsBoard.h"
-#include "activities/mixedup/MixedUpScreen.h"
-#include "activities/speed/SpeedQuiz.h"
-#include "activities/symbols/SymbolsScreen.h"
 #include "forms/Screens.h"
-#include "kit/labelling/ListBoard.h"
-#include "kit/lists/ListChooser.h"
 #include "kit/lists/RoomCheck.h"
 #include "program/Activities.h"
 
@@ -25,83 +12,27 @@ namespace program {
 
 namespace {
 
-using lists::ListKind;
-using Reason = std::optional<QString>;
-
-}  // namespace
-
-const labelling::SortingShape kMetalsShape{metals::kMetalsBoard, metals::kMetalsLayout, 2, 6};
-const labelling::SortingShape kElementsShape{elements::kElementsBoard, elements::kElementsLayout, 3,
-                                             4};
-const labelling::SortingShape kEverydayPhShape{everydayph::kEverydayPhBoard,
-                                               everydayph::kEverydayPhLayout, 3, 4};
-
-const labelling::SortingShape* sortingShapeOf(const QString& folder) {
-    if (folder == u"metals"_s) return &kMetalsShape;
-    if (folder == u"elements"_s) return &kElementsShape;
-    if (folder == u"everydayph"_s) return &kEverydayPhShape;
-    return nullptr;
+// Every activity's use of a folder, in menu order: each has its say on every list there.
+std::vector<const activities::ListUse*> usesOf(const QString& folder) {
+    std::vector<const activities::ListUse*> uses;
+    for (const Activity& activity : activities())
+        for (const activities::ListUse& use : activity.description.lists)
+            if (folder == QLatin1StringView(use.folder)) uses.push_back(&use);
+    return uses;
 }
 
-namespace {
-
-const labelling::SortingShape* shapeOf(const QString& folder) {
-    return sortingShapeOf(folder);
-}
-
-using fourinarow::FourInARowScreen;
-using fourinarow::TurnQuestions;
-
-// Every screen that shows a field, Four in a Row's questions among them.
-Reason textCheck(const QString& folder, const QString& column, const QString& text) {
-    if (folder == u"hangman"_s) {
-        Reason fourInARow;
-        if (column == u"clue"_s)
-            fourInARow = FourInARowScreen::questionCheck(TurnQuestions::wordQuestion({}, text));
-        else if (column == u"word"_s)
-            fourInARow = FourInARowScreen::questionCheck(TurnQuestions::wordQuestion(text, {}));
-        return lists::firstOf(hangman::HangmanScreen::listTextCheck(column, text),
-                              mixedup::MixedUpScreen::listTextCheck(column, text), fourInARow);
-    }
-    if (folder == u"symbols"_s) {
-        const bool name = column == u"name"_s;
-        return lists::firstOf(
-            symbols::SymbolsScreen::listTextCheck(column, text),
-            FourInARowScreen::questionCheck(name ? TurnQuestions::symbolQuestion(text, {})
-                                                 : TurnQuestions::symbolQuestion({}, text)));
-    }
-    if (folder == u"speed"_s)
-        return quiz::QuizScreen::listTextCheck(speed::kSpeedLayout, column, text);
-    if (folder == u"atomicmass"_s) {
-        Reason fourInARow;
-        if (const std::optional<fourinarow::TurnQuestion> asked = TurnQuestions::massQuestion(text))
-            fourInARow = FourInARowScreen::questionCheck(*asked);
-        return lists::firstOf(atomicmass::AtomicMassScreen::listTextCheck(column, text),
-                              fourInARow);
-    }
-    if (folder == u"meltingpoints"_s)
-        return meltingpoints::MeltingPointsScreen::listTextCheck(column, text);
-    if (folder == u"equations"_s) return equations::EquationsScreen::listTextCheck(column, text);
-    if (const labelling::SortingShape* shape = shapeOf(folder))
-        return labelling::sortingTextCheck(*shape, column, text);
-    return std::nullopt;
+std::vector<ListUse> makeListUses() {
+    std::vector<ListUse> uses;
+    for (const Activity& activity : activities())
+        if (const activities::ListUse* use = activity.description.chosenList())
+            uses.push_back({activity.screen, use->folder, use->kind});
+    return uses;
 }
 
 }  // namespace
 
 const std::vector<ListUse>& listUses() {
-    static const std::vector<ListUse> uses{
-        {"symbols", "symbols", ListKind::Symbols},
-        {"hangman", "hangman", ListKind::Words},
-        {"mixedup", "hangman", ListKind::Words},
-        {"metals", "metals", ListKind::Sorting},
-        {"elements", "elements", ListKind::Sorting},
-        {"everydayph", "everydayph", ListKind::Sorting},
-        {"speed", "speed", ListKind::Quiz},
-        {"atomicmass", "atomicmass", ListKind::FormulaMasses},
-        {"meltingpoints", "meltingpoints", ListKind::MeltingPoints},
-        {"equations", "equations", ListKind::Equations},
-    };
+    static const std::vector<ListUse> uses = makeListUses();
     return uses;
 }
 
@@ -120,9 +51,8 @@ QStringList listFolders() {
 }
 
 lists::CheckedList checkListFile(const QString& folder, const lists::FoundList& file) {
-    ListKind kind = ListKind::Words;
-    for (const ListUse& use : listUses())
-        if (folder == QLatin1StringView(use.folder)) kind = use.kind;
+    const std::vector<const activities::ListUse*> uses = usesOf(folder);
+    const lists::ListKind kind = uses.empty() ? lists::ListKind::Words : uses.front()->kind;
     const lists::ListFile read = lists::readListFile(file.path);
     if (!read.problem.isEmpty()) {
         lists::CheckedList failed;
@@ -135,13 +65,17 @@ lists::CheckedList checkListFile(const QString& folder, const lists::FoundList& 
         return failed;
     }
     lists::CheckOptions options;
-    options.lettersOnly = kind == ListKind::Words;
-    options.textCheck = [folder](const QString& column, const QString& text) {
-        return textCheck(folder, column, text);
+    options.lettersOnly = kind == lists::ListKind::Words;
+    options.textCheck = [&uses](const QString& column, const QString& text) {
+        for (const activities::ListUse* use : uses)
+            if (use->textCheck)
+                if (std::optional<QString> reason = use->textCheck(column, text)) return reason;
+        return std::optional<QString>();
     };
     lists::CheckedList checked = lists::checkList(kind, file.fileName, read.bytes, options);
-    if (const labelling::SortingShape* shape = shapeOf(folder); shape && checked.sound()) {
-        checked.errors = labelling::sortingLimits(*shape, checked);
+    for (const activities::ListUse* use : uses) {
+        if (!checked.sound() || !use->limits) continue;
+        checked.errors = use->limits(checked);
         if (!checked.errors.empty()) {
             checked.entries.clear();
             checked.columns.clear();

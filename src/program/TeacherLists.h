@@ -16,9 +16,6 @@
 namespace forms {
 class Screens;
 }
-namespace labelling {
-struct SortingShape;
-}
 
 namespace program {
 
@@ -28,18 +25,15 @@ struct ListUse {
     lists::ListKind kind;
 };
 
-// Every activity that plays a teacher's list, in menu order.
+// Every activity that plays a chosen teacher's list, in menu order.
 const std::vector<ListUse>& listUses();
 // Null for an activity that plays only its own.
 const ListUse* listUseOf(const QString& screen);
 
-// The board a sorting list is for; null for a folder of another kind.
-const labelling::SortingShape* sortingShapeOf(const QString& folder);
-
 // The folders, each once, in menu order.
 QStringList listFolders();
 
-// Reads and checks a list for every screen that shows it from that folder.
+// Reads and checks a list for every activity that shows it from that folder.
 lists::CheckedList checkListFile(const QString& folder, const lists::FoundList& file);
 
 // The chooser's screen.

@@ -10,6 +10,7 @@
 #include "forms/Label.h"
 #include "forms/Panel.h"
 #include "forms/PictureBox.h"
+#include "forms/ReadingOrder.h"
 #include "forms/Screens.h"
 #include "forms/Timer.h"
 
@@ -69,6 +70,8 @@ class ScreensTest : public QObject {
     void outerSizeMapsToClientArea();
     void timerStopsWithItsScreen();
     void screenWhollyBehindAnotherKeepsNoSurface();
+    void readingOrderKeepsABoxSetLowerInItsRow_data();
+    void readingOrderKeepsABoxSetLowerInItsRow();
 
   private:
     std::unique_ptr<TestProgram> m_program;
@@ -361,6 +364,29 @@ void ScreensTest::screenWhollyBehindAnotherKeepsNoSurface() {
     screens.show(QStringLiteral("other"));
     settle();
     QVERIFY(hasSurface(below));
+}
+
+// Paper numbers a board's boxes and the keyboard and a screen reader walk them in this one order:
+// a box set a little lower than its neighbour is read beside it, not after the whole row.
+void ScreensTest::readingOrderKeepsABoxSetLowerInItsRow_data() {
+    QTest::addColumn<std::vector<TwipRect>>("places");
+    QTest::addColumn<std::vector<std::size_t>>("order");
+    QTest::newRow("two rows") << std::vector<TwipRect>{{3000, 1000, 900, 400}, {100, 1000, 900, 400},
+                                                       {100, 100, 900, 400}}
+                              << std::vector<std::size_t>{2, 1, 0};
+    QTest::newRow("a third of a box lower") << std::vector<TwipRect>{{100, 230, 900, 400},
+                                                                     {2000, 100, 900, 400},
+                                                                     {3000, 220, 900, 400}}
+                                            << std::vector<std::size_t>{0, 1, 2};
+    QTest::newRow("more than half a box lower is the next row")
+        << std::vector<TwipRect>{{100, 310, 900, 400}, {2000, 100, 900, 400}}
+        << std::vector<std::size_t>{1, 0};
+}
+
+void ScreensTest::readingOrderKeepsABoxSetLowerInItsRow() {
+    QFETCH(std::vector<TwipRect>, places);
+    QFETCH(std::vector<std::size_t>, order);
+    QCOMPARE(readingOrder(places), order);
 }
 
 QTEST_MAIN(ScreensTest)

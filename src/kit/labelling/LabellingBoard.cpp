@@ -9,6 +9,7 @@
 
 #include "forms/CommandButton.h"
 #include "forms/PictureBox.h"
+#include "forms/ReadingOrder.h"
 #include "forms/Scale.h"
 #include "forms/Screens.h"
 #include "forms/Shape.h"
@@ -484,25 +485,24 @@ void LabellingBoard::carry(int i) {
 // to the first; a label between places (on another label's home) starts from where it is.
 void LabellingBoard::carryTo(int step) {
     Label& label = Label2[m_carried];
-    const std::vector<TwipPoint> places = keyPlaces(m_carried);
+    std::vector<TwipRect> places = keyPlaces(m_carried);
     const TwipPoint here{label.left(), label.top()};
-    const auto before = [](const TwipPoint& a, const TwipPoint& b) {
-        return a.top != b.top ? a.top < b.top : a.left < b.left;
-    };
-    const auto count = std::ssize(places);
-    std::ptrdiff_t next = 0;
-    if (const auto at = std::find(places.begin(), places.end(), here); at != places.end()) {
-        next = ((at - places.begin()) + step + count) % count;
-    } else if (step > 0) {
-        next = std::upper_bound(places.begin(), places.end(), here, before) - places.begin();
-        if (next == count) next = 0;
-    } else {
-        next = (std::lower_bound(places.begin(), places.end(), here, before) - places.begin()) - 1;
-        if (next < 0) next = count - 1;
-    }
-    const TwipPoint& place = places[static_cast<size_t>(next)];
+    const auto at = std::find_if(places.begin(), places.end(), [&](const TwipRect& place) {
+        return place.left == here.left && place.top == here.top;
+    });
+    if (at == places.end()) places.push_back(label.rect());
+    const std::size_t from =
+        at == places.end() ? places.size() - 1 : std::size_t(at - places.begin());
+    const std::vector<std::size_t> order = forms::readingOrder(places);
+    const auto count = std::ssize(order);
+    const std::ptrdiff_t stands = std::find(order.begin(), order.end(), from) - order.begin();
+    std::ptrdiff_t next = (stands + step + count) % count;
+    // The label's own spot between places is not one to stop at.
+    if (at == places.end() && order[static_cast<size_t>(next)] == from)
+        next = (next + step + count) % count;
+    const TwipRect& place = places[order[static_cast<size_t>(next)]];
     label.move(place.left, place.top);
-    label.setDescription(QStringLiteral("over ") + placeName(place));
+    label.setDescription(QStringLiteral("over ") + placeName({place.left, place.top}));
 }
 
 void LabellingBoard::putBack() {
@@ -514,16 +514,18 @@ void LabellingBoard::putBack() {
     describePlaces();
 }
 
-// Every box, and the label's own home, in reading order.
-std::vector<TwipPoint> LabellingBoard::keyPlaces(int i) const {
-    std::vector<TwipPoint> places;
+// Every box, and the label's own home, once each.
+std::vector<TwipRect> LabellingBoard::keyPlaces(int i) const {
+    std::vector<TwipRect> places;
     places.reserve(static_cast<size_t>(m_count) + 1);
-    for (int k = 0; k < m_count; ++k) places.push_back({Label1[k].left(), Label1[k].top()});
-    places.push_back({Label4[i].left(), Label4[i].top()});
-    std::sort(places.begin(), places.end(), [](const TwipPoint& a, const TwipPoint& b) {
-        return a.top != b.top ? a.top < b.top : a.left < b.left;
-    });
-    places.erase(std::unique(places.begin(), places.end()), places.end());
+    const auto add = [&places](const TwipRect& place) {
+        if (std::none_of(places.begin(), places.end(), [&](const TwipRect& p) {
+                return p.left == place.left && p.top == place.top;
+            }))
+            places.push_back(place);
+    };
+    for (int k = 0; k < m_count; ++k) add(Label1[k].rect());
+    add(Label4[i].rect());
     return places;
 }
 
@@ -540,10 +542,6 @@ QString LabellingBoard::boxName(int box) const {
 
 namespace {
 
-bool readsBefore(const TwipRect& a, const TwipRect& b) {
-    return a.top != b.top ? a.top < b.top : a.left < b.left;
-}
-
 float centreDistance(const TwipRect& a, const TwipRect& b) {
     return std::hypot(a.left + a.width / 2 - b.left - b.width / 2,
                       a.top + a.height / 2 - b.top - b.height / 2);
@@ -556,6 +554,12 @@ float centreDistance(const TwipRect& a, const TwipRect& b) {
 // picture); otherwise by its place in reading order.
 void LabellingBoard::nameBoxes() {
     m_boxNames.assign(static_cast<size_t>(m_count), QString());
+    std::vector<TwipRect> boxes;
+    for (int k = 0; k < m_count; ++k) boxes.push_back(Label1[k].rect());
+    // Each box's place in reading order, as paper numbers it.
+    std::vector<int> rank(boxes.size());
+    const std::vector<std::size_t> order = forms::readingOrder(boxes);
+    for (std::size_t n = 0; n < order.size(); ++n) rank[order[n]] = static_cast<int>(n);
     for (int k = 0; k < m_count; ++k) {
         const TwipRect box = Label1[k].rect();
         QString& name = m_boxNames[static_cast<size_t>(k)];
@@ -578,7 +582,7 @@ void LabellingBoard::nameBoxes() {
                 for (int j = 0; j < m_count; ++j) {
                     if (!belongsOn(j, k)) continue;
                     ++rows;
-                    if (readsBefore(Label1[j].rect(), box)) ++row;
+                    if (rank[static_cast<size_t>(j)] < rank[static_cast<size_t>(k)]) ++row;
                 }
                 const QString column = QString::fromUtf8(heading->text);
                 name = rows == 1 ? QStringLiteral("box under ") + column
@@ -610,10 +614,7 @@ void LabellingBoard::nameBoxes() {
                 continue;
             }
         }
-        int place = 1;
-        for (int j = 0; j < m_count; ++j)
-            if (readsBefore(Label1[j].rect(), box)) ++place;
-        name = QStringLiteral("box %1").arg(place);
+        name = QStringLiteral("box %1").arg(rank[static_cast<size_t>(k)] + 1);
     }
 }
 

@@ -92,7 +92,7 @@ class LabellingBoard : public shell::ActivityScreen {
     void carry(int i);
     void carryTo(int step);
     void putBack();
-    std::vector<TwipPoint> keyPlaces(int i) const;
+    std::vector<forms::TwipRect> keyPlaces(int i) const;
     QString placeName(const TwipPoint& place) const;
     void nameBoxes();
     void describePlaces();

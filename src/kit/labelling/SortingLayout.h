@@ -100,6 +100,24 @@ constexpr std::array<int, N> columnGroups(const BoardItem (&items)[N],
     return groups;
 }
 
+// A sorting board's shape read off its answer key: how many columns, and the most boxes in one.
+template <std::size_t N>
+constexpr int columnCount(const std::array<int, N>& groups) {
+    int most = -1;
+    for (const int group : groups) most = group > most ? group : most;
+    return most + 1;
+}
+template <std::size_t N>
+constexpr int rowCount(const std::array<int, N>& groups) {
+    int most = 0;
+    for (const int column : groups) {
+        int rows = 0;
+        for (const int group : groups) rows += group == column ? 1 : 0;
+        most = rows > most ? rows : most;
+    }
+    return most;
+}
+
 // No two labels share a home, and no box stands outside the layout's columns.
 template <std::size_t N>
 constexpr bool wellFormed(const BoardItem (&items)[N], const SortingLayout& layout) {
