@@ -363,7 +363,8 @@ std::optional<lists::CheckedList> TeacherLists::listCalled(const QString& screen
         for (const size_t i : matches) paths += found.search.lists[i].path;
         *why = QStringLiteral("%1 lists are called '%2': %3; rename one of them")
                    .arg(matches.size())
-                   .arg(title, paths.join(QStringLiteral(" and ")));
+                   .arg(title, paths.mid(0, paths.size() - 1).join(QStringLiteral(", ")) +
+                                   QStringLiteral(" and ") + paths.last());
         return std::nullopt;
     }
     if (matches.size() == 1) {

@@ -207,8 +207,8 @@ void TeacherListsTest::refusedWhereItCannotShow() {
     QFETCH(QString, error);
     QTemporaryDir dir;
     const QString path = writeList(folder, u"Refused.csv"_s, csv, dir.path());
-    const lists::CheckedList checked =
-        program::checkListFile(folder, {path, QFileInfo(path).fileName()});
+    const lists::CheckedList checked = program::checkListFile(
+        folder, {path, QFileInfo(path).fileName(), lists::ListOrigin::Given, dir.path()});
     QVERIFY(!checked.sound());
     QVERIFY(checked.entries.empty());
     const lists::ListError& first = checked.errors.front();
