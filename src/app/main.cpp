@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     if (!parsed.options.worksheet.isEmpty()) {
         // No window is opened: without a display, or a platform asked for, draw offscreen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         forms::registerHouseFonts();
@@ -52,13 +53,10 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     if (parsed.options.checkLists) {
         forms::registerHouseFonts();
-        int count = 0;
-        const QStringList report =
-            program::TeacherLists(parsed.options.listsDir).checkEverything(&count);
-        for (const QString& line : report) std::printf("%s\n", qPrintable(line));
-        if (report.isEmpty())
-            std::printf("%d list%s checked: all sound.\n", count, count == 1 ? "" : "s");
-        return report.isEmpty() ? 0 : 1;
+        const program::ListsReport report =
+            program::TeacherLists(parsed.options.listsDir).checkEverything();
+        for (const QString& line : report.lines()) std::printf("%s\n", qPrintable(line));
+        return report.allSound() ? 0 : 1;
     }
     program::Program program;
     program.prepare(parsed.options);

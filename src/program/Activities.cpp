@@ -32,27 +32,40 @@ namespace program {
 namespace {
 
 std::vector<Activity> makeActivities() {
+    // clang-format off
     return {
-        {1, 0, symbols::activity()},       {1, 1, hangman::activity()},
-        {1, 2, measures::activity()},      {1, 3, formulae::activity()},
+        {1, 0, symbols::activity()},
+        {1, 1, hangman::activity()},
+        {1, 2, measures::activity()},
+        {1, 3, formulae::activity()},
         {1, 4, mixedup::activity()},
 
-        {2, 0, molecules::activity()},     {2, 1, metals::activity()},
-        {2, 2, elements::activity()},      {2, 3, everydayph::activity()},
+        {2, 0, molecules::activity()},
+        {2, 1, metals::activity()},
+        {2, 2, elements::activity()},
+        {2, 3, everydayph::activity()},
         {2, 4, bunsen::activity()},
 
-        {3, 0, speed::activity()},         {3, 1, ph::activity()},
-        {3, 2, hazards::activity()},       {3, 3, reactivity::activity()},
+        {3, 0, speed::activity()},
+        {3, 1, ph::activity()},
+        {3, 2, hazards::activity()},
+        {3, 3, reactivity::activity()},
         {3, 4, atomicmass::activity()},
 
-        {4, 0, meltingpoints::activity()}, {4, 1, changingstate::activity()},
-        {4, 2, metalsacids::activity()},   {4, 3, acidsandalkalis::activity()},
-        {4, 4, fairtests::activity()},     {4, 5, vocab::activity()},
+        {4, 0, meltingpoints::activity()},
+        {4, 1, changingstate::activity()},
+        {4, 2, metalsacids::activity()},
+        {4, 3, acidsandalkalis::activity()},
+        {4, 4, fairtests::activity()},
+        {4, 5, vocab::activity()},
 
-        {5, 0, equipment::activity()},     {5, 1, states::activity()},
-        {5, 2, equations::activity()},     {5, 3, fourinarow::activity()},
+        {5, 0, equipment::activity()},
+        {5, 1, states::activity()},
+        {5, 2, equations::activity()},
+        {5, 3, fourinarow::activity()},
         {5, 4, safety::activity()},
     };
+    // clang-format on
 }
 
 std::array<shell::MenuDesign, 5> makeMenus() {

@@ -45,6 +45,14 @@ QStringList activityScreens() {
     return names;
 }
 
+// A screen name as a user types it, in any letter case, spelled as the program spells it
+// ("vocab" is Vocab); as typed when no activity has it.
+QString screenSpelled(const QString& typed) {
+    for (const QString& name : activityScreens())
+        if (name.compare(typed, Qt::CaseInsensitive) == 0) return name;
+    return typed;
+}
+
 }  // namespace
 
 ParsedOptions parseOptions(const QStringList& arguments) {
@@ -101,7 +109,8 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                                                                               : "a list's title"));
                 continue;
             }
-            const QString value = arguments[++i];
+            QString value = arguments[++i];
+            if (argument == QLatin1String("--open")) value = screenSpelled(value);
             if (argument == QLatin1String("--lists")) {
                 if (!options.listsDir.isEmpty()) fail(QStringLiteral("--lists is given twice"));
                 if (!QFileInfo(value).isDir())
@@ -125,8 +134,10 @@ ParsedOptions parseOptions(const QStringList& arguments) {
                          : QStringLiteral("%1 needs the PDF file to write").arg(argument));
                 continue;
             }
-            (argument == QLatin1String("--worksheet") ? options.worksheet : options.output) =
-                arguments[++i];
+            if (argument == QLatin1String("--worksheet"))
+                options.worksheet = screenSpelled(arguments[++i]);
+            else
+                options.output = arguments[++i];
         } else if (argument == QLatin1String("--answers")) {
             options.answers = true;
         } else if (argument == QLatin1String("--no-answers")) {
@@ -172,10 +183,13 @@ QString usage() {
         "  --fit        projector mode: every screen as large as the display holds\n"
         "  --scale F    every screen F times its design size, F from 1 to 4 (such as 1.8)\n"
         "  --lists DIR  look for teachers' lists in DIR/<screen>/*.csv too, besides\n"
-        "               kindrel/lists/<screen>/ in the teacher's and the school's data folders\n"
-        "  --check-lists  check every list found, print each error on a line and end:\n"
-        "               exit status 0 when every list is sound, 1 when any is not\n"
-        "  --open SCREEN  start in an activity, over its menu (SCREEN as hangman, equations)\n"
+        "               kindrel/lists/<screen>/ in the teacher's and the school's data folders;\n"
+        "               <screen> in any letter case, DIR may be a <screen> folder itself\n"
+        "  --check-lists  check every list found, print each folder searched, each error and\n"
+        "               what is not read, on a line each, then a count, and end: exit status\n"
+        "               0 when every list is sound, 1 when any is not\n"
+        "  --open SCREEN  start in an activity, over its menu (SCREEN as hangman, equations;\n"
+        "               in any letter case)\n"
         "  --list TITLE   with --open, play the list of that title (its file name without .csv);\n"
         "               with --worksheet, print it\n"
         "  --worksheet SCREEN  write the activity's worksheet, then its answer sheet, to the\n"

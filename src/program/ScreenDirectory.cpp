@@ -36,10 +36,18 @@ std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists
     const QString folder = use ? QString::fromLatin1(use->folder) : QString();
     FolderLists found = use ? lists.readAll(folder) : FolderLists{};
     const QString inForce = lists.inForcePath(folder);
+    const QString gaveWay = lists.gaveWay(folder);
     std::vector<lists::ChooserRow> rows;
-    rows.push_back({QStringLiteral("The program's own"),
-                    QStringLiteral("The list %1 came with.").arg(caption), true,
-                    inForce.isEmpty()});
+    rows.push_back(
+        {QStringLiteral("The program's own"),
+         gaveWay.isEmpty() ? QStringLiteral("The list %1 came with.").arg(caption) : gaveWay,
+         true,
+         inForce.isEmpty(),
+         {}});
+    // Two lists of one title (the teacher's and the school's, or two letter cases) say whose
+    // each is, or the rows would read the same.
+    QStringList titles;
+    for (const lists::CheckedList& list : found.checked) titles += list.title().toCaseFolded();
     for (size_t i = 0; i < found.checked.size(); ++i) {
         const lists::CheckedList& list = found.checked[i];
         QString note;
@@ -51,7 +59,9 @@ std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists
             note = first.line > 0 ? QStringLiteral("Line %1: %2").arg(first.line).arg(first.what)
                                   : first.what.left(1).toUpper() + first.what.mid(1);
         }
-        rows.push_back({list.title(), note, list.sound(), found.search.lists[i].path == inForce});
+        const bool shared = titles.count(titles[static_cast<qsizetype>(i)]) > 1;
+        rows.push_back({list.title(), note, list.sound(), found.search.lists[i].path == inForce,
+                        shared ? lists::whereFrom(found.search.lists[i]) : QString()});
     }
     const shell::ActivityId id{QString::fromLatin1(kChooserScreen),
                                QStringLiteral("Lists for %1").arg(caption)};
@@ -101,19 +111,29 @@ void defineScreens(forms::Screens& screens, TeacherLists* lists) {
         screens.define(id.screen, [&activity, id, lists](forms::Screens& s) {
             if (!lists) return activity.make(s, id, {});
             shell::ActivityId shown = id;
+            // Each list in force read again as the activity opens, so that it plays the file as
+            // it is now: once for each folder it plays from.
+            auto refreshed = std::make_shared<QStringList>();
+            const auto current = [lists, refreshed](const QString& folder) {
+                if (!refreshed->contains(folder)) {
+                    refreshed->append(folder);
+                    lists->refresh(folder);
+                }
+                return lists->inForce(folder);
+            };
             if (const ListUse* use = listUseOf(id.screen)) {
                 const QString folder = QString::fromLatin1(use->folder);
-                if (const lists::CheckedList* list = lists->inForce(folder))
+                if (const lists::CheckedList* list = current(folder))
                     shown.listTitle = list->title();
-                // Only where there is more than its own to choose from: without lists the
-                // screen is as it always was.
-                if (!lists->find(folder).lists.empty())
+                // Only where there is more than its own to choose from, or a list that gave way
+                // to tell of: without lists the screen is as it always was.
+                if (!lists->find(folder).lists.empty() || !lists->gaveWay(folder).isEmpty())
                     shown.chooseList = [lists, &s, screen = id.screen] {
                         lists->openChooser(s, screen);
                     };
             }
-            return activity.make(s, shown, [lists](const char* folder) {
-                return lists->inForce(QString::fromLatin1(folder));
+            return activity.make(s, shown, [current](const char* folder) {
+                return current(QString::fromLatin1(folder));
             });
         });
     }

@@ -29,6 +29,15 @@ struct ListUse {
 const std::vector<ListUse>& listUses();
 // Null for an activity that plays only its own.
 const ListUse* listUseOf(const QString& screen);
+// Screens that play other activities' lists without a chooser of their own (Four in a Row asks
+// from three folders): their screen name is a folder those lists may be kept in too.
+const std::vector<ListUse>& sharedListUses();
+
+// Where a folder's lists are looked for: its own name, every screen that plays it, and the
+// shared folders whose files have its columns.
+lists::ListPlace listPlaceOf(const QString& folder);
+// The folders whose kind of list a file's header suits, in menu order; empty when none does.
+QStringList foldersSuiting(const QString& path);
 
 // The folders, each once, in menu order.
 QStringList listFolders();
@@ -44,6 +53,19 @@ struct FolderLists {
     std::vector<lists::CheckedList> checked;  // one per search.lists, in its order
 };
 
+// What --check-lists prints.
+struct ListsReport {
+    QStringList searched;  // every folder looked in
+    QStringList unread;    // every folder or file there that no activity reads
+    QStringList faults;    // problems and errors, each a line naming the file's whole path
+    int checked = 0;       // lists, those that could not be read among them
+    int sound = 0;
+
+    bool allSound() const { return faults.isEmpty(); }
+    // Everything, ending with the count: "12 lists checked: 11 sound, 1 with errors".
+    QStringList lines() const;
+};
+
 class TeacherLists {
   public:
     // extraDir: the folder --lists names, searched after the teacher's and the school's.
@@ -57,8 +79,8 @@ class TeacherLists {
     FolderLists readAll(const QString& folder) const;
 
     // The sound list of that title (its file name without .csv, any letter case) for a screen;
-    // nothing, and why in words naming the lists there are, when there is no such list or it
-    // cannot be used.
+    // nothing, and why in words naming the lists there are, when there is no such list, it
+    // cannot be used, or two lists go by that title.
     std::optional<lists::CheckedList> listCalled(const QString& screen, const QString& title,
                                                  QString* why, QString* path = nullptr) const;
 
@@ -68,23 +90,30 @@ class TeacherLists {
     void setInForce(const QString& folder, const QString& path,
                     std::unique_ptr<lists::CheckedList> list);
     QString inForcePath(const QString& folder) const;
+    // Reads the list in force there again, as it is now: a list deleted or now faulty gives way
+    // to the activities' own, and why is kept for the chooser. True when what plays changed.
+    bool refresh(const QString& folder);
+    // Why the list in force there last gave way; empty when none has since it was chosen.
+    QString gaveWay(const QString& folder) const;
 
-    // Shows the chooser over the activity on view; a choice opens the activity afresh with it.
+    // Shows the chooser over the activity on view; a choice opens the activity afresh with it,
+    // as does a list in force found changed on the way.
     void openChooser(forms::Screens& screens, const QString& screen);
     // What the chooser was last opened for.
     const QString& chooserFor() const { return m_chooserFor; }
 
-    // Every list of every folder checked, each problem and error a line, the path in it; empty
-    // when every list is sound. count is set to the lists checked.
-    QStringList checkEverything(int* count = nullptr) const;
+    // Every list of every folder checked, and every folder searched surveyed.
+    ListsReport checkEverything() const;
 
   private:
     struct InForce {
         QString path;
         std::shared_ptr<const lists::CheckedList> list;
+        QByteArray digest;  // of the bytes it was read from, to tell a change
     };
     QString m_extraDir;
     std::map<QString, InForce> m_inForce;
+    std::map<QString, QString> m_gaveWay;
     QString m_chooserFor;
 };
 

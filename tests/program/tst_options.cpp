@@ -19,6 +19,8 @@ class OptionsTest : public QObject {
     void refused();
     void helpNamesEveryOption();
     void worksheetWithoutAWindow();
+    void screenNamesInAnyCase_data();
+    void screenNamesInAnyCase();
 };
 
 void OptionsTest::accepted_data() {
@@ -40,8 +42,8 @@ void OptionsTest::accepted_data() {
     QTest::newRow("--help") << QStringList{"--help"} << Size::Design << 1.0 << true;
     QTest::newRow("-h with --fit") << QStringList{"--fit", "-h"} << Size::FitDisplay << 1.0 << true;
     // Qt reads these itself; a value after one is not an argument of ours.
-    QTest::newRow("--open hangman") << QStringList{"--open", "hangman"} << Size::Design << 1.0
-                                    << false;
+    QTest::newRow("--open hangman")
+        << QStringList{"--open", "hangman"} << Size::Design << 1.0 << false;
     QTest::newRow("--lists and --check-lists")
         << QStringList{"--lists", QDir::currentPath(), "--check-lists"} << Size::Design << 1.0
         << false;
@@ -118,13 +120,42 @@ void OptionsTest::helpNamesEveryOption() {
 }
 
 void OptionsTest::worksheetWithoutAWindow() {
-    const program::ParsedOptions parsed = parseOptions(
-        {"--worksheet", "symbols", "--no-answers", "-o", "term 1/symbols.pdf"});
+    const program::ParsedOptions parsed =
+        parseOptions({"--worksheet", "symbols", "--no-answers", "-o", "term 1/symbols.pdf"});
     QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
     QCOMPARE(parsed.options.worksheet, QStringLiteral("symbols"));
     QCOMPARE(parsed.options.output, QStringLiteral("term 1/symbols.pdf"));
     QVERIFY(!parsed.options.answers);
     QVERIFY(parseOptions({"--worksheet", "ph", "--output", "ph.pdf"}).options.answers);
+}
+
+// Typed as a teacher types them, spelled as the program spells them.
+void OptionsTest::screenNamesInAnyCase_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("worksheet");
+    QTest::newRow("--open vocab") << QStringList{"--open", "vocab"} << "Vocab"
+                                  << "";
+    QTest::newRow("--open HANGMAN") << QStringList{"--open", "HANGMAN"} << "hangman"
+                                    << "";
+    QTest::newRow("--open Vocab, as the program spells it")
+        << QStringList{"--open", "Vocab"} << "Vocab"
+        << "";
+    QTest::newRow("--worksheet Symbols")
+        << QStringList{"--worksheet", "Symbols", "-o", "a.pdf"} << ""
+        << "symbols";
+    QTest::newRow("--worksheet SAFETY") << QStringList{"--worksheet", "SAFETY", "-o", "a.pdf"} << ""
+                                        << "safety";
+}
+
+void OptionsTest::screenNamesInAnyCase() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, open);
+    QFETCH(QString, worksheet);
+    const program::ParsedOptions parsed = parseOptions(arguments);
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    QCOMPARE(parsed.options.openScreen, open);
+    QCOMPARE(parsed.options.worksheet, worksheet);
 }
 
 QTEST_MAIN(OptionsTest)

@@ -1,5 +1,6 @@
 // Teachers' lists through the program: each kind played by its screen, the chooser by pointer
-// and by keys, the example lists sound, and the command line's list options.
+// and by keys, the list in force read again, folders as teachers name them, the example lists
+// sound, and the command line's list options.
 #include <QtTest>
 
 #include "FakePlatform.h"
@@ -31,6 +32,11 @@ class TeacherListsTest : public QObject {
     void refusedWhereItCannotShow();
     void withoutListsNothingChanges();
     void chooserByKeys();
+    void listInForceReadAgain_data();
+    void listInForceReadAgain();
+    void sameTitleTwice();
+    void reasonReadFromTheBack();
+    void foldersAsTeachersNameThem();
     void exampleListsAreSound();
 
   private:
@@ -201,8 +207,8 @@ void TeacherListsTest::refusedWhereItCannotShow() {
     QFETCH(QString, error);
     QTemporaryDir dir;
     const QString path = writeList(folder, u"Refused.csv"_s, csv, dir.path());
-    const lists::CheckedList checked =
-        program::checkListFile(folder, {path, QFileInfo(path).fileName()});
+    const lists::CheckedList checked = program::checkListFile(
+        folder, {path, QFileInfo(path).fileName(), lists::ListOrigin::Given, dir.path()});
     QVERIFY(!checked.sound());
     QVERIFY(checked.entries.empty());
     const lists::ListError& first = checked.errors.front();
@@ -278,18 +284,224 @@ void TeacherListsTest::chooserByKeys() {
     QCOMPARE(program.screens.loaded(u"hangman"_s)->caption(), u"Hangman \u2013 B good"_s);
 }
 
+// The file under the list in force changes while the program runs: what the chooser says and
+// what the game plays are the file as it is now, and a list that can no longer play gives way.
+void TeacherListsTest::listInForceReadAgain_data() {
+    QTest::addColumn<bool>("byChooser");  // opened again from the chooser, or from its menu
+    QTest::addColumn<QByteArray>("now");  // empty: the file is deleted
+    QTest::addColumn<QString>("word");    // what Hangman plays then; empty: its own
+    QTest::addColumn<QString>("why");     // what the chooser's first row says
+    for (const bool byChooser : {true, false}) {
+        const char* how = byChooser ? ", the chooser opened" : ", the activity opened";
+        QTest::addRow("now faulty%s", how)
+            << byChooser << QByteArray("word,clue\nBASE,pH above 7\nBASE,again\n") << QString()
+            << u"Acids was changed and cannot be used now"_s;
+        QTest::addRow("rewritten%s", how)
+            << byChooser << QByteArray("word,clue\nBURETTE,measures\n") << u"BURETTE"_s
+            << QString();
+        QTest::addRow("deleted%s", how)
+            << byChooser << QByteArray() << QString() << u"Acids was deleted or moved"_s;
+    }
+}
+
+void TeacherListsTest::listInForceReadAgain() {
+    QFETCH(bool, byChooser);
+    QFETCH(QByteArray, now);
+    QFETCH(QString, word);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString file =
+        writeList(u"hangman"_s, u"Acids.csv"_s, "word,clue\nACID,pH below 7\n", dir.path());
+    writeList(u"hangman"_s, u"Other.csv"_s, "word,clue\nALKALI,pH above 7\n", dir.path());
+    program::TeacherLists lists(dir.path());
+    QString path;
+    QString refused;
+    std::optional<lists::CheckedList> list =
+        lists.listCalled(u"hangman"_s, u"acids"_s, &refused, &path);
+    QVERIFY2(list, qPrintable(refused));
+    lists.setInForce(u"hangman"_s, path, std::make_unique<lists::CheckedList>(*list));
+    TestProgram program(false);
+    program::defineScreens(program.screens, &lists);
+    program.screens.show(u"menu1"_s);
+    forms::Screen& first = program.screens.show(u"hangman"_s);
+    QCOMPARE(dynamic_cast<hangman::HangmanScreen&>(first).game().word(), u"ACID"_s);
+
+    if (now.isEmpty())
+        QVERIFY(QFile::remove(file));
+    else
+        QVERIFY(!writeList(u"hangman"_s, u"Acids.csv"_s, now, dir.path()).isEmpty());
+    const auto plays = [&word](forms::Screen& screen) {
+        auto& hangman = dynamic_cast<hangman::HangmanScreen&>(screen);
+        if (!word.isEmpty()) QCOMPARE(hangman.game().word(), word);
+        QCOMPARE(hangman.caption(), word.isEmpty() ? u"Hangman"_s : u"Hangman \u2013 Acids"_s);
+    };
+    if (byChooser) {
+        QTest::keyClick(first.window(), Qt::Key_L, Qt::ControlModifier);
+    } else {
+        program.screens.unload(u"hangman"_s);
+        program.screens.collectUnloaded();
+        plays(program.screens.show(u"hangman"_s));
+        lists.openChooser(program.screens, u"hangman"_s);
+    }
+    program.screens.collectUnloaded();
+    auto* chooser = dynamic_cast<lists::ListChooser*>(
+        program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
+    QVERIFY(chooser);
+    // The game beneath the chooser plays what the chooser says.
+    plays(*program.screens.loaded(u"hangman"_s));
+    if (word.isEmpty()) {
+        QVERIFY(!lists.inForce(u"hangman"_s));
+        QVERIFY(chooser->rows()[0].inForce);
+        QVERIFY2(chooser->rows()[0].note.startsWith(why), qPrintable(chooser->rows()[0].note));
+    } else {
+        QVERIFY(chooser->rows()[1].inForce);
+        QCOMPARE(chooser->rows()[1].note, u"1 row"_s);
+    }
+    // Nothing changed since: read again, it stays as it is.
+    QVERIFY(!lists.refresh(u"hangman"_s));
+}
+
+// The teacher's and the school's list of one title, and two letter cases of one in a folder.
+void TeacherListsTest::sameTitleTwice() {
+    QTemporaryDir dir;
+    const QString mine = writeList(u"hangman"_s, u"Acids.csv"_s, "word,clue\nACID,pH below 7\n",
+                                   m_data.path() + u"/home/kindrel/lists"_s);
+    // No other test may find it.
+    const auto removed = qScopeGuard([&mine] { QFile::remove(mine); });
+    const QString given =
+        writeList(u"Hangman"_s, u"acids.csv"_s, "word,clue\nBASE,pH above 7\n", dir.path());
+    const QString single =
+        writeList(u"mixedup"_s, u"Single.csv"_s, "word,clue\nSALT,made by\n", dir.path());
+    program::TeacherLists lists(dir.path());
+    QString why;
+    QVERIFY(!lists.listCalled(u"mixedup"_s, u"ACIDS"_s, &why));
+    QCOMPARE(why, u"2 lists are called 'ACIDS': %1 and %2; rename one of them"_s.arg(mine, given));
+    QVERIFY(lists.listCalled(u"mixedup"_s, u"single"_s, &why));
+
+    TestProgram program(false);
+    program::defineScreens(program.screens, &lists);
+    lists.openChooser(program.screens, u"hangman"_s);
+    auto* chooser = dynamic_cast<lists::ListChooser*>(
+        program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
+    QVERIFY(chooser);
+    QCOMPARE(chooser->rows().size(), size_t(4));
+    QCOMPARE(chooser->rows()[1].from, u"Your own: hangman/Acids.csv"_s);
+    QCOMPARE(chooser->rows()[2].from,
+             u"From %1: Hangman/acids.csv"_s.arg(QFileInfo(dir.path()).fileName()));
+    QCOMPARE(chooser->rows()[3].from, QString());
+    // On screen, and to a reader, the two rows differ.
+    auto* notes = chooser->array<forms::Label>(u"lblnote"_s);
+    QVERIFY(notes->at(1)->caption() != notes->at(2)->caption());
+    QVERIFY(notes->at(1)->caption().startsWith(chooser->rows()[1].from));
+}
+
+namespace {
+
+// WCAG 2's relative luminance of a colour as drawn.
+double luminance(QRgb colour) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// Why a list is refused is read from the back of a classroom: 7:1 at least, as large as the
+// list's name. The colours are those the chooser draws with, the screen's own behind a note
+// that is not opaque.
+void TeacherListsTest::reasonReadFromTheBack() {
+    QTemporaryDir dir;
+    writeList(u"symbols"_s, u"Faulty.csv"_s, "name,symbol\nIron,Xx\n", dir.path());
+    program::TeacherLists lists(dir.path());
+    TestProgram program(false);
+    program::defineScreens(program.screens, &lists);
+    lists.openChooser(program.screens, u"symbols"_s);
+    auto* chooser = dynamic_cast<lists::ListChooser*>(
+        program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
+    QVERIFY(chooser && !chooser->rows()[1].playable);
+    const forms::Label& reason = *chooser->array<forms::Label>(u"lblnote"_s)->at(1);
+    const forms::Label& name = *chooser->array<forms::Label>(u"lbllist"_s)->at(1);
+    QVERIFY(reason.isVisible() && !reason.caption().isEmpty());
+    const QRgb behind = reason.look().opaque ? reason.look().back : chooser->backColour();
+    QVERIFY2(contrast(reason.look().fore, behind) >= 7.0,
+             qPrintable(QString::number(contrast(reason.look().fore, behind))));
+    QCOMPARE(reason.look().font.points, name.look().font.points);
+    // The name of a refused list too, grey on its black box.
+    QVERIFY(contrast(name.look().fore, name.look().back) >= 7.0);
+}
+
+// Folders as a teacher may name them: in capitals, by another screen that plays the kind, or
+// by Four in a Row, whose lists are told apart by their columns; and what is not read is told.
+void TeacherListsTest::foldersAsTeachersNameThem() {
+    QTemporaryDir dir;
+    writeList(u"Hangman"_s, u"Capital.csv"_s, "word,clue\nACID,pH below 7\n", dir.path());
+    writeList(u"mixedup"_s, u"Mixed.csv"_s, "word,clue\nBASE,pH above 7\n", dir.path());
+    writeList(u"fourinarow"_s, u"Masses.csv"_s, "Formula\nCO2\n", dir.path());
+    writeList(u"fourinarow"_s, u"Elements.csv"_s, "symbol;name\nNa;sodium\n", dir.path());
+    writeList(u"fourinarow"_s, u"Odd.csv"_s, "question,answer\nWhy?,So\n", dir.path());
+    writeList(u"Mixed up"_s, u"Lost.csv"_s, "word,clue\nSALT,made by\n", dir.path());
+    writeList({}, u"Loose.csv"_s, "name,symbol\nNa,sodium\n", dir.path());
+    writeList(u"equations"_s, u"Faulty.csv"_s, "equation\nMg + O2 -> Xy\n", dir.path());
+    program::TeacherLists lists(dir.path());
+    const auto titles = [&lists](const QString& folder) {
+        QStringList found;
+        for (const lists::FoundList& list : lists.find(folder).lists) found += list.fileName;
+        return found;
+    };
+    QCOMPARE(titles(u"hangman"_s), (QStringList{u"Capital.csv"_s, u"Mixed.csv"_s}));
+    QCOMPARE(titles(u"symbols"_s), QStringList{u"Elements.csv"_s});
+    QCOMPARE(titles(u"atomicmass"_s), QStringList{u"Masses.csv"_s});
+    QVERIFY(titles(u"speed"_s).isEmpty());
+
+    const program::ListsReport report = lists.checkEverything();
+    const QString root = QDir::cleanPath(dir.path());
+    QVERIFY(report.searched.contains(u"Searched "_s + root + u"/Hangman"_s));
+    QVERIFY(report.searched.contains(u"Searched "_s + root + u"/fourinarow"_s));
+    const QString all = report.lines().join(u'\n');
+    QVERIFY2(report.unread.contains(root +
+                                    u"/Mixed up is not read: no activity reads a folder of that "
+                                    u"name; the nearest that is read is "_s +
+                                    root + u"/mixedup"_s),
+             qPrintable(all));
+    QVERIFY2(report.unread.contains(root +
+                                    u"/Loose.csv is not read: a list goes in the folder of "
+                                    u"the activity that plays it, such as "_s +
+                                    root + u"/symbols/Loose.csv"_s),
+             qPrintable(all));
+    QVERIFY2(report.unread.contains(root +
+                                    u"/fourinarow/Odd.csv is not read: its columns are "
+                                    u"those of none of the lists this folder holds; it "
+                                    u"belongs in "_s +
+                                    root + u"/speed"_s),
+             qPrintable(all));
+    QCOMPARE(report.unread.size(), 3);
+    QCOMPARE(report.faults.size(), 1);
+    QVERIFY(report.faults[0].startsWith(root + u"/equations/Faulty.csv, line 2: "_s));
+    QCOMPARE(report.lines().last(), u"5 lists checked: 4 sound, 1 with errors"_s);
+    QVERIFY(!report.allSound());
+}
+
 // What the package installs is sound, checked as --check-lists checks it.
 void TeacherListsTest::exampleListsAreSound() {
     const QString source =
         QFileInfo(qEnvironmentVariable("KINDREL_MANIFEST")).dir().path() + u"/.."_s;
     program::TeacherLists lists(source + u"/packaging/lists"_s);
-    int count = 0;
-    const QStringList report = lists.checkEverything(&count);
-    QVERIFY2(report.isEmpty(), qPrintable(report.join(u'\n')));
+    const program::ListsReport report = lists.checkEverything();
+    QVERIFY2(report.allSound() && report.unread.isEmpty(), qPrintable(report.lines().join(u'\n')));
     // A list for every folder.
     for (const QString& folder : program::listFolders())
         QVERIFY2(!lists.find(folder).lists.empty(), qPrintable(folder));
-    QVERIFY(count >= program::listFolders().size());
+    QVERIFY(report.checked >= program::listFolders().size());
+    QCOMPARE(report.sound, report.checked);
 }
 
 QTEST_MAIN(TeacherListsTest)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A lists folder with one good and one faulty list for Hangman and for Chemical Equations: the
-# good ones play, the faulty ones are refused with their errors, by --check-lists and by --list,
-# and the chooser comes up from the List key and goes with Escape.
+# A lists folder with one good and one faulty list for Hangman (in a folder named with a capital)
+# and for Chemical Equations: the good ones play, the faulty ones are refused with their errors,
+# by --check-lists and by --list, and the chooser comes up from the List key and goes with Escape.
 set -euo pipefail
 program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 support="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)"
@@ -11,11 +11,12 @@ export KINDREL_CHECK=e2e_teacher_lists
 # Only the lists made here: none of the machine's.
 export XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/dirs"
 lists="$work/lists"
-mkdir -p "$lists/hangman" "$lists/equations"
+mkdir -p "$lists/Hangman" "$lists/equations"
 printf 'word,clue\nBURETTE,delivers a measured volume of liquid\nPIPETTE,measures a fixed volume\n' \
-    >"$lists/hangman/Good words.csv"
+    >"$lists/Hangman/Good words.csv"
 printf 'word,clue\nBEAKER,a glass container\nTEST TUBE,a small glass tube\n' \
-    >"$lists/hangman/Faulty words.csv"
+    >"$lists/Hangman/Faulty words.csv"
+printf 'word,clue\nFLASK,a glass container\n' >"$lists/Loose words.csv"
 printf 'equation\nC4H10 + O2 -> CO2 + H2O\n' >"$lists/equations/Good equations.csv"
 printf 'equation\nH2 + O2 -> H2O\nFe + O2 -> Fe2O3 + Xy\n' >"$lists/equations/Faulty equations.csv"
 
@@ -30,8 +31,14 @@ grep -q "Faulty words.csv, line 3: 'TEST TUBE' has a space" "$work/check.txt" \
     || fail "--check-lists did not report the faulty word list: $(cat "$work/check.txt")"
 grep -q "Faulty equations.csv, line 3: 'Xy' is not an element symbol" "$work/check.txt" \
     || fail "--check-lists did not report the faulty equations: $(cat "$work/check.txt")"
-! grep -q "Good" "$work/check.txt" || fail "--check-lists found fault with a good list"
-[ "$(wc -l <"$work/check.txt")" -eq 2 ] || fail "more than the two errors: $(cat "$work/check.txt")"
+! grep -v '^Searched' "$work/check.txt" | grep -q "Good" \
+    || fail "--check-lists found fault with a good list"
+[ "$(grep -c ', line ' "$work/check.txt")" -eq 2 ] || fail "more than the two errors: $(cat "$work/check.txt")"
+grep -qx "Searched $lists/Hangman" "$work/check.txt" || fail "the folder searched is not named"
+grep -q "^$lists/Loose words.csv is not read: .* such as $lists/hangman/Loose words.csv" \
+    "$work/check.txt" || fail "the loose list was not told of: $(cat "$work/check.txt")"
+[ "$(tail -n 1 "$work/check.txt")" = "4 lists checked: 2 sound, 2 with errors" ] \
+    || fail "no count at the end: $(tail -n 1 "$work/check.txt")"
 
 # A faulty list is refused by --list, with its error; an unknown one names what there is.
 status=0
@@ -50,7 +57,7 @@ export program lists
 cd "$(dirname "$program")"
 unset QT_QPA_PLATFORM
 "$support/in_x.sh" 1024x768 <<'SCRIPT'
-    "$program" --lists "$lists" --open hangman --list "Good words" &
+    "$program" --lists "$lists" --open HANGMAN --list "Good words" &
     pid=$!
     until_ok has_window "Hangman – Good words" || fail "Hangman did not open with the good list"
     # The chooser from the List key; Escape takes it away again.

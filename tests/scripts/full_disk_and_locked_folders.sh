@@ -59,5 +59,5 @@ setpriv --reuid=65534 --regid=65534 --clear-groups "$work/kindrel" --lists "$lis
     >"$work/out" 2>&1 || status=$?
 [ "$status" = 1 ] || fail "--check-lists with a locked folder gave $status, not 1: $(cat "$work/out")"
 grep -q "The folder $lists/hangman cannot be read." "$work/out" || fail "no word of the locked folder: $(cat "$work/out")"
-grep -q "symbols" "$work/out" && fail "the readable folder was reported: $(cat "$work/out")"
+grep -v '^Searched' "$work/out" | grep -q "symbols" && fail "the readable folder was reported: $(cat "$work/out")"
 echo "full_disk_and_locked_folders: a full disk, a read-only folder and a locked lists folder each said so"

@@ -2,6 +2,7 @@
 #include "kit/chem/EquationText.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -137,6 +138,18 @@ bool findArrow(QStringView text, qsizetype& at, qsizetype& length, QString& prob
     return arrows == 1;
 }
 
+// "MgO -> MgO", "H2 + O2 -> O2 + 2H2": the same formulas, in any order or number, each side.
+bool sameFormulas(const std::vector<Formula>& left, const std::vector<Formula>& right) {
+    const auto texts = [](const std::vector<Formula>& side) {
+        std::vector<std::string> texts;
+        for (const Formula& formula : side) texts.push_back(formula.text());
+        std::sort(texts.begin(), texts.end());
+        texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+        return texts;
+    };
+    return texts(left) == texts(right);
+}
+
 }  // namespace
 
 FormulaReading readFormula(QStringView text) {
@@ -199,6 +212,10 @@ EquationReading parseEquation(QStringView text) {
         if (more > 0) problems.resize(kShown);
         reading.problem = problems.join(u"; "_s);
         if (more > 0) reading.problem += u"; and %1 more"_s.arg(more);
+        return reading;
+    }
+    if (sameFormulas(equation.reactants, equation.products)) {
+        reading.problem = u"the two sides of the arrow are the same, so nothing reacts"_s;
         return reading;
     }
     reading.equation = std::move(equation);

@@ -34,7 +34,8 @@ inline constexpr int kMaxEquationFormulas = 20;
 
 // "Fe2O3 + C -> Fe + CO2": formulas separated by "+", spaces optional, and one arrow, written
 // "->", "→" or "=". A number in front of a formula ("2H2 + O2 -> 2H2O") is allowed and ignored,
-// since the numbers are what the class works out. Every formula's problem is told.
+// since the numbers are what the class works out. Every formula's problem is told. Both sides
+// with the same formulas ("MgO -> MgO") is refused: nothing reacts.
 EquationReading parseEquation(QStringView text);
 
 }  // namespace chem

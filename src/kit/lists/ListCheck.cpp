@@ -6,13 +6,13 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <span>
 
 #include "kit/chem/Elements.h"
 #include "kit/chem/Equation.h"
 #include "kit/chem/EquationText.h"
 #include "kit/chem/FormulaMass.h"
-#include "kit/chem/SchoolElements.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,6 +25,7 @@ struct Column {
     bool required;
     bool caseMatters;  // for telling a repeat: "CO" and "Co" are different formulas
     bool key;          // a value that may appear only once in the list
+    bool temperature = false;  // its header may give the unit: °C, K or °F
 };
 
 struct KindDesign {
@@ -39,8 +40,8 @@ constexpr Column kQuizColumns[] = {{u"question", true, false, true},
                                    {u"reason", false, false, false}};
 constexpr Column kFormulaColumns[] = {{u"formula", true, true, true}};
 constexpr Column kMeltingColumns[] = {{u"substance", true, false, true},
-                                      {u"melting point", true, false, false},
-                                      {u"boiling point", true, false, false}};
+                                      {u"melting point", true, false, false, true},
+                                      {u"boiling point", true, false, false, true}};
 constexpr Column kEquationColumns[] = {{u"equation", true, true, true},
                                        {u"word equation", false, false, false}};
 constexpr Column kSortingColumns[] = {{u"column", true, false, false},
@@ -72,14 +73,27 @@ QString quoted(const QString& text) {
     return u'\'' + text.left(kLongest) + u"\u2026'"_s;
 }
 
+// Where the unit in brackets at the end of a header starts, or -1 when it has none.
+qsizetype unitBracket(const QString& simplified) {
+    return simplified.endsWith(u')') ? std::max<qsizetype>(simplified.lastIndexOf(u'('), -1) : -1;
+}
+
 // "melting point" from "Melting  Point (°C)".
 QString columnName(const QString& header) {
     QString name = header.simplified().toLower();
-    if (name.endsWith(u')')) {
-        const qsizetype open = name.lastIndexOf(u'(');
-        if (open > 0) name = name.left(open).trimmed();
-    }
+    if (const qsizetype open = unitBracket(name); open > 0) name = name.left(open).trimmed();
     return name;
+}
+
+// "°C" from "Melting point (°C)"; empty when the header gives none.
+QString columnUnit(const QString& header) {
+    const QString name = header.simplified();
+    const qsizetype open = unitBracket(name);
+    return open > 0 ? name.mid(open + 1, name.size() - open - 2).trimmed() : QString();
+}
+
+QString latin(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString namesOf(std::span<const Column> columns) {
@@ -101,20 +115,82 @@ std::optional<QString> firstNonLetter(const QString& word) {
     return std::nullopt;
 }
 
-// A temperature as written in a spreadsheet: digits with an optional sign (the minus sign
-// U+2212 too) and decimal point, and "°C" after it if wanted.
-std::optional<double> readTemperature(QString text) {
-    static const QRegularExpression number(
-        u"^([+\\-\u2212]?)\\s*([0-9]{1,6}(\\.[0-9]{1,6})?)\\s*(\u00B0\\s*C?)?$"_s,
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch()) return std::nullopt;
-    const double value = match.captured(2).toDouble();
-    return match.captured(1).isEmpty() || match.captured(1) == u"+" ? value : -value;
+// Unstated reads as °C: the unit the screen shows and the class learns in.
+enum class Unit { Unstated, Celsius, Kelvin, Fahrenheit };
+
+// "°C", "C", "degrees C", "Celsius", "K", "kelvin", "°F", "Fahrenheit" and the like, in any
+// letter case; nullopt for anything else.
+std::optional<Unit> unitNamed(QString text) {
+    text = text.toLower();
+    text.remove(u' ').remove(QChar(0x00B0)).remove(QChar(0x00BA));  // degree, and º typed for it
+    for (const char16_t* word : {u"degrees", u"degree", u"deg"})
+        if (text.startsWith(QStringView(word))) text.remove(0, QStringView(word).size());
+    if (text.isEmpty()) return Unit::Unstated;  // a bare "°"
+    if (text == u"c" || text == u"celsius" || text == u"centigrade" || text == u"\u2103")
+        return Unit::Celsius;
+    if (text == u"k" || text == u"kelvin" || text == u"kelvins") return Unit::Kelvin;
+    if (text == u"f" || text == u"fahrenheit" || text == u"\u2109") return Unit::Fahrenheit;
+    return std::nullopt;
 }
 
-QString celsius(double value) {
-    return QString::number(value, 'g', 10).replace(u'-', QChar(0x2212)) + u" \u00B0C"_s;
+QString unitSymbol(Unit unit) {
+    switch (unit) {
+        case Unit::Kelvin:
+            return u"K"_s;
+        case Unit::Fahrenheit:
+            return u"\u00B0F"_s;
+        case Unit::Unstated:
+        case Unit::Celsius:
+            break;
+    }
+    return u"\u00B0C"_s;
+}
+
+// A temperature as written in a spreadsheet: digits with an optional sign (the minus sign
+// U+2212 too) and decimal point, and its unit after it if wanted.
+struct Temperature {
+    double value = 0;  // in its own unit
+    int places = 0;    // decimal places written
+    Unit unit = Unit::Unstated;
+};
+
+std::optional<Temperature> readTemperature(const QString& text) {
+    static const QRegularExpression number(
+        u"^([+\\-\u2212]?)\\s*([0-9]{1,6}(\\.([0-9]{1,6}))?)\\s*(.{0,12})$"_s);
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const std::optional<Unit> unit = unitNamed(match.captured(5));
+    if (!unit) return std::nullopt;
+    const double value = match.captured(2).toDouble();
+    return Temperature{match.captured(1).isEmpty() || match.captured(1) == u"+" ? value : -value,
+                       static_cast<int>(match.captured(4).size()), *unit};
+}
+
+// The temperature in °C, to as many places as the conversion needs and no more: kelvin are
+// exact to two places more than 273.15 has (54.36 K is -218.79 °C); a degree Fahrenheit is
+// five ninths of one Celsius, so one place more than written keeps its precision (-361.82 °F
+// is -218.789 °C) without a string of nines the screen would show.
+double inCelsius(const Temperature& t) {
+    const auto rounded = [](double value, int places) {
+        const double scale = std::pow(10.0, places);
+        return std::round(value * scale) / scale;
+    };
+    switch (t.unit) {
+        case Unit::Kelvin:
+            return rounded(t.value - 273.15, std::max(t.places, 2));
+        case Unit::Fahrenheit:
+            return rounded((t.value - 32) * 5 / 9, t.places + 1);
+        case Unit::Unstated:
+        case Unit::Celsius:
+            break;
+    }
+    return t.value;
+}
+
+// "−300 °C", "54.36 K": as the teacher wrote it, with a true minus sign.
+QString written(double value, Unit unit) {
+    return QString::number(value, 'g', 10).replace(u'-', QChar(0x2212)) + u' ' +
+           unitSymbol(unit);
 }
 
 class Checker {
@@ -143,6 +219,7 @@ class Checker {
     bool readHeader() {
         const int line = m_table.headerLine;
         m_fieldOf.assign(m_design.columns.size(), -1);
+        m_unitOf.assign(m_design.columns.size(), Unit::Unstated);
         bool usable = true;
         for (qsizetype i = 0; i < m_table.header.size(); ++i) {
             const QString name = columnName(m_table.header[i]);
@@ -159,7 +236,10 @@ class Checker {
                                 namesOf(m_design.columns)));
                 continue;
             }
-            int& field = m_fieldOf[static_cast<std::size_t>(found - m_design.columns.begin())];
+            const auto k = static_cast<std::size_t>(found - m_design.columns.begin());
+            if (found->temperature && !readUnit(line, m_table.header[i], m_unitOf[k]))
+                usable = false;
+            int& field = m_fieldOf[k];
             if (field >= 0) {
                 error(line, u"there are two %1 columns"_s.arg(quoted(name)));
                 usable = false;
@@ -176,6 +256,21 @@ class Checker {
         }
         m_seen.resize(m_design.columns.size());
         return usable;
+    }
+
+    // A temperature column's unit; false, told, when it is none this list reads, since its
+    // numbers cannot then be read as any temperature at all.
+    bool readUnit(int line, const QString& header, Unit& unit) {
+        const QString text = columnUnit(header);
+        if (text.isEmpty()) return true;
+        if (const std::optional<Unit> named = unitNamed(text)) {
+            unit = *named;
+            return true;
+        }
+        error(line, u"%1 is not a unit %2 reads: write (\u00B0C), (K) or (\u00B0F) after the "
+                    u"column's name, or no unit for \u00B0C"_s.arg(quoted(text),
+                                                                QString::fromUtf16(m_design.name)));
+        return false;
     }
 
     void checkRow(const CsvRow& row) {
@@ -255,7 +350,7 @@ class Checker {
             case ListKind::FormulaMasses:
                 return readFormulaMass(line, v[0]);
             case ListKind::MeltingPoints:
-                return readMeltingPoint(line, v[0], v[1], v[2]);
+                return readMeltingPoint(line, v[0], v[1], v[2], m_unitOf[1], m_unitOf[2]);
             case ListKind::Equations:
                 return readEquation(line, v[0], v[1], m_equation);
             case ListKind::Sorting:
@@ -264,24 +359,34 @@ class Checker {
         return readSorting(v[0], v[1]);
     }
 
+    // Checked against every element, in either spelling where pupils meet two. Each message
+    // gives the right answer, so the line can be put right from it alone.
     std::optional<ListItem> readSymbol(int line, const QString& name, const QString& symbol) {
-        if (!chem::isElementSymbol(symbol.toStdString())) {
+        const chem::Element* named = chem::elementNamed(name.toStdString());
+        const QString lowerName = name.toLower();
+        const auto answer = [](const chem::Element& element) {
+            return latin(element.symbol) + u" is "_s + latin(element.name).toLower();
+        };
+        const chem::Element* element = chem::elementWithSymbol(symbol.toStdString());
+        if (!element) {
             // "FE" or "fe" for Fe: the letter case is what is wrong.
             const QString fixed = symbol.left(1).toUpper() + symbol.mid(1).toLower();
+            QString what = u"%1 is not an element symbol"_s.arg(quoted(symbol));
             if (chem::isElementSymbol(fixed.toStdString()))
-                error(line, u"%1 is not an element symbol (it is written %2)"_s.arg(quoted(symbol),
-                                                                                    quoted(fixed)));
-            else
-                error(line, u"%1 is not an element symbol"_s.arg(quoted(symbol)));
+                what += u" (it is written %1)"_s.arg(quoted(fixed));
+            else if (named)
+                what += u"; %1 is %2"_s.arg(lowerName, latin(named->symbol));
+            error(line, what);
             return std::nullopt;
         }
-        for (const chem::SchoolElement& element : chem::kSchoolElements) {
-            if (name.compare(QLatin1StringView(element.name), Qt::CaseInsensitive) == 0 &&
-                symbol != QLatin1StringView(element.symbol)) {
-                error(line, u"the symbol for %1 is %2, not %3"_s.arg(
-                                name, QLatin1StringView(element.symbol), quoted(symbol)));
-                return std::nullopt;
-            }
+        if (!named) {
+            error(line, u"%1 is not the name of an element; %2"_s.arg(lowerName, answer(*element)));
+            return std::nullopt;
+        }
+        if (named != element) {
+            // "manganese is Mn; Mg is magnesium"
+            error(line, u"%1 is %2; %3"_s.arg(lowerName, latin(named->symbol), answer(*element)));
+            return std::nullopt;
         }
         return SymbolItem{name, symbol};
     }
@@ -304,34 +409,59 @@ class Checker {
     }
 
     std::optional<ListItem> readMeltingPoint(int line, const QString& substance,
-                                             const QString& melts, const QString& boils) {
+                                             const QString& melts, const QString& boils,
+                                             Unit meltsUnit, Unit boilsUnit) {
         // Absolute zero, to the nearest degree as a class would write it.
         constexpr double kColdest = -273.15;
         constexpr double kHottest = 10000;  // nothing boils much above 6000 °C
         bool good = true;
-        const auto read = [&](const QString& text, const char16_t* what) -> double {
-            const std::optional<double> value = readTemperature(text);
-            if (!value) {
+        struct Read {
+            double celsius = 0;
+            QString written;
+        };
+        const auto read = [&](const QString& text, const char16_t* what, Unit column) -> Read {
+            const QString name = QString::fromUtf16(what);
+            std::optional<Temperature> t = readTemperature(text);
+            if (!t) {
                 error(line, u"the %1 %2 is not a number (write it like 1538 or \u221238.8)"_s.arg(
-                                QString::fromUtf16(what), quoted(text)));
-            } else if (*value < kColdest) {
-                error(line, u"the %1 (%2) is below absolute zero (\u2212273 \u00B0C)"_s.arg(
-                                QString::fromUtf16(what), celsius(*value)));
-            } else if (*value > kHottest) {
+                                name, quoted(text)));
+                good = false;
+                return {};
+            }
+            // A unit by the number and another in the header: which was meant is anyone's guess.
+            if (t->unit != Unit::Unstated && column != Unit::Unstated && t->unit != column) {
+                error(line, u"the %1 %2 is in %3, but the column's header says %4: write the "
+                            u"unit once, in the header"_s.arg(name, quoted(text),
+                                                              unitSymbol(t->unit),
+                                                              unitSymbol(column)));
+                good = false;
+                return {};
+            }
+            if (t->unit == Unit::Unstated) t->unit = column;
+            const Read value{inCelsius(*t), written(t->value, t->unit)};
+            if (value.celsius < kColdest) {
+                const QString zero = t->unit == Unit::Kelvin       ? u"0 K"_s
+                                     : t->unit == Unit::Fahrenheit ? u"\u2212459.67 \u00B0F"_s
+                                                                   : u"\u2212273 \u00B0C"_s;
+                error(line, u"the %1 (%2) is below absolute zero (%3)"_s.arg(name, value.written,
+                                                                             zero));
+            } else if (value.celsius > kHottest) {
                 error(line, u"the %1 (%2) is higher than any substance's %1"_s.arg(
-                                QString::fromUtf16(what), celsius(*value)));
+                                name, value.written));
             } else {
-                return *value;
+                return value;
             }
             good = false;
-            return 0;
+            return {};
         };
-        const double meltingPoint = read(melts, u"melting point");
-        const double boilingPoint = read(boils, u"boiling point");
+        const Read melting = read(melts, u"melting point", meltsUnit);
+        const Read boiling = read(boils, u"boiling point", boilsUnit);
         if (!good) return std::nullopt;
+        const double meltingPoint = melting.celsius;
+        const double boilingPoint = boiling.celsius;
         if (meltingPoint >= boilingPoint) {
             error(line, u"the melting point (%1) must be below the boiling point (%2)"_s.arg(
-                            celsius(meltingPoint), celsius(boilingPoint)));
+                            melting.written, boiling.written));
             return std::nullopt;
         }
         // At exactly its melting or boiling point a substance counts in the state it is changing
@@ -408,6 +538,7 @@ class Checker {
     QStringList m_names;               // the kind's columns' names
     chem::EquationReading m_equation;  // the row's equation, for the equations kind
     std::vector<int> m_fieldOf;        // by the kind's column: the field that holds it, or -1
+    std::vector<Unit> m_unitOf;        // by the kind's column: a temperature's unit
     QHash<QString, int> m_rows;        // whole rows, folded, to the line first seen
     std::vector<QHash<QString, int>> m_seen;  // by column: values that may come once
     QHash<QString, int> m_sortingColumn;      // folded name to index in m_out.columns

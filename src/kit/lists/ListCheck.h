@@ -17,13 +17,14 @@
 namespace lists {
 
 // The columns each kind has, by name in the header in any order and any letter case; a unit in
-// brackets after a name is allowed ("Melting point (°C)").
+// brackets after a name is allowed ("Melting point (°C)"), and for a temperature it is read: °C,
+// K or °F, each converted to °C.
 enum class ListKind {
     Words,          // word, clue
     Symbols,        // name, symbol
     Quiz,           // question, answer, and reason if wanted
     FormulaMasses,  // formula
-    MeltingPoints,  // substance, melting point, boiling point (°C)
+    MeltingPoints,  // substance, melting point, boiling point (°C unless the header or number says)
     Equations,      // equation, and word equation if wanted
     Sorting,        // column, item: two or three columns to sort the items into
 };

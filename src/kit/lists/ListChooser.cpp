@@ -48,7 +48,6 @@ ListChooser::ListChooser(Screens& screens, const shell::ActivityId& id,
         title.setVisible(false);
         Label& note =
             lblnote.add(slot, {kNotePlace.left, top, kNotePlace.width, kNotePlace.height});
-        note.setLook(shell::textLook(kNoteFont));
         note.setVisible(false);
     }
     lblpage.setLook(shell::textLook(tahoma(14.25f), Align::Centre));
@@ -93,14 +92,27 @@ void ListChooser::showPage(int page) {
         title.setForeColour(shown.playable ? shell::TitleYellow : kUnplayable);
         // Only a list that can be played takes a click, and so the keyboard's focus.
         title.setEnabled(shown.playable);
-        const QString note_text =
-            shown.inForce ? QStringLiteral("In use. ") + shown.note : shown.note;
-        note.setCaption(shortened(note_text, kNoteFont, kNotePlace));
-        note.setForeColour(shown.playable ? shell::TitleYellow : kUnplayable);
-        // A reader hears the whole of it, and why a list cannot be chosen.
-        title.setDescription(shown.playable
-                                 ? QString()
-                                 : shown.title + QStringLiteral(", cannot be used: ") + shown.note);
+        QString note_text = shown.inForce ? QStringLiteral("In use. ") + shown.note : shown.note;
+        if (!shown.from.isEmpty()) note_text = shown.from + u'\n' + note_text;
+        const QString shown_note = shortened(note_text, kNoteFont, kNotePlace);
+        note.setCaption(shown_note);
+        LabelLook look = shell::textLook(kNoteFont);
+        if (!shown.playable) {
+            look.fore = kReasonFore;
+            look.back = kReasonBack;
+            look.opaque = true;
+        }
+        note.setLook(look);
+        // A reader hears the whole of it: whose it is, why a list cannot be chosen, and a note
+        // cut short on screen.
+        QStringList described{shown.title};
+        if (!shown.from.isEmpty()) described += shown.from;
+        if (!shown.playable)
+            described += QStringLiteral("cannot be used: ") + shown.note;
+        else if (shown_note != note_text)
+            described += note_text;
+        title.setDescription(described.size() > 1 ? described.join(QStringLiteral(", "))
+                                                  : QString());
     }
     lblpage.setCaption(pageCount() > 1
                            ? QStringLiteral("Page %1 of %2").arg(m_page + 1).arg(pageCount())

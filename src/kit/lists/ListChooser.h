@@ -18,6 +18,7 @@ struct ChooserRow {
     QString note;  // what it holds, or its first error
     bool playable = true;
     bool inForce = false;
+    QString from;  // whose it is and where, for a title that another row has too
 };
 
 class ListChooser : public shell::ActivityScreen {
@@ -28,7 +29,11 @@ class ListChooser : public shell::ActivityScreen {
     static constexpr forms::TwipRect kTitlePlace{480, 0, 3900, 600};
     static constexpr forms::TwipRect kNotePlace{4560, 0, 6960, 690};
     static inline const forms::FontSpec kTitleFont = forms::tahoma(14.25f, true);
-    static inline const forms::FontSpec kNoteFont = forms::tahoma(11.25f, true);
+    // As large as the title: a reason a list is refused is read from the back of the room.
+    static inline const forms::FontSpec kNoteFont = kTitleFont;
+    // Text on the screen's blue cannot reach 7:1 in any colour, so the reason stands on black.
+    static constexpr forms::Colour kReasonFore = forms::kWhite;
+    static constexpr forms::Colour kReasonBack = forms::kBlack;
 
     // Chosen is called with a playable row's index, after which the chooser is no longer needed.
     ListChooser(forms::Screens& screens, const shell::ActivityId& id, std::vector<ChooserRow> rows,

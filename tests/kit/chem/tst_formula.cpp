@@ -47,6 +47,7 @@ class FormulaTest : public QObject {
     void randomBytesNeverBreakTheReader_data();
     void randomBytesNeverBreakTheReader();
     void elementSymbols();
+    void elementNames();
     void subscripts_data();
     void subscripts();
     void subscriptsInRunningText();
@@ -309,6 +310,24 @@ void FormulaTest::massesOutsideTheKey() {
         QCOMPARE(formatMass(sum), QString::number(sum, 'g', 12));
         QCOMPARE(formatMass(tenths / 1e6), QString::number(tenths / 1e6, 'g', 12));
     }
+}
+
+void FormulaTest::elementNames() {
+    // Each spelling names its own element only, so a name is never taken for another's.
+    for (const Element& element : kElements) {
+        for (const std::string_view name : {element.name, element.otherSpelling}) {
+            if (name.empty()) continue;
+            QVERIFY2(elementNamed(name) == &element, name.data());
+            QVERIFY(name[0] >= 'A' && name[0] <= 'Z');
+            for (const char c : name.substr(1)) QVERIFY2(c >= 'a' && c <= 'z', name.data());
+        }
+    }
+    QCOMPARE(elementNamed("sulphur"), elementWithSymbol("S"));
+    QCOMPARE(elementNamed("ALUMINUM"), elementWithSymbol("Al"));
+    QCOMPARE(elementNamed("cesium"), elementWithSymbol("Cs"));
+    QVERIFY(!elementNamed("Water"));
+    QVERIFY(!elementNamed("Iro"));
+    QVERIFY(!elementNamed(""));
 }
 
 void FormulaTest::massTableNamesRealElementsOnce() {

@@ -9,6 +9,7 @@ using namespace lists;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(lists::ListKind)
+Q_DECLARE_METATYPE(lists::State)
 
 namespace {
 
@@ -46,6 +47,8 @@ class ListCheckTest : public QObject {
     void errors_data();
     void errors();
     void soundListsGiveTheirItems();
+    void temperatureUnits_data();
+    void temperatureUnits();
     void textCheckHook();
     void titles();
     void exampleLists();
@@ -72,14 +75,29 @@ void ListCheckTest::errors_data() {
          u"Year 8 acids, line 4: 'H2O' has '2', which Hangman cannot show (only the letters A to "
          u"Z)"_s},
         1, true);
-    row("symbols", Symbols, "name,symbol\nIron,Fe\nMystery,Xy\nCopper,CU\nSodium,S\nTungsten,W\n",
+    row("symbols", Symbols,
+        "name,symbol\nIron,Fe\nMystery,Xy\nCopper,CU\nSodium,S\nTungsten,W\nManganese,Mg\n"
+        "Sulfur,Si\nAluminum,Au\nWater,H\nTin,Tn\n",
         {u"Year 8 acids, line 3: 'Xy' is not an element symbol"_s,
          u"Year 8 acids, line 4: 'CU' is not an element symbol (it is written 'Cu')"_s,
-         u"Year 8 acids, line 5: the symbol for Sodium is Na, not 'S'"_s});
+         u"Year 8 acids, line 5: sodium is Na; S is sulfur"_s,
+         u"Year 8 acids, line 7: manganese is Mn; Mg is magnesium"_s,
+         u"Year 8 acids, line 8: sulfur is S; Si is silicon"_s,
+         u"Year 8 acids, line 9: aluminum is Al; Au is gold"_s,
+         u"Year 8 acids, line 10: water is not the name of an element; H is hydrogen"_s,
+         u"Year 8 acids, line 11: 'Tn' is not an element symbol; tin is Sn"_s});
+    // Beyond the school's thirty, and both spellings of the three that have two.
+    row("symbols: every element, either spelling", Symbols,
+        "name,symbol\nSulphur,S\nsulfur ,S\nALUMINIUM,Al\nAluminum,Al\nCaesium,Cs\nCesium,Cs\n"
+        "Manganese,Mn\nNihonium,Nh\nMoscovium,Mc\nTennessine,Ts\nOganesson,Og\n"
+        "Rutherfordium,Rf\nDarmstadtium,Ds\nTungsten,W\n",
+        {u"Year 8 acids, line 3: 'S' is already on line 2"_s,
+         u"Year 8 acids, line 5: 'Al' is already on line 4"_s,
+         u"Year 8 acids, line 7: 'Cs' is already on line 6"_s});
     row("header: unknown column, rows still checked", Symbols,
         "Name,Colour,Symbol\nIron,grey,Fe\nGold,yellow,Gd\n",
         {u"Year 8 acids, line 1: 'Colour' is not a column a symbols list has (name, symbol)"_s,
-         u"Year 8 acids, line 3: the symbol for Gold is Au, not 'Gd'"_s});
+         u"Year 8 acids, line 3: gold is Au; Gd is gadolinium"_s});
     row("header: missing and repeated columns", Symbols, "name,NAME\nIron,Fe\n",
         {u"Year 8 acids, line 1: there are two 'name' columns"_s,
          u"Year 8 acids, line 1: there is no 'symbol' column, which a symbols list needs"_s});
@@ -115,13 +133,14 @@ void ListCheckTest::errors_data() {
     row("equations", Equations,
         "equation,word equation\nCH4 + O2 -> CO2 + H2O,methane + oxygen\n"
         "Fe + O2 -> FeO3 + C,\nH2 + O2 -> H2O + H2O2,\nC8H18 + O2 -> CO2 + H2O,\n"
-        "Xy + O2 -> H2O,\nCH4+2O2=CO2+2H2O,\nH2 + O2,\n",
+        "Xy + O2 -> H2O,\nCH4+2O2=CO2+2H2O,\nH2 + O2,\nMgO -> MgO,\n",
         {u"Year 8 acids, line 3: 'Fe + O2 -> FeO3 + C' cannot be balanced"_s,
          u"Year 8 acids, line 4: 'H2 + O2 -> H2O + H2O2' balances in more than one way"_s,
          u"Year 8 acids, line 5: 'C8H18 + O2 -> CO2 + H2O' needs a number over 20"_s,
          u"Year 8 acids, line 6: 'Xy' is not an element symbol"_s,
          u"Year 8 acids, line 7: 'CH4+2O2=CO2+2H2O' is already on line 2"_s,
-         u"Year 8 acids, line 8: there is no arrow (write -> between the two sides)"_s});
+         u"Year 8 acids, line 8: there is no arrow (write -> between the two sides)"_s,
+         u"Year 8 acids, line 9: the two sides of the arrow are the same, so nothing reacts"_s});
     row("sorting: an item in two columns", Sorting,
         "column,item\nMetal,copper\nNon-metal,carbon\nmetal,iron\nNon-metal,Copper\n",
         {u"Year 8 acids, line 5: 'Copper' is already on line 2"_s});
@@ -197,6 +216,69 @@ void ListCheckTest::soundListsGiveTheirItems() {
     for (const ListEntry& entry : board.entries)
         columns += std::get<SortingItem>(entry.item).column;
     QCOMPARE(columns, (QList<int>{0, 1, 0}));
+}
+
+void ListCheckTest::temperatureUnits_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<double>("melts");  // °C
+    QTest::addColumn<double>("boils");
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("error");  // instead of the rest
+    const auto row = [](const char* name, const QByteArray& header, const QByteArray& line,
+                        double melts, double boils, State state, const QString& error = {}) {
+        QTest::newRow(name) << header + '\n' + line + '\n' << melts << boils << state << error;
+    };
+    using enum State;
+    const QByteArray kelvin = "substance,Melting point (K),Boiling point (K)";
+    // Oxygen played as a solid melting at 54 °C when kelvin were read as °C.
+    row("kelvin", kelvin, "Oxygen,54.36,90.19", -218.79, -182.96, Gas);
+    row("kelvin, in words", "substance,melting point (Kelvin),boiling point ( kelvin )",
+        "Water,273.15,373.15", 0, 100, Liquid);
+    row("degrees Fahrenheit", "substance,melting point (\xc2\xb0" "F),boiling point (F)",
+        "Iron,2800.4,5183.6", 1538, 2862, Solid);
+    // Five ninths of a degree: one place more than written, not a string of nines.
+    row("Fahrenheit, inexact", "substance,melting point (degrees F),boiling point (Fahrenheit)",
+        "Oxygen,-361.82,-297.33", -218.789, -182.961, Gas);
+    row("a unit by each number", "substance,melting point,boiling point",
+        "Oxygen,54.36 K,90.19K", -218.79, -182.96, Gas);
+    row("a unit by the number and the same in the header", kelvin, "Oxygen,54.36 K,90.19", -218.79,
+        -182.96, Gas);
+    row("degrees Celsius in words", "substance,melting point (degrees C),boiling point (Celsius)",
+        "Mercury,-38.83,356.73", -38.83, 356.73, Liquid);
+    row("an unknown unit", "substance,melting point (mK),boiling point (R)", "Oxygen,54,90", 0, 0,
+        Solid,
+        u"Year 8 acids, line 1: 'mK' is not a unit a melting points list reads: write (\u00b0C), "
+        u"(K) or (\u00b0F) after the column's name, or no unit for \u00b0C\n"
+        u"Year 8 acids, line 1: 'R' is not a unit a melting points list reads: write (\u00b0C), "
+        u"(K) or (\u00b0F) after the column's name, or no unit for \u00b0C"_s);
+    row("two units for one number", kelvin, "Oxygen,-218.79 \xc2\xb0" "C,90.19", 0, 0, Solid,
+        u"Year 8 acids, line 2: the melting point '-218.79 \u00b0C' is in \u00b0C, but the "
+        u"column's header says K: write the unit once, in the header"_s);
+    row("below absolute zero in kelvin", kelvin, "Nothing,-5,10", 0, 0, Solid,
+        u"Year 8 acids, line 2: the melting point (\u22125 K) is below absolute zero (0 K)"_s);
+    row("an unknown unit by the number", "substance,melting point,boiling point",
+        "Oxygen,54 R,90 R", 0, 0, Solid,
+        u"Year 8 acids, line 2: the melting point '54 R' is not a number (write it like 1538 or "
+        u"\u221238.8)\nYear 8 acids, line 2: the boiling point '90 R' is not a number (write it "
+        u"like 1538 or \u221238.8)"_s);
+}
+
+void ListCheckTest::temperatureUnits() {
+    QFETCH(QByteArray, csv);
+    QFETCH(double, melts);
+    QFETCH(double, boils);
+    QFETCH(State, state);
+    QFETCH(QString, error);
+    const CheckedList list = check(ListKind::MeltingPoints, csv);
+    QCOMPARE(list.describedErrors().join(u'\n'), error);
+    if (!error.isEmpty()) return;
+    const auto& item = std::get<MeltingPointItem>(list.entries.at(0).item);
+    QCOMPARE(item.meltingPoint, melts);
+    QCOMPARE(item.boilingPoint, boils);
+    // Shown as the screen shows it, to twelve figures: no tail of a conversion left on.
+    QCOMPARE(QString::number(item.meltingPoint, 'g', 12), QString::number(melts, 'g', 12));
+    QCOMPARE(QString::number(item.boilingPoint, 'g', 12), QString::number(boils, 'g', 12));
+    QCOMPARE(item.state, state);
 }
 
 void ListCheckTest::textCheckHook() {
