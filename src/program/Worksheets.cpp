@@ -6,6 +6,7 @@
 #include <random>
 
 #include "activities/acidsandalkalis/NeutralisationBoard.h"
+#include "activities/atomicmass/AtomicMassScreen.h"
 #include "activities/atomicmass/AtomicMassSheet.h"
 #include "activities/bunsen/BunsenBoard.h"
 #include "activities/changingstate/ChangingStateBoard.h"
@@ -34,6 +35,7 @@
 #include "kit/chem/FormulaMass.h"
 #include "kit/chem/FormulaText.h"
 #include "kit/sheets/ContentSheets.h"
+#include "kit/wordgames/Words.h"
 #include "program/Activities.h"
 
 namespace program {
@@ -127,10 +129,12 @@ void addListParts(sheets::Worksheet& sheet, const QString& screen, const lists::
     std::mt19937 generator(sequence);
     const bool mixed = screen == QLatin1String("mixedup");
     for (const lists::ListEntry& entry : list.entries) {
-        if (const auto* word = std::get_if<lists::WordItem>(&entry.item)) {
+        if (const auto* item = std::get_if<lists::WordItem>(&entry.item)) {
+            // The letters as the games show them, whatever the case the list was written in.
+            const wordgames::Word word = wordgames::asPlayed(*item);
             const QString letters =
-                mixed ? mixedup::mixLetters(word->word, generator).value_or(word->word) : QString();
-            sheet.parts.emplace_back(sheets::LetterBoxes{word->clue, word->word, letters});
+                mixed ? mixedup::mixLetters(word.word, generator).value_or(word.word) : QString();
+            sheet.parts.emplace_back(sheets::LetterBoxes{word.clue, word.word, letters});
         } else if (const auto* symbol = std::get_if<lists::SymbolItem>(&entry.item)) {
             sheet.parts.emplace_back(sheets::Question{
                 QStringLiteral("The symbol for %1").arg(symbol->name), symbol->symbol, {}, {}, 1});
@@ -199,6 +203,10 @@ std::optional<sheets::Worksheet> listWorksheetFor(const QString& screen,
         sheet.instructions = QStringLiteral("Write the column each one goes in.");
     addListParts(sheet, screen, list, seed);
     if (sheet.parts.empty()) return std::nullopt;
+    // The key the instruction sends the class to, with the masses the answers are worked from.
+    if (list.kind == lists::ListKind::FormulaMasses)
+        sheet.parts.insert(sheet.parts.begin(),
+                           atomicmass::keyNote(atomicmass::AtomicMassScreen::keyFor(list)));
     // A teacher writes a sorting list column by column; in that order the page gives it away.
     if (list.kind == lists::ListKind::Sorting) {
         std::mt19937 generator(static_cast<std::uint32_t>(seed ^ (seed >> 32)));

@@ -40,6 +40,9 @@ class AtomicMassScreen : public quiz::QuizScreen {
     static const forms::TwipRect kKeyMassesPlace;
     static const forms::FontSpec kKeyHeadingFont;
     static const forms::FontSpec kKeyFont;
+    // The elements of a teacher's list, each once in order of first appearance, with the masses
+    // its answers are worked from: the key the screen shows for it and the paper prints.
+    static std::vector<chem::AtomicMass> keyFor(const lists::CheckedList& list);
     static QString keySymbols();
     static QString keyMasses();
     // The key as it stands: the list's elements, or the formula's on show when the list has

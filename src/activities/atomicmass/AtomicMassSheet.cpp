@@ -4,19 +4,22 @@
 
 namespace atomicmass {
 
+sheets::Note keyNote(std::span<const chem::AtomicMass> key) {
+    QStringList shown;
+    for (const chem::AtomicMass& element : key)
+        shown << QStringLiteral("%1\u00a0=\u00a0%2")
+                     .arg(QLatin1String(element.symbol.data(), qsizetype(element.symbol.size())),
+                          chem::formatMass(element.mass));
+    return {QStringLiteral("Relative atomic masses:   ") + shown.join(QStringLiteral("     "))};
+}
+
 sheets::Worksheet worksheet(std::span<const char* const> formulas) {
     sheets::Worksheet sheet{QStringLiteral("Atomic Mass"),
                             QStringLiteral("Work out the relative formula mass of each formula "
                                            "from the key. Show your working."),
                             false,
                             {}};
-    QStringList key;
-    for (const chem::AtomicMass& element : chem::kAtomicMassKey)
-        key << QStringLiteral("%1\u00a0=\u00a0%2").arg(QLatin1String(element.symbol.data(),
-                                                          qsizetype(element.symbol.size())),
-                                             QString::number(element.mass));
-    sheet.parts.emplace_back(sheets::Note{QStringLiteral("Relative atomic masses:   ") +
-                                          key.join(QStringLiteral("     "))});
+    sheet.parts.emplace_back(keyNote(chem::kAtomicMassKey));
     for (const char* formula : formulas) {
         const quiz::QuizItem item = AtomicMassScreen::itemFor(formula);
         QString question = item.question;

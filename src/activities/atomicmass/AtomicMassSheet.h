@@ -8,6 +8,9 @@
 
 namespace atomicmass {
 
+// The key as the class reads it: "Relative atomic masses:" and each symbol with its mass.
+sheets::Note keyNote(std::span<const chem::AtomicMass> key);
+
 // Formulas as typed ("CaCO3").
 sheets::Worksheet worksheet(std::span<const char* const> formulas = chem::kFormulaMassItems);
 
