@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # kindrel --worksheet with no display: a good run writes a whole PDF; every refusal gives its
-# status and message and leaves the files that were there as they were.
+# status and message (a file-size limit among them, which needs no root) and leaves the files
+# that were there as they were.
 set -euo pipefail
 program="$1"
 work="$(mktemp -d)"
@@ -66,6 +67,16 @@ expect 2 "needs -o" --worksheet symbols
 expect 1 "could not write" --worksheet symbols -o "$work/missing/folder/out.pdf"
 mkdir "$work/folder"
 expect 1 "could not write" --worksheet symbols -o "$work/folder"
+# A limit on the size of a file, which any user may set, stops the write part way: the program
+# says why, and neither leaves a part of the worksheet nor changes the file that was there.
+for target in kept.pdf limited.pdf; do
+    got=0
+    (ulimit -f 8 && exec "$program" --worksheet symbols -o "$work/$target") 2>"$work/err" || got=$?
+    [ "$got" = 1 ] || fail "writing past a file-size limit gave $got, not 1: $(cat "$work/err")"
+    grep -q "could not write $work/$target: the file would grow past the size this system allows (8 KB, " \
+        "$work/err" || fail "a file-size limit did not say so: $(cat "$work/err")"
+done
+[ ! -e "$work/limited.pdf" ] || fail "a file-size limit left a part-written worksheet"
 [ "$(cat "$work/kept.pdf")" = "the teacher's own file" ] || fail "a refusal changed a file"
 [ ! -e "$work/missing" ] && [ -z "$(ls -A "$work/folder")" ] || fail "a failed run left a file"
 leftover="$(ls "$work" | grep -v -x -e symbols.pdf -e hangman.pdf -e kept.pdf -e folder -e out -e err || true)"
