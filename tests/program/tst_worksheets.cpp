@@ -385,8 +385,8 @@ class WorksheetsTest : public QObject {
         QTest::addColumn<QByteArray>("csv");
         const QByteArray acids("word,clue\nalkali,a solution with a pH above 7\nAcid,a solution "
                                "with a pH below 7\nsalT,made when an acid reacts with a base\n");
-        QTest::newRow("hangman in small letters") << "hangman" << "Acids.csv" << acids;
-        QTest::newRow("mixedup in small letters") << "mixedup" << "Acids.csv" << acids;
+        QTest::newRow("hangman in small letters") << "hangman" << "Year 8.csv" << acids;
+        QTest::newRow("mixedup in small letters") << "mixedup" << "Year 8.csv" << acids;
         QTest::newRow("atomicmass beyond the key")
             << "atomicmass" << "Salts.csv"
             << QByteArray("formula\nKMnO4\nAgNO3\nCaCO3\nH2SO4\nK2Cr2O7\n");
