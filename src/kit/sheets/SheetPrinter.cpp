@@ -763,7 +763,9 @@ QString saveWhole(const QByteArray& bytes, const QString& path) {
     QString qtSays;
     {
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+        // Unbuffered: a rest small enough for Qt's buffer would otherwise fail only in commit(),
+        // whose flush Qt 6.4 lets pass, and a part-written file would replace the teacher's.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
         // A write may stop short without an error; only writing the rest again gets one.
         qint64 written = 0;
         while (written < bytes.size()) {
