@@ -1,6 +1,7 @@
 // Chemistry Key Stage 3 Kindrel: starts on the title screen.
 #include <QApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "forms/Accessible.h"
@@ -13,6 +14,11 @@
 #include "shell/Texts.h"
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file grown past the system's limit on file size must fail its write, which the program
+    // then reports, rather than end the program before the teacher is told why.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Read before Qt starts, so that the help and a mistaken option need no display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);

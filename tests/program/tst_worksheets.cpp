@@ -5,12 +5,21 @@
 #include <map>
 #include <numeric>
 
+#include <QComboBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
 #include "forms/Font.h"
 #include "kit/chem/Formula.h"
+#include "kit/chem/FormulaMass.h"
+#include "kit/lists/ListCheck.h"
 #include "kit/labelling/BoardDesign.h"
 #include "kit/sheets/SheetPrinter.h"
+#include "kit/wordgames/Words.h"
 #include "pictures/Pictures.h"
 #include "program/Activities.h"
+#include "program/Printing.h"
 #include "program/Worksheets.h"
 
 namespace {
@@ -106,6 +115,63 @@ int inkedPixels(const QString& pdf, int page) {
     return inked;
 }
 
+// The sheet as a teacher prints it: its title whole at the head of each sheet, every item on
+// the worksheet and every answer on the answer sheet after it, a running head on every later
+// page that says which sheet it is, and no blank page.
+void printedWhole(const sheets::Worksheet& sheet) {
+    forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+    const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(sheet, pictures, true);
+    QVERIFY(pdf);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(sheets::saveWhole(pdf->bytes, file).isEmpty());
+
+    const int worksheetPages = pdf->pages.worksheet;
+    const int pages = worksheetPages + pdf->pages.answers;
+    QVERIFY(worksheetPages >= 1 && pdf->pages.answers >= 1);
+    const QString info = run(QStringLiteral("pdfinfo"), {file});
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
+    QVERIFY(info.contains(sheet.landscape ? QStringLiteral("842 x 595")
+                                           : QStringLiteral("595 x 842")));
+
+    const auto text = [&](int first, int last) {
+        return flat(
+            run(QStringLiteral("pdftotext"),
+                {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(first),
+                 QStringLiteral("-l"), QString::number(last), file, QStringLiteral("-")}));
+    };
+    const QString worksheet = text(1, worksheetPages);
+    const QString answers = text(worksheetPages + 1, pages);
+    QVERIFY2(worksheet.startsWith(flat(sheet.title + QStringLiteral("Name"))),
+             qPrintable(worksheet.left(200)));
+    QVERIFY(answers.startsWith(flat(sheet.title + QStringLiteral(": answers"))));
+    QVERIFY(!worksheet.contains(QStringLiteral(":answers")));
+
+    QStringList asked;
+    QStringList answered;
+    expectedTexts(sheet, asked, answered);
+    QVERIFY(!answered.isEmpty());
+    for (const QString& item : asked)
+        QVERIFY2(worksheet.contains(flat(item)), qPrintable(item));
+    for (const QString& answer : answered)
+        QVERIFY2(answers.contains(flat(answer)), qPrintable(answer));
+
+    // A word to find never shows on the worksheet itself (the clues are in small letters).
+    for (const sheets::Part& part : sheet.parts)
+        if (const auto* boxes = std::get_if<sheets::LetterBoxes>(&part))
+            QVERIFY2(!worksheet.contains(boxes->word), qPrintable(boxes->word));
+
+    for (int page = 2; page <= pages; ++page) {
+        const int number = page > worksheetPages ? page - worksheetPages : page;
+        if (number < 2) continue;
+        const QString head = text(page, page);
+        QVERIFY2(head.contains(QStringLiteral("page%1").arg(number)), qPrintable(head));
+        QCOMPARE(head.contains(QStringLiteral(":answers")), page > worksheetPages);
+    }
+    for (int page = 1; page <= pages; ++page)
+        QVERIFY2(inkedPixels(file, page) > 500, qPrintable(QString::number(page)));
+}
+
 }  // namespace
 
 class WorksheetsTest : public QObject {
@@ -135,49 +201,7 @@ class WorksheetsTest : public QObject {
         QVERIFY(!program::printsNothing(screen));
         QVERIFY(!sheet->parts.empty());
 
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
-        const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, true);
-        QVERIFY(pdf);
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
-        QVERIFY(sheets::saveWhole(pdf->bytes, file).isEmpty());
-
-        const int worksheetPages = pdf->pages.worksheet;
-        const int pages = worksheetPages + pdf->pages.answers;
-        QVERIFY(worksheetPages >= 1 && pdf->pages.answers >= 1);
-        const QString info = run(QStringLiteral("pdfinfo"), {file});
-        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
-        QVERIFY(info.contains(sheet->landscape ? QStringLiteral("842 x 595")
-                                               : QStringLiteral("595 x 842")));
-
-        const auto text = [&](int first, int last) {
-            return flat(
-                run(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-raw"), QStringLiteral("-f"), QString::number(first),
-                     QStringLiteral("-l"), QString::number(last), file, QStringLiteral("-")}));
-        };
-        const QString worksheet = text(1, worksheetPages);
-        const QString answers = text(worksheetPages + 1, pages);
-        QVERIFY(worksheet.startsWith(flat(sheet->title + QStringLiteral("Name"))));
-        QVERIFY(answers.startsWith(flat(sheet->title + QStringLiteral(": answers"))));
-        QVERIFY(!worksheet.contains(QStringLiteral(":answers")));
-
-        QStringList asked;
-        QStringList answered;
-        expectedTexts(*sheet, asked, answered);
-        QVERIFY(!answered.isEmpty());
-        for (const QString& item : asked)
-            QVERIFY2(worksheet.contains(flat(item)), qPrintable(item));
-        for (const QString& answer : answered)
-            QVERIFY2(answers.contains(flat(answer)), qPrintable(answer));
-
-        // A word to find never shows on the worksheet itself (the clues are in small letters).
-        for (const sheets::Part& part : sheet->parts)
-            if (const auto* boxes = std::get_if<sheets::LetterBoxes>(&part))
-                QVERIFY2(!worksheet.contains(boxes->word), qPrintable(boxes->word));
-
-        for (int page = 1; page <= pages; ++page)
-            QVERIFY2(inkedPixels(file, page) > 500, qPrintable(QString::number(page)));
+        printedWhole(*sheet);
     }
 
     // The answer sheet balances every equation, with the smallest whole numbers.
@@ -350,6 +374,217 @@ class WorksheetsTest : public QObject {
         const QString list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
         QVERIFY2(list.contains(QRegularExpression(QStringLiteral("image\\s+2400\\s+1746"))),
                  qPrintable(list));
+    }
+
+    // A teacher's list prints as its screen plays it: the whole title on both sheets, the
+    // words in the letters the games show, and an Atomic Mass key with every mass its answers
+    // are worked from.
+    void listSheets_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("csv");
+        const QByteArray acids("word,clue\nalkali,a solution with a pH above 7\nAcid,a solution "
+                               "with a pH below 7\nsalT,made when an acid reacts with a base\n");
+        QTest::newRow("hangman in small letters") << "hangman" << "Year 8.csv" << acids;
+        QTest::newRow("mixedup in small letters") << "mixedup" << "Year 8.csv" << acids;
+        QTest::newRow("atomicmass beyond the key")
+            << "atomicmass" << "Salts.csv"
+            << QByteArray("formula\nKMnO4\nAgNO3\nCaCO3\nH2SO4\nK2Cr2O7\n");
+        QByteArray many("word;clue\n");
+        for (const char* word : {"filtrate", "residue", "solvent", "solute", "solution",
+                                 "distillation", "evaporation", "condenser", "chromatography",
+                                 "crystals", "insoluble", "soluble", "mixture", "filtration",
+                                 "decant", "sieve", "funnel", "beaker", "flask", "tripod"})
+            many += QByteArray(word) + ";a word of separating mixtures\n";
+        QTest::newRow("long title")
+            << "hangman"
+            << "Y9 separating (Excel semicolons) and the methods a class meets in its first "
+               "term of chemistry.csv"
+            << many;
+        QTest::newRow("title of one long word")
+            << "hangman" << "Y9separatingExcelsemicolonsandthemethodsaclassmeetsinitsfirstterm.csv"
+            << many;
+    }
+    void listSheets() {
+        QFETCH(QString, screen);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, csv);
+        const lists::ListKind kind =
+            screen == u"atomicmass" ? lists::ListKind::FormulaMasses : lists::ListKind::Words;
+        const lists::CheckedList list = lists::checkList(kind, file, csv);
+        QVERIFY2(list.sound(), qPrintable(list.describedErrors().join(u'\n')));
+        const std::optional<sheets::Worksheet> sheet = program::listWorksheetFor(screen, list, 7);
+        QVERIFY(sheet);
+        printedWhole(*sheet);
+        if (QTest::currentTestFailed()) return;
+
+        const std::vector<wordgames::Word> played = wordgames::wordsFor(&list);
+        std::size_t next = 0;
+        std::map<QString, double> key;
+        for (const sheets::Part& part : sheet->parts) {
+            if (const auto* boxes = std::get_if<sheets::LetterBoxes>(&part)) {
+                QVERIFY(next < played.size());
+                QCOMPARE(boxes->word, played[next++].word);
+            } else if (const auto* note = std::get_if<sheets::Note>(&part)) {
+                static const QRegularExpression pair(QStringLiteral("(\\w+)\\x{00a0}=\\x{00a0}([\\d.]+)"));
+                for (const QRegularExpressionMatch& m : pair.globalMatch(note->text))
+                    key[m.captured(1)] = m.captured(2).toDouble();
+            } else if (const auto* question = std::get_if<sheets::Question>(&part)) {
+                // Worked out again from the key alone, each answer comes to its total.
+                const QString asked = question->text.section(QStringLiteral(" of "), 1).chopped(1);
+                const std::optional<chem::Formula> formula = chem::parseFormula(typed(asked));
+                QVERIFY2(formula, qPrintable(asked));
+                double total = 0;
+                for (const chem::AtomCount& atom : formula->atoms()) {
+                    const QString symbol = QString::fromLatin1(atom.symbol.data(),
+                                                               qsizetype(atom.symbol.size()));
+                    QVERIFY2(key.contains(symbol), qPrintable(symbol));
+                    total += atom.count * key[symbol];
+                }
+                QCOMPARE(question->answer, chem::formatMass(total));
+                QVERIFY2(question->reason.endsWith(QStringLiteral("= ") + chem::formatMass(total)),
+                         qPrintable(question->reason));
+            }
+        }
+        QCOMPARE(next, kind == lists::ListKind::Words ? played.size() : 0);
+    }
+
+    // Which pages go to paper, numbered as the preview shows the sheets chosen. The rows with
+    // a range are the faults seen: "1 to 2" of a sheet of two pages and its two of answers, and
+    // "1 to 1" of one and one, each printed the answers.
+    void pagesToPaper_data() {
+        QTest::addColumn<int>("printed");
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<int>("worksheetPages");
+        QTest::addColumn<int>("answerPages");
+        QTest::addColumn<QString>("painted");
+        const int worksheet = int(sheets::Printed::Worksheet);
+        const int answers = int(sheets::Printed::Answers);
+        const int both = int(sheets::Printed::Both);
+        QTest::newRow("worksheet") << worksheet << "" << 2 << 2 << "w1 w2";
+        QTest::newRow("answers") << answers << "" << 2 << 2 << "a1 a2";
+        QTest::newRow("both") << both << "" << 2 << 2 << "w1 w2 a1 a2";
+        QTest::newRow("both, 1 to 2") << both << "1-2" << 2 << 2 << "w1 w2";
+        QTest::newRow("both, 1 to 1") << both << "1" << 1 << 1 << "w1";
+        QTest::newRow("both, 3 to 4") << both << "3-4" << 2 << 2 << "a1 a2";
+        QTest::newRow("both, 2 and 4") << both << "2,4" << 2 << 2 << "w2 a2";
+        QTest::newRow("answers, 1") << answers << "1" << 2 << 2 << "a1";
+        QTest::newRow("worksheet, 2 to 9") << worksheet << "2-9" << 3 << 1 << "w2 w3";
+        QTest::newRow("worksheet, past its end") << worksheet << "3-4" << 2 << 2 << "";
+    }
+    void pagesToPaper() {
+        QFETCH(int, printed);
+        QFETCH(QString, range);
+        QFETCH(int, worksheetPages);
+        QFETCH(int, answerPages);
+        QFETCH(QString, painted);
+        const QPageRanges ranges = QPageRanges::fromString(range);
+        QCOMPARE(ranges.isEmpty(), range.isEmpty());
+        QStringList got;
+        for (int answers = 0; answers < 2; ++answers)
+            for (int page = 1; page <= (answers ? answerPages : worksheetPages); ++page)
+                if (sheets::printsPage(sheets::Printed(printed), ranges, answers, page,
+                                       worksheetPages))
+                    got << (answers ? u'a' : u'w') + QString::number(page);
+        QCOMPARE(got.join(u' '), painted);
+        QCOMPARE(sheets::printsAny(sheets::Printed(printed), ranges,
+                                   {worksheetPages, answerPages}),
+                 !painted.isEmpty());
+    }
+
+    // Every range the print dialog can give: none, from and to, a list of pages, the page on
+    // view in the preview.
+    void pagesAskedFor() {
+        QPrinter printer;
+        QVERIFY(program::pagesAskedFor(printer, 3).isEmpty());
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(1, 2);
+        QCOMPARE(program::pagesAskedFor(printer, 3).toString(), QStringLiteral("1-2"));
+        printer.setPageRanges(QPageRanges::fromString(QStringLiteral("2,4-5")));
+        QCOMPARE(program::pagesAskedFor(printer, 3).toString(), QStringLiteral("2,4-5"));
+        printer.setPrintRange(QPrinter::CurrentPage);
+        QCOMPARE(program::pagesAskedFor(printer, 3).toString(), QStringLiteral("3"));
+        printer.setPrintRange(QPrinter::AllPages);
+        QVERIFY(program::pagesAskedFor(printer, 3).isEmpty());
+    }
+
+    // The preview opens on the worksheet alone; the answers come only when chosen, and what is
+    // printed keeps to the range the print dialog gave. Ranges are written with W for the
+    // worksheet's last page, A for the answers' first and T for the last of both sheets.
+    void previewPrintsWhatIsChosen_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<QString>("printed");  // "worksheet", "answers", "both" or "nothing"
+        QTest::newRow("symbols as it opens") << "symbols" << "" << "" << "worksheet";
+        QTest::newRow("symbols both, its worksheet's pages")
+            << "symbols" << "Both" << "1-W" << "worksheet";
+        QTest::newRow("hazards both, 1 to 1") << "hazards" << "Both" << "1-1" << "worksheet";
+        QTest::newRow("hazards both, the rest") << "hazards" << "Both" << "A-T" << "answers";
+        QTest::newRow("symbols both") << "symbols" << "Both" << "" << "both";
+        QTest::newRow("symbols answers, 1 to 1") << "symbols" << "Answers" << "1-1" << "answers";
+        QTest::newRow("symbols worksheet, past its end")
+            << "symbols" << "Worksheet" << "T-T" << "nothing";
+    }
+    void previewPrintsWhatIsChosen() {
+        QFETCH(QString, screen);
+        QFETCH(QString, choice);
+        QFETCH(QString, range);
+        QFETCH(QString, printed);
+        const std::optional<sheets::Worksheet> sheet = program::worksheetFor(screen, 1);
+        QVERIFY(sheet);
+        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        const std::optional<sheets::Pdf> whole = sheets::worksheetPdf(*sheet, pictures, true);
+        QVERIFY(whole);
+        const int w = whole->pages.worksheet;
+        const int a = whole->pages.answers;
+
+        QPrinter printer(QPrinter::HighResolution);
+        const std::unique_ptr<QPrintPreviewDialog> preview =
+            program::worksheetPreview(printer, *sheet, pictures, true);
+        auto* what = preview->findChild<QComboBox*>(QStringLiteral("whatToPrint"));
+        QVERIFY(what);
+        QCOMPARE(what->currentText(), QStringLiteral("Worksheet"));
+        auto* view = preview->findChild<QPrintPreviewWidget*>();
+        QVERIFY(view);
+        preview->show();
+        QTRY_COMPARE(view->pageCount(), w);
+        if (!choice.isEmpty()) what->setCurrentText(choice);
+        QCOMPARE(what->currentText(), choice.isEmpty() ? QStringLiteral("Worksheet") : choice);
+        const int shown = choice == u"Both" ? w + a : choice == u"Answers" ? a : w;
+        QTRY_COMPARE(view->pageCount(), shown);
+
+        // Printed to a file through the dialog's own request, as its Print button does.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        QPrinter paper(QPrinter::HighResolution);
+        paper.setOutputFormat(QPrinter::PdfFormat);
+        paper.setOutputFileName(file);
+        if (!range.isEmpty()) {
+            QString pages = range;
+            pages.replace(u'W', QString::number(w))
+                .replace(u'A', QString::number(w + 1))
+                .replace(u'T', QString::number(w + a));
+            paper.setPrintRange(QPrinter::PageRange);
+            paper.setPageRanges(QPageRanges::fromString(pages));
+        }
+        Q_EMIT preview->paintRequested(&paper);
+        preview->close();
+        if (printed == u"nothing") {
+            QVERIFY2(!QFile::exists(file), "a range with no page in it printed a page");
+            return;
+        }
+        const QString text =
+            flat(run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")}));
+        const int pages = range.isEmpty() ? shown
+                          : range == u"1-1" ? 1
+                          : range == u"1-W" ? w
+                                            : a;
+        QVERIFY(run(QStringLiteral("pdfinfo"), {file})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
+        QCOMPARE(text.contains(QStringLiteral(":answers")), printed != u"worksheet");
+        QCOMPARE(text.startsWith(flat(sheet->title + QStringLiteral("Name"))),
+                 printed != u"answers");
     }
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # kindrel --worksheet with no display: a good run writes a whole PDF; every refusal gives its
-# status and message and leaves the files that were there as they were.
+# status and message (a file-size limit among them, which needs no root) and leaves the files
+# that were there as they were.
 set -euo pipefail
 program="$1"
 work="$(mktemp -d)"
@@ -66,6 +67,25 @@ expect 2 "needs -o" --worksheet symbols
 expect 1 "could not write" --worksheet symbols -o "$work/missing/folder/out.pdf"
 mkdir "$work/folder"
 expect 1 "could not write" --worksheet symbols -o "$work/folder"
+# A limit on the size of a file, which any user may set, stops the write part way: the program
+# says why, and neither leaves a part of the worksheet nor changes the file that was there.
+# Limits well short of the sheet and just short of it: the rest of the file after the first write
+# is then larger than Qt's write buffer, and smaller.
+"$program" --worksheet symbols -o "$work/limited.pdf"
+kb=$(( $(stat -c %s "$work/limited.pdf") / 1024 ))
+rm "$work/limited.pdf"
+[ "$kb" -ge 24 ] || fail "the symbols sheet ($kb KB) is too small to test a file-size limit with"
+for limit in 8 $(( kb - 2 )); do
+    for target in kept.pdf limited.pdf; do
+        got=0
+        (ulimit -f "$limit" && exec "$program" --worksheet symbols -o "$work/$target") \
+            2>"$work/err" || got=$?
+        [ "$got" = 1 ] || fail "writing past a $limit KB limit gave $got, not 1: $(cat "$work/err")"
+        grep -q "could not write $work/$target: the file would grow past the size this system allows ($limit KB, " \
+            "$work/err" || fail "a file-size limit did not say so: $(cat "$work/err")"
+    done
+done
+[ ! -e "$work/limited.pdf" ] || fail "a file-size limit left a part-written worksheet"
 [ "$(cat "$work/kept.pdf")" = "the teacher's own file" ] || fail "a refusal changed a file"
 [ ! -e "$work/missing" ] && [ -z "$(ls -A "$work/folder")" ] || fail "a failed run left a file"
 leftover="$(ls "$work" | grep -v -x -e symbols.pdf -e hangman.pdf -e kept.pdf -e folder -e out -e err || true)"

@@ -2,8 +2,6 @@
 
 #include "activities/atomicmass/AtomicMassScreen.h"
 #include "activities/atomicmass/AtomicMassSheet.h"
-#include "kit/chem/FormulaMass.h"
-#include "kit/chem/FormulaText.h"
 
 namespace atomicmass {
 
@@ -16,15 +14,12 @@ const activities::Activity& activity() {
         [](std::uint64_t) { return worksheet(); },
         [](const lists::CheckedList& list, std::uint64_t) {
             sheets::Worksheet sheet = activities::listSheetLike(worksheet());
+            // The key the instruction sends the class to, with the masses the answers are
+            // worked from.
+            sheet.parts.emplace_back(keyNote(AtomicMassScreen::keyFor(list)));
             for (const lists::ListEntry& entry : list.entries)
                 if (const auto* mass = std::get_if<lists::FormulaMassItem>(&entry.item))
-                    sheet.parts.emplace_back(
-                        sheets::Question{QStringLiteral("What is the relative formula mass of %1?")
-                                             .arg(chem::displayFormula(mass->formula)),
-                                         chem::formatMass(mass->mass),
-                                         mass->working,
-                                         {},
-                                         2});
+                    sheet.parts.emplace_back(onPaper(AtomicMassScreen::itemFor(*mass)));
             return sheet;
         }};
     return described;

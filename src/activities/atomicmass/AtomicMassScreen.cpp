@@ -52,6 +52,11 @@ QString question(const QString& formula) {
     return QStringLiteral("What is the relative formula mass of\n%1?").arg(formula);
 }
 
+// A list's formulas are worked out from every element's mass, as its check worked them.
+double massFromList(std::string_view symbol) {
+    return chem::relativeAtomicMass(symbol, chem::kAllAtomicMasses).value();
+}
+
 QString symbolOf(const chem::AtomicMass& element) {
     return QString::fromLatin1(element.symbol.data(), std::ssize(element.symbol));
 }
@@ -87,25 +92,32 @@ AtomicMassScreen::AtomicMassScreen(Screens& screens, const shell::ActivityId& id
     lblkeymasses.setLook(shell::textLook(kKeyFont, Align::Left));
     lblkeymasses.setCaption(keyMasses());
     if (!list) return;
-    std::vector<chem::AtomicMass> all;
     for (const lists::ListEntry& entry : list->entries) {
         const auto* item = std::get_if<lists::FormulaMassItem>(&entry.item);
         if (!item) continue;
         Asked asked{chem::displayFormula(item->formula), item->working, {}};
-        for (const chem::AtomCount& atom : item->formula.atoms()) {
-            const chem::AtomicMass element{
-                atom.symbol, chem::relativeAtomicMass(atom.symbol, chem::kAllAtomicMasses).value()};
-            asked.key.push_back(element);
-            if (std::none_of(all.begin(), all.end(),
-                             [&](const chem::AtomicMass& e) { return e.symbol == atom.symbol; }))
-                all.push_back(element);
-        }
+        for (const chem::AtomCount& atom : item->formula.atoms())
+            asked.key.push_back({atom.symbol, massFromList(atom.symbol)});
         m_asked.push_back(std::move(asked));
     }
+    const std::vector<chem::AtomicMass> all = keyFor(*list);
     if (std::ssize(all) <= kKeyRows) {
         m_listKey = all;
         showKey(m_listKey);
     }
+}
+
+std::vector<chem::AtomicMass> AtomicMassScreen::keyFor(const lists::CheckedList& list) {
+    std::vector<chem::AtomicMass> all;
+    for (const lists::ListEntry& entry : list.entries) {
+        const auto* item = std::get_if<lists::FormulaMassItem>(&entry.item);
+        if (!item) continue;
+        for (const chem::AtomCount& atom : item->formula.atoms())
+            if (std::none_of(all.begin(), all.end(),
+                             [&](const chem::AtomicMass& e) { return e.symbol == atom.symbol; }))
+                all.push_back({atom.symbol, massFromList(atom.symbol)});
+    }
+    return all;
 }
 
 std::optional<QString> AtomicMassScreen::listTextCheck(const QString& column, const QString& text) {
@@ -165,6 +177,10 @@ quiz::QuizItem AtomicMassScreen::makeItem(int index) {
         return {question(asked.formula), asked.working, {}, {}};
     }
     return itemFor(chem::kFormulaMassItems[index]);
+}
+
+quiz::QuizItem AtomicMassScreen::itemFor(const lists::FormulaMassItem& item) {
+    return {question(chem::displayFormula(item.formula)), item.working, {}, {}};
 }
 
 quiz::QuizItem AtomicMassScreen::itemFor(const char* text) {

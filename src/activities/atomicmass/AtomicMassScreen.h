@@ -30,6 +30,8 @@ class AtomicMassScreen : public quiz::QuizScreen {
     quiz::QuizItem makeItem(int index) override;
     // A formula as typed ("CaCO3"): the question with subscripts, the working as the answer.
     static quiz::QuizItem itemFor(const char* formula);
+    // A teacher's row, asked the same way with the working its list was checked with.
+    static quiz::QuizItem itemFor(const lists::FormulaMassItem& item);
 
     static const quiz::QuizLayout kLayout;
     // The key's box above the button column, and what it shows: a heading, then one element to
@@ -40,6 +42,9 @@ class AtomicMassScreen : public quiz::QuizScreen {
     static const forms::TwipRect kKeyMassesPlace;
     static const forms::FontSpec kKeyHeadingFont;
     static const forms::FontSpec kKeyFont;
+    // The elements of a teacher's list, each once in order of first appearance, with the masses
+    // its answers are worked from: the key the screen shows for it and the paper prints.
+    static std::vector<chem::AtomicMass> keyFor(const lists::CheckedList& list);
     static QString keySymbols();
     static QString keyMasses();
     // The key as it stands: the list's elements, or the formula's on show when the list has

@@ -2,6 +2,7 @@
 
 #include "activities/hangman/HangmanScreen.h"
 #include "kit/sheets/ContentSheets.h"
+#include "kit/wordgames/Words.h"
 
 namespace hangman {
 
@@ -22,9 +23,13 @@ const activities::Activity& activity() {
         [](std::uint64_t) { return ownSheet(); },
         [](const lists::CheckedList& list, std::uint64_t) {
             sheets::Worksheet sheet = activities::listSheetLike(ownSheet());
-            for (const lists::ListEntry& entry : list.entries)
-                if (const auto* word = std::get_if<lists::WordItem>(&entry.item))
-                    sheet.parts.emplace_back(sheets::LetterBoxes{word->clue, word->word, {}});
+            // The letters as the game shows them, whatever the case the list was written in.
+            for (const lists::ListEntry& entry : list.entries) {
+                const auto* item = std::get_if<lists::WordItem>(&entry.item);
+                if (!item) continue;
+                const wordgames::Word word = wordgames::asPlayed(*item);
+                sheet.parts.emplace_back(sheets::LetterBoxes{word.clue, word.word, {}});
+            }
             return sheet;
         }};
     return described;

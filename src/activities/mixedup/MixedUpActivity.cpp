@@ -5,6 +5,7 @@
 #include "activities/mixedup/MixLetters.h"
 #include "activities/mixedup/MixedUpScreen.h"
 #include "activities/mixedup/MixedUpSheet.h"
+#include "kit/wordgames/Words.h"
 
 namespace mixedup {
 
@@ -20,11 +21,13 @@ const activities::Activity& activity() {
             std::seed_seq sequence{static_cast<std::uint32_t>(seed),
                                    static_cast<std::uint32_t>(seed >> 32)};
             std::mt19937 generator(sequence);
-            for (const lists::ListEntry& entry : list.entries)
-                if (const auto* word = std::get_if<lists::WordItem>(&entry.item))
-                    sheet.parts.emplace_back(sheets::LetterBoxes{
-                        word->clue, word->word,
-                        mixLetters(word->word, generator).value_or(word->word)});
+            for (const lists::ListEntry& entry : list.entries) {
+                const auto* item = std::get_if<lists::WordItem>(&entry.item);
+                if (!item) continue;
+                const wordgames::Word word = wordgames::asPlayed(*item);
+                sheet.parts.emplace_back(sheets::LetterBoxes{
+                    word.clue, word.word, mixLetters(word.word, generator).value_or(word.word)});
+            }
             return sheet;
         }};
     return described;

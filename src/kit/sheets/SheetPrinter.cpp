@@ -1,6 +1,7 @@
 #include "kit/sheets/SheetPrinter.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -8,9 +9,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
+
+#if __has_include(<sys/resource.h>)
+#include <sys/resource.h>
+#endif
 
 #include "forms/Font.h"
 #include "kit/labelling/BoardDesign.h"
@@ -62,9 +69,13 @@ const QColor kAnswerInk(0, 60, 150);
 
 class Printer {
   public:
+    // Wanted says which pages (of the answer sheet or not, counted from 1) go onto the device;
+    // the others are laid out all the same, so that those after them fall as they always do.
+    using Wanted = std::function<bool(bool answers, int page)>;
     Printer(QPagedPaintDevice& device, QPainter& painter, forms::Pictures& pictures,
-            const Worksheet& sheet)
-        : m_device(device), m_painter(painter), m_pictures(pictures), m_sheet(sheet) {
+            const Worksheet& sheet, Wanted wanted)
+        : m_device(device), m_painter(painter), m_pictures(pictures), m_sheet(sheet),
+          m_wanted(std::move(wanted)) {
         const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
         const double toTwips = 1440.0 / device.logicalDpiX();
         m_width = static_cast<float>(paint.width() * toTwips);
@@ -76,6 +87,7 @@ class Printer {
     int sheet(bool answers) {
         m_answers = answers;
         m_pages = 1;
+        startPage();
         m_y = header();
         int number = 0;
         for (const Part& part : m_sheet.parts) {
@@ -86,25 +98,45 @@ class Printer {
             if (const auto* board = std::get_if<BoardSheet>(&part)) {
                 // A board fills a page; a page that has only its header takes it.
                 if (m_y > m_topOfPage + 1) newPage();
-                drawBoard(*board);
+                if (m_ink) drawBoard(*board);
                 m_y = m_height;
                 continue;
             }
             const float height = drawPart(part, number, m_y, false);
             if (m_y + height > m_height && m_y > m_topOfPage + 1) newPage();
-            m_y += drawPart(part, number, m_y, true) + kPartGap;
+            m_y += drawPart(part, number, m_y, m_ink) + kPartGap;
         }
         return m_pages;
     }
 
-    bool turnPage() { return m_device.newPage(); }
+    // Pages of each sheet put onto the device, and whether turning to one failed.
+    PageCounts painted() const { return m_painted; }
+    bool failed() const { return m_failed; }
 
   private:
+    // The device turns a page only for a page that is wanted, so that one left out leaves no
+    // blank sheet behind.
+    void startPage() {
+        m_ink = m_wanted(m_answers, m_pages);
+        if (!m_ink) return;
+        if (m_devicePages++ > 0 && !m_device.newPage()) m_failed = true;
+        ++(m_answers ? m_painted.answers : m_painted.worksheet);
+    }
+
+    QString heading() const {
+        return m_answers ? QStringLiteral("%1: answers").arg(m_sheet.title) : m_sheet.title;
+    }
+
     float header() {
         m_painter.setPen(kInk);
-        const QString title =
-            m_answers ? QStringLiteral("%1: answers").arg(m_sheet.title) : m_sheet.title;
-        float y = text(title, font(20, true), {0, 0, m_width, 1e6}, Qt::AlignLeft, true);
+        // A long list's title wraps, between words where it can and anywhere in a word too
+        // long for a line, so that ": answers" is always there to tell the sheets apart.
+        QTextOption wrapped(Qt::AlignLeft);
+        wrapped.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_painter.setFont(font(20, true));
+        const QRectF titleArea(0, 0, m_width, 1e6);
+        float y = static_cast<float>(m_painter.boundingRect(titleArea, heading(), wrapped).height());
+        if (m_ink) m_painter.drawText(titleArea, heading(), wrapped);
         y += 200;
         if (!m_answers) {
             // Name, class and date, each with its line to write on.
@@ -119,19 +151,21 @@ class Printer {
                 const QString label = QString::fromLatin1(field.label);
                 const float labelWidth = text(label, font(12), {left, y, right - left, 400},
                                               Qt::AlignLeft, true, true);
-                text(label, font(12), {left, y, right - left, 400}, Qt::AlignLeft, true);
+                text(label, font(12), {left, y, right - left, 400}, Qt::AlignLeft, m_ink);
                 m_painter.setPen(QPen(kInk, 12));
-                m_painter.drawLine(QPointF(left + labelWidth + 80, y + 300), QPointF(right, y + 300));
+                if (m_ink)
+                    m_painter.drawLine(QPointF(left + labelWidth + 80, y + 300),
+                                       QPointF(right, y + 300));
             }
             y += 500;
         }
         if (!m_sheet.instructions.isEmpty() && !m_answers) {
             y += text(m_sheet.instructions, font(12, false, true), {0, y, m_width, 1e6},
-                      Qt::AlignLeft | Qt::TextWordWrap, true);
+                      Qt::AlignLeft | Qt::TextWordWrap, m_ink);
         }
         y += 120;
         m_painter.setPen(QPen(kInk, 20));
-        m_painter.drawLine(QPointF(0, y), QPointF(m_width, y));
+        if (m_ink) m_painter.drawLine(QPointF(0, y), QPointF(m_width, y));
         // A board's answer sheet begins where its worksheet did, so that the boxes fall in the
         // same places on both and the one can be laid over the other.
         const bool boards = std::any_of(m_sheet.parts.begin(), m_sheet.parts.end(), [](const Part& p) {
@@ -144,18 +178,27 @@ class Printer {
     }
 
     void newPage() {
-        m_device.newPage();
         ++m_pages;
-        // A running head, so that loose pages find their sheet again.
-        const QString head = m_answers ? QStringLiteral("%1: answers").arg(m_sheet.title)
-                                       : m_sheet.title;
-        m_painter.setPen(kGrey);
-        text(head, font(10), {0, 0, m_width, kRunningHead}, Qt::AlignLeft, true);
-        text(QStringLiteral("page %1").arg(m_pages), font(10), {0, 0, m_width, kRunningHead},
-             Qt::AlignRight, true);
-        m_painter.setPen(kInk);
+        startPage();
         m_topOfPage = kRunningHead + 120;
         m_y = m_topOfPage;
+        if (!m_ink) return;
+        // A running head, so that loose pages find their sheet again: on one line beside the
+        // page's number, a long title shortened before ": answers" rather than losing it.
+        const QString number = QStringLiteral("page %1").arg(m_pages);
+        const QFont type = font(10);
+        const float room = m_width - text(number, type, {0, 0, 1e6, kRunningHead},
+                                          Qt::AlignLeft, false, true) - 400;
+        const QString suffix = m_answers ? QStringLiteral(": answers") : QString();
+        const float titleRoom =
+            room - text(suffix, type, {0, 0, 1e6, kRunningHead}, Qt::AlignLeft, false, true);
+        const QString head =
+            QFontMetricsF(type, &m_device).elidedText(m_sheet.title, Qt::ElideRight, titleRoom) +
+            suffix;
+        m_painter.setPen(kGrey);
+        text(head, type, {0, 0, room, kRunningHead}, Qt::AlignLeft, true);
+        text(number, type, {0, 0, m_width, kRunningHead}, Qt::AlignRight, true);
+        m_painter.setPen(kInk);
     }
 
     // Draws (or with `measureOnly` only measures) a text; its height, or its width when asked.
@@ -585,6 +628,11 @@ class Printer {
     forms::Pictures& m_pictures;
     std::map<QString, std::optional<QImage>> m_read;
     const Worksheet& m_sheet;
+    Wanted m_wanted;
+    bool m_ink = true;
+    int m_devicePages = 0;
+    PageCounts m_painted;
+    bool m_failed = false;
     float m_width = 0;
     float m_height = 0;
     float m_y = 0;
@@ -596,25 +644,67 @@ class Printer {
 
 }  // namespace
 
-std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, bool withAnswers) {
+namespace {
+
+void setPage(const Worksheet& sheet, QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(
         QPageSize(QPageSize::A4),
         sheet.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+}
+
+// Lays out the sheets chosen (and the worksheet before an answer sheet, which takes its
+// boxes' places from it), putting the wanted pages onto the device.
+std::optional<PageCounts> lay(const Worksheet& sheet, QPagedPaintDevice& device,
+                              forms::Pictures& pictures, Printed printed,
+                              const std::function<bool(bool, int, int)>& wanted,
+                              PageCounts* laidOut = nullptr) {
     QPainter painter;
     if (!painter.begin(&device)) return std::nullopt;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    Printer printer(device, painter, pictures, sheet);
+    int worksheetPages = 0;
+    Printer printer(device, painter, pictures, sheet, [&](bool answers, int page) {
+        return wanted(answers, page, worksheetPages);
+    });
     PageCounts counts;
-    counts.worksheet = printer.sheet(false);
-    if (withAnswers) {
-        if (!printer.turnPage()) return std::nullopt;
-        counts.answers = printer.sheet(true);
+    counts.worksheet = worksheetPages = printer.sheet(false);
+    if (printed != Printed::Worksheet) counts.answers = printer.sheet(true);
+    if (!painter.end() || printer.failed()) return std::nullopt;
+    if (laidOut) *laidOut = counts;
+    return printer.painted();
+}
+
+}  // namespace
+
+std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
+                                         forms::Pictures& pictures, Printed printed,
+                                         const QPageRanges& range) {
+    setPage(sheet, device);
+    const auto wanted = [&](bool answers, int page, int worksheetPages) {
+        return printsPage(printed, range, answers, page, worksheetPages);
+    };
+    if (!range.isEmpty()) {
+        // The range counts pages the layout has yet to turn: laid out first on a page of the
+        // device's size and resolution, drawing nothing, so that a range with no page of the
+        // sheets in it starts no print at all rather than one blank sheet.
+        QBuffer nowhere;
+        if (!nowhere.open(QIODevice::WriteOnly)) return std::nullopt;
+        QPdfWriter scratch(&nowhere);
+        scratch.setResolution(device.logicalDpiX());
+        setPage(sheet, scratch);
+        PageCounts counts;
+        const auto none = [](bool, int, int) { return false; };
+        if (!lay(sheet, scratch, pictures, printed, none, &counts)) return std::nullopt;
+        if (!printsAny(printed, range, counts)) return PageCounts{};
     }
-    if (!painter.end()) return std::nullopt;
-    return counts;
+    return lay(sheet, device, pictures, printed, wanted);
+}
+
+std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
+                                         forms::Pictures& pictures, bool withAnswers) {
+    return printWorksheet(sheet, device, pictures,
+                          withAnswers ? Printed::Both : Printed::Worksheet, {});
 }
 
 std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& pictures,
@@ -638,14 +728,31 @@ std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& picture
 
 namespace {
 
-// A disk that fills is reported by Qt as an "Unknown error", which tells a teacher nothing: the
-// room left is what to say then. Asked once the half-written copy has gone.
+// The largest file this process may write, in bytes; none where the system sets no limit.
+std::optional<qint64> fileSizeLimit() {
+#if __has_include(<sys/resource.h>)
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+        return static_cast<qint64>(limit.rlim_cur);
+#endif
+    return std::nullopt;
+}
+
+// A disk that fills, or a limit on the size of a file, is reported by Qt as an "Unknown error"
+// (a write that stops short is not an error to it), which tells a teacher nothing: the room
+// left is what to say then. Asked once the half-written copy has gone.
 QString whyNotWritten(const QString& qtSays, const QString& path, qint64 needed) {
+    const auto kb = [](qint64 bytes) { return QString::number((bytes + 1023) / 1024); };
     const QStorageInfo disk(QFileInfo(path).absolutePath());
     if (disk.isValid() && disk.isReady() && disk.bytesAvailable() < needed) {
-        const auto kb = [](qint64 bytes) { return QString::number((bytes + 1023) / 1024); };
         return QStringLiteral("the disk is full (%1 KB free, the worksheet needs %2 KB)")
             .arg(kb(disk.bytesAvailable()), kb(needed));
+    }
+    if (const std::optional<qint64> limit = fileSizeLimit(); limit && *limit < needed) {
+        return QStringLiteral(
+                   "the file would grow past the size this system allows (%1 KB, the worksheet "
+                   "needs %2 KB)")
+            .arg(kb(*limit), kb(needed));
     }
     return qtSays;
 }
@@ -656,8 +763,17 @@ QString saveWhole(const QByteArray& bytes, const QString& path) {
     QString qtSays;
     {
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-        if (file.write(bytes) == bytes.size() && file.commit()) return {};
+        // Unbuffered: a rest small enough for Qt's buffer would otherwise fail only in commit(),
+        // whose flush Qt 6.4 lets pass, and a part-written file would replace the teacher's.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+        // A write may stop short without an error; only writing the rest again gets one.
+        qint64 written = 0;
+        while (written < bytes.size()) {
+            const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
+            if (now <= 0) break;
+            written += now;
+        }
+        if (written == bytes.size() && file.commit()) return {};
         qtSays = file.errorString();
         file.cancelWriting();
     }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "kit/sheets/SheetPages.h"
 #include "kit/sheets/Worksheet.h"
 
 class QPagedPaintDevice;
@@ -15,16 +16,17 @@ class Pictures;
 
 namespace sheets {
 
-struct PageCounts {
-    int worksheet = 0;
-    int answers = 0;
-};
-
 // Sets the device to A4 in the sheet's orientation, then draws the worksheet and, when asked,
 // the answer sheet from a page of its own. Text is drawn as text, in the house fonts; pictures
 // are read at three times their design size. Nothing when the device would not paint.
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
                                          forms::Pictures& pictures, bool withAnswers);
+// The same with the sheets chosen and only the pages of the range (numbered as printsPage
+// has them; empty for all). The pages put onto the device, of each sheet: none at all, and
+// nothing started on the device, when the range takes no page of them.
+std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
+                                         forms::Pictures& pictures, Printed printed,
+                                         const QPageRanges& range);
 
 struct Pdf {
     QByteArray bytes;

@@ -8,12 +8,16 @@
 
 namespace wordgames {
 
+Word asPlayed(const lists::WordItem& item) {
+    return {item.word.toUpper(), item.clue};
+}
+
 std::vector<Word> wordsFor(const lists::CheckedList* list) {
     std::vector<Word> words;
     if (list) {
         for (const lists::ListEntry& entry : list->entries)
             if (const auto* item = std::get_if<lists::WordItem>(&entry.item))
-                words.push_back({item->word.toUpper(), item->clue});
+                words.push_back(asPlayed(*item));
         if (!words.empty()) return words;
     }
     for (const WordClue& entry : kWordList)

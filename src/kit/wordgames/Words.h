@@ -10,7 +10,8 @@
 
 namespace lists {
 struct CheckedList;
-}
+struct WordItem;
+}  // namespace lists
 
 namespace wordgames {
 
@@ -19,6 +20,8 @@ struct Word {
     QString clue;
 };
 
+// A word of a teacher's list as the games play it, and as it prints.
+Word asPlayed(const lists::WordItem& item);
 // The teacher's words when a list is given, the program's own otherwise.
 std::vector<Word> wordsFor(const lists::CheckedList* list);
 int longestWord(const std::vector<Word>& words);
