@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "forms/Screens.h"
-#include "kit/lists/ListChooser.h"
+#include "tools/ListChooser.h"
 #include "program/Activities.h"
 #include "program/TeacherLists.h"
 #include "shell/BackdropScreen.h"
@@ -37,7 +37,7 @@ std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists
     FolderLists found = use ? lists.readAll(folder) : FolderLists{};
     const QString inForce = lists.inForcePath(folder);
     const QString gaveWay = lists.gaveWay(folder);
-    std::vector<lists::ChooserRow> rows;
+    std::vector<tools::ChooserRow> rows;
     rows.push_back(
         {QStringLiteral("The program's own"),
          gaveWay.isEmpty() ? QStringLiteral("The list %1 came with.").arg(caption) : gaveWay,
@@ -68,7 +68,7 @@ std::unique_ptr<forms::Screen> makeChooser(forms::Screens& screens, TeacherLists
     auto paths = std::make_shared<std::vector<QString>>();
     auto checked = std::make_shared<std::vector<lists::CheckedList>>(std::move(found.checked));
     for (const lists::FoundList& file : found.search.lists) paths->push_back(file.path);
-    return std::make_unique<lists::ListChooser>(
+    return std::make_unique<tools::ListChooser>(
         screens, id, std::move(rows), [&screens, &lists, screen, folder, paths, checked](int row) {
             // Shown for no activity (only ever by a test walking every screen): nothing to set.
             if (folder.isEmpty()) {

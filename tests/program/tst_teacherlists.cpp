@@ -15,7 +15,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Screens.h"
 #include "kit/labelling/ListBoard.h"
-#include "kit/lists/ListChooser.h"
+#include "tools/ListChooser.h"
 #include "program/ScreenDirectory.h"
 #include "program/TeacherLists.h"
 
@@ -251,7 +251,7 @@ void TeacherListsTest::chooserByKeys() {
     program.screens.show(u"menu1"_s);
     forms::Screen& hangman = program.screens.show(u"hangman"_s);
     QTest::keyClick(hangman.window(), Qt::Key_L, Qt::ControlModifier);
-    auto* chooser = dynamic_cast<lists::ListChooser*>(
+    auto* chooser = dynamic_cast<tools::ListChooser*>(
         program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
     QVERIFY(chooser);
     QCOMPARE(chooser->caption(), u"Lists for Hangman"_s);
@@ -276,7 +276,7 @@ void TeacherListsTest::chooserByKeys() {
 
     // Escape leaves the chooser with nothing changed; the list in force is marked.
     QTest::keyClick(played.window(), Qt::Key_L, Qt::ControlModifier);
-    chooser = dynamic_cast<lists::ListChooser*>(
+    chooser = dynamic_cast<tools::ListChooser*>(
         program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
     QVERIFY(chooser && chooser->rows()[2].inForce && !chooser->rows()[0].inForce);
     QTest::keyClick(chooser->window(), Qt::Key_Escape);
@@ -344,7 +344,7 @@ void TeacherListsTest::listInForceReadAgain() {
         lists.openChooser(program.screens, u"hangman"_s);
     }
     program.screens.collectUnloaded();
-    auto* chooser = dynamic_cast<lists::ListChooser*>(
+    auto* chooser = dynamic_cast<tools::ListChooser*>(
         program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
     QVERIFY(chooser);
     // The game beneath the chooser plays what the chooser says.
@@ -381,7 +381,7 @@ void TeacherListsTest::sameTitleTwice() {
     TestProgram program(false);
     program::defineScreens(program.screens, &lists);
     lists.openChooser(program.screens, u"hangman"_s);
-    auto* chooser = dynamic_cast<lists::ListChooser*>(
+    auto* chooser = dynamic_cast<tools::ListChooser*>(
         program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
     QVERIFY(chooser);
     QCOMPARE(chooser->rows().size(), size_t(4));
@@ -425,7 +425,7 @@ void TeacherListsTest::reasonReadFromTheBack() {
     TestProgram program(false);
     program::defineScreens(program.screens, &lists);
     lists.openChooser(program.screens, u"symbols"_s);
-    auto* chooser = dynamic_cast<lists::ListChooser*>(
+    auto* chooser = dynamic_cast<tools::ListChooser*>(
         program.screens.loaded(QString::fromLatin1(program::kChooserScreen)));
     QVERIFY(chooser && !chooser->rows()[1].playable);
     const forms::Label& reason = *chooser->array<forms::Label>(u"lblnote"_s)->at(1);

@@ -24,7 +24,7 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "kit/labelling/LabellingBoard.h"
-#include "kit/lists/ListChooser.h"
+#include "tools/ListChooser.h"
 #include "program/Activities.h"
 #include "program/Program.h"
 #include "program/ScreenDirectory.h"
@@ -544,7 +544,7 @@ class Monkey {
             QTest::keyClick(keyTarget(screen), Qt::Key_L);
         m_tally.events += 2;
         settle();
-        auto* chooser = dynamic_cast<lists::ListChooser*>(
+        auto* chooser = dynamic_cast<tools::ListChooser*>(
             run.screens().loaded(QString::fromLatin1(program::kChooserScreen)));
         if (!chooser || !chooser->isVisible()) return QStringLiteral("the chooser did not open");
         const int rows = int(chooser->rows().size());
@@ -552,10 +552,10 @@ class Monkey {
         // The chooser goes once a list is chosen.
         const bool playable = chooser->rows()[size_t(row)].playable;
         if (pick(2) == 0) {
-            chooser->showPage(row / lists::ListChooser::kRowsPerPage);
+            chooser->showPage(row / tools::ListChooser::kRowsPerPage);
             Mouse(*chooser).click(Mouse::centreOf(
                 (*chooser->array<forms::Label>(QStringLiteral("lbllist")))
-                    [row % lists::ListChooser::kRowsPerPage]));
+                    [row % tools::ListChooser::kRowsPerPage]));
         } else {
             for (int n = 0; n < row; ++n) QTest::keyClick(keyTarget(*chooser), Qt::Key_Down);
             QTest::keyClick(keyTarget(*chooser), Qt::Key_Return);

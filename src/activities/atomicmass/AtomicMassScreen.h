@@ -10,7 +10,8 @@
 
 namespace lists {
 struct CheckedList;
-}
+struct FormulaMassItem;
+}  // namespace lists
 
 namespace atomicmass {
 

@@ -5,8 +5,8 @@
 namespace sheets {
 
 Worksheet quizSheet(const QString& title, std::span<const quiz::QuizItem> items, int lines) {
-    Worksheet sheet{title, QStringLiteral("Answer each question on the lines beneath it."), false,
-                    {}};
+    Worksheet sheet{
+        title, QStringLiteral("Answer each question on the lines beneath it."), false, {}};
     for (const quiz::QuizItem& item : items)
         sheet.parts.emplace_back(
             Question{item.question, item.answer, item.reason, item.picture, lines});
@@ -35,8 +35,8 @@ Worksheet boardSheet(const QString& title, const labelling::BoardDesign& design)
 }
 
 Worksheet letterBoxSheet(const QString& title, std::span<const wordgames::WordClue> words) {
-    Worksheet sheet{title, QStringLiteral("Write the word that fits each clue, a letter to a box."),
-                    false, {}};
+    Worksheet sheet{
+        title, QStringLiteral("Write the word that fits each clue, a letter to a box."), false, {}};
     for (const wordgames::WordClue& entry : words)
         sheet.parts.emplace_back(
             LetterBoxes{QString::fromUtf8(entry.clue), QString::fromUtf8(entry.word), {}});

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "kit/sheets/SaveWhole.h"
 #include "kit/sheets/SheetPages.h"
 #include "kit/sheets/Worksheet.h"
 
@@ -36,9 +37,5 @@ struct Pdf {
 // The whole PDF in memory, so that nothing is written until it is complete.
 std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& pictures,
                                 bool withAnswers);
-
-// Writes all of the bytes to `path` or nothing: a file already there is replaced only once the
-// new one is whole. Why it could not be written; empty when it was.
-QString saveWhole(const QByteArray& bytes, const QString& path);
 
 }  // namespace sheets

@@ -70,8 +70,8 @@ struct Note {
     QString text;
 };
 
-using Part = std::variant<Question, LetterBoxes, BalancingBoxes, PictureLines, BoardSheet, Figure,
-                          Note>;
+using Part =
+    std::variant<Question, LetterBoxes, BalancingBoxes, PictureLines, BoardSheet, Figure, Note>;
 
 struct Worksheet {
     QString title;

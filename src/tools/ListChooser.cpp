@@ -1,4 +1,4 @@
-#include "kit/lists/ListChooser.h"
+#include "tools/ListChooser.h"
 
 #include <QFontMetricsF>
 
@@ -7,7 +7,7 @@
 #include "shell/HouseLooks.h"
 #include "shell/HouseStyle.h"
 
-namespace lists {
+namespace tools {
 
 using namespace forms;
 
@@ -136,4 +136,4 @@ bool ListChooser::activityKey(int key, Qt::KeyboardModifiers modifiers) {
     return false;
 }
 
-}  // namespace lists
+}  // namespace tools

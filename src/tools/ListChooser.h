@@ -11,7 +11,7 @@
 #include "forms/Label.h"
 #include "shell/ActivityScreen.h"
 
-namespace lists {
+namespace tools {
 
 struct ChooserRow {
     QString title;
@@ -59,4 +59,4 @@ class ListChooser : public shell::ActivityScreen {
     int m_page = 0;
 };
 
-}  // namespace lists
+}  // namespace tools
