@@ -41,21 +41,6 @@ inline constexpr double kPictureFactor = 3.0;
 // A face as printed. Any letter spacing at all turns Qt's ligatures off: "fl" drawn as one
 // glyph reads back from the PDF as one character, and a search for "flame" would miss it. A
 // tenth of a twip is the least Qt keeps (it counts in 64ths of a unit) and cannot be seen.
-QFont onPaper(const forms::FontSpec& face) {
-    QFont chosen = face.toQFont(kTwipsPerDesignPixel);
-    chosen.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);
-    return chosen;
-}
-
-QFont font(float points, bool bold = false, bool italic = false) {
-    QFont chosen = onPaper(forms::arial(points, bold));
-    chosen.setItalic(italic);
-    return chosen;
-}
-
-// A face as printed. Any letter spacing at all turns Qt's ligatures off: "fl" drawn as one
-// glyph reads back from the PDF as one character, and a search for "flame" would miss it. A
-// tenth of a twip is the least Qt keeps (it counts in 64ths of a unit) and cannot be seen.
 QFont onPaper(const forms::FontSpec& face);
 QFont font(float points, bool bold = false, bool italic = false);
 
