@@ -36,7 +36,7 @@ std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen, const lists::Che
 void printScreen(forms::Screen& screen, const lists::CheckedList* inForce) {
     const QPointer<QWidget> window = screen.window();
     std::optional<sheets::Worksheet> sheet = sheetOf(screen, inForce);
-    forms::Pictures& pictures = screen.pictures();
+    pictures::Pictures& pictures = screen.pictures();
     // An activity that prints nothing says so by its name; anything else points to them.
     const QString message =
         activityScreens().contains(screen.name())

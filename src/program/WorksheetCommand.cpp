@@ -43,7 +43,7 @@ int writeWorksheet(const Options& options) {
                           .arg(screen, printing.join(QStringLiteral(", "))),
                       2);
     }
-    forms::Pictures pictures;
+    pictures::Pictures pictures;
     const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, options.answers);
     if (!pdf) return refuse(QStringLiteral("could not draw the worksheet of %1").arg(screen), 1);
     const QString failed = sheets::saveWhole(pdf->bytes, options.output);

@@ -135,7 +135,7 @@ class WorksheetsTest : public QObject {
         QVERIFY(!program::printsNothing(screen));
         QVERIFY(!sheet->parts.empty());
 
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, true);
         QVERIFY(pdf);
         QTemporaryDir dir;
@@ -272,7 +272,7 @@ class WorksheetsTest : public QObject {
         for (const sheets::Part& part : sheet->parts)
             if (const auto* board = std::get_if<sheets::BoardSheet>(&part)) design = board->design;
         QVERIFY(design && !design->pictures.empty());
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
         QVERIFY(pdf);
         QTemporaryDir dir;
@@ -340,7 +340,7 @@ class WorksheetsTest : public QObject {
         const std::optional<sheets::Worksheet> sheet =
             program::worksheetFor(QStringLiteral("safety"), 1);
         QVERIFY(sheet);
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
         QVERIFY(pdf);
         QTemporaryDir dir;

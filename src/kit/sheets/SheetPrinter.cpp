@@ -62,7 +62,7 @@ const QColor kAnswerInk(0, 60, 150);
 
 class Printer {
   public:
-    Printer(QPagedPaintDevice& device, QPainter& painter, forms::Pictures& pictures,
+    Printer(QPagedPaintDevice& device, QPainter& painter, pictures::Pictures& pictures,
             const Worksheet& sheet)
         : m_device(device), m_painter(painter), m_pictures(pictures), m_sheet(sheet) {
         const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
@@ -582,7 +582,7 @@ class Printer {
 
     QPagedPaintDevice& m_device;
     QPainter& m_painter;
-    forms::Pictures& m_pictures;
+    pictures::Pictures& m_pictures;
     std::map<QString, std::optional<QImage>> m_read;
     const Worksheet& m_sheet;
     float m_width = 0;
@@ -597,7 +597,7 @@ class Printer {
 }  // namespace
 
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, bool withAnswers) {
+                                         pictures::Pictures& pictures, bool withAnswers) {
     device.setPageLayout(QPageLayout(
         QPageSize(QPageSize::A4),
         sheet.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -617,7 +617,7 @@ std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevi
     return counts;
 }
 
-std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& pictures,
+std::optional<Pdf> worksheetPdf(const Worksheet& sheet, pictures::Pictures& pictures,
                                 bool withAnswers) {
     Pdf pdf;
     QBuffer buffer(&pdf.bytes);

@@ -9,7 +9,7 @@
 
 class QPagedPaintDevice;
 
-namespace forms {
+namespace pictures {
 class Pictures;
 }
 
@@ -24,7 +24,7 @@ struct PageCounts {
 // the answer sheet from a page of its own. Text is drawn as text, in the house fonts; pictures
 // are read at three times their design size. Nothing when the device would not paint.
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, bool withAnswers);
+                                         pictures::Pictures& pictures, bool withAnswers);
 
 struct Pdf {
     QByteArray bytes;
@@ -32,7 +32,7 @@ struct Pdf {
 };
 
 // The whole PDF in memory, so that nothing is written until it is complete.
-std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& pictures,
+std::optional<Pdf> worksheetPdf(const Worksheet& sheet, pictures::Pictures& pictures,
                                 bool withAnswers);
 
 // Writes all of the bytes to `path` or nothing: a file already there is replaced only once the
