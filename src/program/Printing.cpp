@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QRandomGenerator>
 #include <QTimer>
 
+#include "forms/Platform.h"
 #include "forms/Screen.h"
 #include "kit/sheets/SheetPrinter.h"
 #include "program/Worksheets.h"
@@ -26,7 +26,7 @@ std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen, const lists::Che
         sheet.parts.emplace_back(sheets::Figure{{}, drawn, 14400});
         return sheet;
     }
-    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    const std::uint64_t seed = screen.platform().freshSeed();
     if (inForce) return listWorksheetFor(screen.name(), *inForce, seed);
     return worksheetFor(screen.name(), seed);
 }
