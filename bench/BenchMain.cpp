@@ -27,7 +27,7 @@ std::string benchDir() {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    forms::returnLargeBlocksToTheSystem();
+    pictures::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();

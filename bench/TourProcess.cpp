@@ -46,7 +46,7 @@ bool chooseATerm(forms::Screens& screens) {
 
 // kindrel_tour [FACTOR]: at design size, or at that projector factor.
 int main(int argc, char** argv) {
-    forms::returnLargeBlocksToTheSystem();
+    pictures::returnLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     forms::registerHouseFonts();

@@ -28,7 +28,7 @@ void worksheetPdf(benchmark::State& state, const QString& screen) {
     for (auto _ : state) {
         for (int sample = 0; sample < kSamples; ++sample) {
             const auto start = std::chrono::steady_clock::now();
-            forms::Pictures pictures;
+            pictures::Pictures pictures;
             const std::optional<sheets::Worksheet> sheet = program::worksheetFor(screen, 1);
             const std::optional<sheets::Pdf> pdf =
                 sheet ? sheets::worksheetPdf(*sheet, pictures, true) : std::nullopt;

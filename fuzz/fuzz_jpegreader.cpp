@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1),
                                                      static_cast<qsizetype>(size - 1));
     QSize asked;
-    const forms::JpegRead read = forms::readJpeg(bytes, kMaxSide, [&](QSize own) {
+    const pictures::JpegRead read = pictures::readJpeg(bytes, kMaxSide, [&](QSize own) {
         // A box of another shape than the picture, as a board's fitting may give.
         asked = QSize(std::max(1, static_cast<int>(own.width() * factor)),
                       std::max(1, static_cast<int>(own.height() * (squash ? factor / 2 : factor))));

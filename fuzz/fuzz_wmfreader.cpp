@@ -7,9 +7,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::optional<QImage> image = forms::readPlaceableMetafile(bytes);
+    const std::optional<QImage> image = pictures::readPlaceableMetafile(bytes);
     if (image &&
-        (image->width() > forms::wmf::kMaxSide || image->height() > forms::wmf::kMaxSide)) {
+        (image->width() > pictures::wmf::kMaxSide || image->height() > pictures::wmf::kMaxSide)) {
         __builtin_trap();
     }
     return 0;

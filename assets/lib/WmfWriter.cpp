@@ -3,7 +3,7 @@
 #include <QtEndian>
 #include <algorithm>
 
-namespace forms {
+namespace pictures {
 
 namespace {
 
@@ -163,4 +163,4 @@ QByteArray WmfWriter::toBytes() const {
     return out;
 }
 
-}  // namespace forms
+}  // namespace pictures

@@ -9,7 +9,7 @@
 
 #include "pictures/WmfReader.h"
 
-namespace forms {
+namespace pictures {
 
 // Coordinates are logical units of the picture, unitsPerInch to the inch; the window is set to the
 // bounds, so a reader that honours either the header or the window draws the same picture.
@@ -52,4 +52,4 @@ class WmfWriter {
     QVector<bool> m_slots;
 };
 
-}  // namespace forms
+}  // namespace pictures

@@ -6,8 +6,8 @@ namespace assets {
 
 QByteArray boardMetafile() {
     // Logical units are twips.
-    forms::WmfWriter w(QRect(0, 0, 1500, 1080), 1440);
-    w.setBkMode(forms::wmf::Transparent);
+    pictures::WmfWriter w(QRect(0, 0, 1500, 1080), 1440);
+    w.setBkMode(pictures::wmf::Transparent);
 
     const int outline = w.createPen(QColor(60, 35, 10), 15);
     const int wood = w.createBrush(QColor(150, 95, 45));

@@ -94,8 +94,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     forms::registerHouseFonts();
-    const std::optional<forms::PictureManifest> manifest =
-        forms::readPictureManifest(QString::fromLocal8Bit(argv[1]));
+    const std::optional<pictures::PictureManifest> manifest =
+        pictures::readPictureManifest(QString::fromLocal8Bit(argv[1]));
     if (!manifest || !manifest->errors.isEmpty()) {
         std::fprintf(stderr, "kindrel_assets: cannot read the manifest %s\n", argv[1]);
         if (manifest) {
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     Writer w{QDir(QString::fromLocal8Bit(argv[3]))};
     const QHash<QString, Drawing> drawn = drawings();
 
-    for (const forms::ManifestPicture& picture : manifest->pictures) {
+    for (const pictures::ManifestPicture& picture : manifest->pictures) {
         const QString file = picture.filePath();
         if (file.endsWith(QLatin1String(".WMF"), Qt::CaseInsensitive)) {
             // The board is a metafile, drawn as vectors wherever it is shown.
@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
             w.fail(file, "no drawing of that name");
             continue;
         }
-        for (int scale : forms::Pictures::kVariants) {
-            const QString variant = forms::Pictures::variantPath(file, scale);
+        for (int scale : pictures::Pictures::kVariants) {
+            const QString variant = pictures::Pictures::variantPath(file, scale);
             const QSize size = picture.size * scale;
             const std::optional<QImage> image =
                 picture.isSvg() ? renderSvg(svgDir.filePath(picture.sourceName()), size.width(),

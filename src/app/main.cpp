@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         return program::writeWorksheet(parsed.options);
     }
 
-    forms::returnLargeBlocksToTheSystem();
+    pictures::returnLargeBlocksToTheSystem();
     // Checking lists shows nothing: it measures text as the screens would, with no display.
     if (parsed.options.checkLists && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -196,7 +196,7 @@ QString accessibleName(const Control& control) {
     if (!shown.isEmpty()) return shown;
     if (!control.description().isEmpty()) return control.description();
     if (const auto* box = dynamic_cast<const PictureBox*>(&control))
-        return Pictures::description(box->picturePath());
+        return pictures::Pictures::description(box->picturePath());
     return {};
 }
 

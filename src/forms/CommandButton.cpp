@@ -93,7 +93,8 @@ void CommandButton::paint(QPainter& painter) {
     const QColor face(m_back);
     const Scale& s = scale();
     // A house button's picture is its face, edge to edge at any scale; any other is centred.
-    const bool pictureFace = !m_picture.isNull() && designSize(m_picture) == designArea().size();
+    const bool pictureFace =
+        !m_picture.isNull() && pictures::designSize(m_picture) == designArea().size();
     if (pictureFace && m_faceCorner > 0) {
         const qreal radius = m_faceCorner / kTwipsPerPixel * s.factor();
         QPainterPath outline;
@@ -105,7 +106,7 @@ void CommandButton::paint(QPainter& painter) {
     painter.fillRect(area, face);
     drawRaisedEdge(painter, area, face, s.pixels(1));
     if (!m_picture.isNull()) {
-        const QSize design = designSize(m_picture);
+        const QSize design = pictures::designSize(m_picture);
         if (pictureFace) {
             drawPicture(painter, area, m_picture, s);
         } else {

@@ -34,7 +34,7 @@ void PictureBox::setPicture(const QImage& picture) {
     if (m_autoSize && !picture.isNull()) {
         // The same twips at any scale: the picture's size as the designs count pixels.
         const float border = m_border ? 2 * kTwipsPerPixel : 0;
-        const QSize size = designSize(picture);
+        const QSize size = pictures::designSize(picture);
         setRect({left(), top(), toTwips(size.width()) + border, toTwips(size.height()) + border});
     }
     repaint();
@@ -98,7 +98,7 @@ void PictureBox::paint(QPainter& painter) {
         if (m_stretch) {
             if (!scale().isDesignSize()) painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(inner, m_picture, m_picture.rect());
-        } else if (designSize(m_picture) ==
+        } else if (pictures::designSize(m_picture) ==
                    designArea().size() - QSize(2, 2) * (m_border ? 1 : 0)) {
             // As large as the box: edge to edge at any scale.
             drawPicture(painter, inner, m_picture, scale());

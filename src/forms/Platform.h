@@ -1,11 +1,13 @@
 // What the desktop gives the program; tests replace it with a fake.
 #pragma once
 
+#include <QByteArrayView>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -46,9 +48,19 @@ class Platform {
 std::uint64_t mixSeed(std::uint64_t clockTicks, std::uint64_t counter,
                       const std::function<std::uint32_t()>& entropy);
 
+// For tests only: set to a whole number, it fixes every draw of the real platform, so that two
+// runs with the same number show and print the same.
+inline constexpr char kTestSeedVariable[] = "KINDREL_TEST_SEED";
+
+// The seed a value of kTestSeedVariable fixes: decimal digits only, up to 2^64 - 1.
+std::optional<std::uint64_t> testSeedFrom(QByteArrayView value);
+
 // The real desktop through Qt.
 class QtPlatform final : public Platform {
   public:
+    // Reads kTestSeedVariable; a value that is not a seed is said on standard error and leaves
+    // the draws free.
+    QtPlatform();
     QSizeF displaySize() const override;
     void setBusyPointer(bool busy) override;
     bool openUrl(const QString& url) override;
@@ -60,6 +72,7 @@ class QtPlatform final : public Platform {
   private:
     bool m_busy = false;
     std::uint64_t m_seedCounter = 0;
+    std::optional<std::uint64_t> m_testSeed;
 };
 
 }  // namespace forms

@@ -6,7 +6,7 @@
 
 namespace forms {
 
-Scale::Scale(double factor) : m_factor(factorWithin(factor)) {}
+Scale::Scale(double factor) : m_factor(pictures::factorWithin(factor)) {}
 
 int Scale::toPixels(float twips) const {
     // At design size exactly the design's own rounding, so that nothing moves by a pixel.
@@ -30,7 +30,7 @@ int Scale::pixels(double designPixels) const {
 }
 
 QSize Scale::pixels(QSize designPixels) const {
-    return pixelsAt(designPixels, m_factor);
+    return pictures::pixelsAt(designPixels, m_factor);
 }
 
 double factorToFit(QSizeF display, QSizeF frame) {
@@ -55,7 +55,8 @@ bool madeFor(const QImage& picture, const Scale& scale) {
 
 void drawPicture(QPainter& painter, QPoint at, const QImage& picture, const Scale& scale) {
     if (picture.isNull()) return;
-    const QSize size = madeFor(picture, scale) ? picture.size() : scale.pixels(designSize(picture));
+    const QSize size =
+        madeFor(picture, scale) ? picture.size() : scale.pixels(pictures::designSize(picture));
     drawPicture(painter, QRect(at, size), picture, scale);
 }
 

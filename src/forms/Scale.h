@@ -20,8 +20,8 @@ namespace forms {
 // drawn 1.8 times as large, while every position, size and rule stays in the same twips.
 class Scale {
   public:
-    static constexpr double kDesignSize = kDesignFactor;
-    static constexpr double kLargest = kLargestFactor;
+    static constexpr double kDesignSize = pictures::kDesignFactor;
+    static constexpr double kLargest = pictures::kLargestFactor;
 
     Scale() = default;
     // Factors outside 1 to 4 are taken to the nearer end.

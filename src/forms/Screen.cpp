@@ -28,7 +28,7 @@ Screen::~Screen() {
 Platform& Screen::platform() const {
     return m_screens.platform();
 }
-Pictures& Screen::pictures() const {
+pictures::Pictures& Screen::pictures() const {
     return m_screens.pictures();
 }
 const Scale& Screen::scale() const {

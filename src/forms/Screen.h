@@ -15,12 +15,15 @@
 
 class QIcon;
 
+namespace pictures {
+class Pictures;
+}
+
 namespace forms {
 
 class ControlArrayBase;
 template <class T>
 class ControlArray;
-class Pictures;
 class Platform;
 class Screens;
 class ScreenWindow;
@@ -43,7 +46,7 @@ class Screen : public Container {
     const QString& name() const { return m_name; }
     Screens& screens() const { return m_screens; }
     Platform& platform() const;
-    Pictures& pictures() const;
+    pictures::Pictures& pictures() const;
     const Scale& scale() const;
 
     // The display as the screens measure it: in projector mode the same display holds fewer,

@@ -50,8 +50,8 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
             const QImage& surface = *static_cast<QImage*>(device);
             if (surface.constBits() != m_advisedSurface) {
                 m_advisedSurface = surface.constBits();
-                preferLargePages(surface.constBits(),
-                                 static_cast<std::size_t>(surface.sizeInBytes()));
+                pictures::preferLargePages(surface.constBits(),
+                                           static_cast<std::size_t>(surface.sizeInBytes()));
             }
         }
     }

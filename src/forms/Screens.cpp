@@ -12,7 +12,7 @@
 
 namespace forms {
 
-Screens::Screens(Platform& platform, Pictures& pictures)
+Screens::Screens(Platform& platform, pictures::Pictures& pictures)
     : m_platform(platform), m_pictures(pictures) {
     onProgramEnd = [] { QCoreApplication::exit(0); };
 }

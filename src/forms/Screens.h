@@ -12,9 +12,12 @@
 
 #include "forms/Scale.h"
 
+namespace pictures {
+class Pictures;
+}
+
 namespace forms {
 
-class Pictures;
 class Platform;
 class Screen;
 
@@ -22,13 +25,13 @@ class Screens {
   public:
     using Factory = std::function<std::unique_ptr<Screen>(Screens&)>;
 
-    Screens(Platform& platform, Pictures& pictures);
+    Screens(Platform& platform, pictures::Pictures& pictures);
     ~Screens();
     Screens(const Screens&) = delete;
     Screens& operator=(const Screens&) = delete;
 
     Platform& platform() const { return m_platform; }
-    Pictures& pictures() const { return m_pictures; }
+    pictures::Pictures& pictures() const { return m_pictures; }
 
     // How large every screen is drawn. A new scale re-lays every loaded screen at once.
     const Scale& scale() const { return m_scale; }
@@ -93,7 +96,7 @@ class Screens {
     void scheduleCollection();
 
     Platform& m_platform;
-    Pictures& m_pictures;
+    pictures::Pictures& m_pictures;
     Scale m_scale;
     QHash<QString, Factory> m_factories;
     std::map<QString, std::unique_ptr<Screen>> m_loaded;

@@ -21,7 +21,7 @@
 
 #include "pictures/Memory.h"
 
-namespace forms {
+namespace pictures {
 
 namespace {
 
@@ -299,4 +299,4 @@ JpegRead readJpeg(const QByteArray& bytes, int maxSide,
     return {std::move(d->image), false};
 }
 
-}  // namespace forms
+}  // namespace pictures

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-namespace forms {
+namespace pictures {
 
 struct JpegRead {
     std::optional<QImage> image;
@@ -22,4 +22,4 @@ struct JpegRead {
 // `maxSide` pixels is refused before anything is allocated for it.
 JpegRead readJpeg(const QByteArray& bytes, int maxSide, const std::function<QSize(QSize)>& sizeFor);
 
-}  // namespace forms
+}  // namespace pictures

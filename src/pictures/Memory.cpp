@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-namespace forms {
+namespace pictures {
 
 namespace {
 // Small enough for a 164 × 124 button picture, large enough that glyph caches and ordinary
@@ -46,4 +46,4 @@ long long separatelyMappedBytes() {
 #endif
 }
 
-}  // namespace forms
+}  // namespace pictures

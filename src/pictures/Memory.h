@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-namespace forms {
+namespace pictures {
 
 // Pictures and window surfaces (hundreds of kilobytes to two megabytes each) come and go with
 // every screen. Left to itself, glibc raises its mapping threshold after the first such block
@@ -22,4 +22,4 @@ void preferLargePages(const void* begin, std::size_t bytes);
 // Bytes the process holds in such separate mappings now; 0 where that cannot be told.
 long long separatelyMappedBytes();
 
-}  // namespace forms
+}  // namespace pictures

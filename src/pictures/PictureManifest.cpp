@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
-namespace forms {
+namespace pictures {
 
 QString ManifestPicture::filePath() const {
     QString file = path;
@@ -94,4 +94,4 @@ std::optional<PictureManifest> readPictureManifest(const QString& file) {
     return parsePictureManifest(QString::fromUtf8(in.readAll()));
 }
 
-}  // namespace forms
+}  // namespace pictures

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace forms {
+namespace pictures {
 
 struct ManifestPicture {
     // As the program names it, backslash and on-disk letter case.
@@ -40,4 +40,4 @@ struct PictureManifest {
 PictureManifest parsePictureManifest(const QString& text);
 std::optional<PictureManifest> readPictureManifest(const QString& file);
 
-}  // namespace forms
+}  // namespace pictures

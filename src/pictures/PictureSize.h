@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace forms {
+namespace pictures {
 
 // Design size, and the largest factor projector mode draws at.
 inline constexpr double kDesignFactor = 1.0;
@@ -35,4 +35,4 @@ inline QSize designSize(const QImage& picture) {
     return designSize(picture.size(), picture.devicePixelRatio());
 }
 
-}  // namespace forms
+}  // namespace pictures

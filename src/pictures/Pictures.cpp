@@ -22,7 +22,7 @@
 #include "pictures/PictureSize.h"
 #include "pictures/WmfReader.h"
 
-namespace forms {
+namespace pictures {
 
 Pictures::Pictures(QStringList roots) : m_roots(std::move(roots)) {}
 
@@ -392,4 +392,4 @@ QString Pictures::description(const QString& designPath) {
         QString(designPath).replace(QLatin1Char('\\'), QLatin1Char('/')).toLower());
 }
 
-}  // namespace forms
+}  // namespace pictures

@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-namespace forms {
+namespace pictures {
 
 class Pictures {
   public:
@@ -133,4 +133,4 @@ class Pictures {
     quint64 m_useClock = 0;
 };
 
-}  // namespace forms
+}  // namespace pictures

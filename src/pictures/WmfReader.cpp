@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace forms {
+namespace pictures {
 
 bool isPlaceableMetafile(const QByteArray& bytes) {
     return bytes.size() >= 4 && qFromLittleEndian<quint32>(bytes.constData()) == wmf::kPlaceableKey;
@@ -417,4 +417,4 @@ std::optional<QImage> readPlaceableMetafile(const QByteArray& bytes, double fact
     return image;
 }
 
-}  // namespace forms
+}  // namespace pictures

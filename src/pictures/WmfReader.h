@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <optional>
 
-namespace forms {
+namespace pictures {
 
 // True when the bytes start with the placeable metafile key.
 bool isPlaceableMetafile(const QByteArray& bytes);
@@ -78,4 +78,4 @@ inline constexpr quint16 kMapModeAnisotropic = 8;
 
 }  // namespace wmf
 
-}  // namespace forms
+}  // namespace pictures

@@ -7,10 +7,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QToolBar>
 
+#include "forms/Platform.h"
 #include "forms/Screen.h"
 #include "kit/sheets/SheetPrinter.h"
 #include "program/Worksheets.h"
@@ -30,7 +30,7 @@ std::optional<sheets::Worksheet> sheetOf(forms::Screen& screen, const lists::Che
         sheet.parts.emplace_back(sheets::Figure{{}, drawn, 14400});
         return sheet;
     }
-    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    const std::uint64_t seed = screen.platform().freshSeed();
     if (inForce) return listWorksheetFor(screen.name(), *inForce, seed);
     return worksheetFor(screen.name(), seed);
 }
@@ -58,7 +58,7 @@ QPageRanges pagesAskedFor(const QPrinter& printer, int currentPage) {
 
 std::unique_ptr<QPrintPreviewDialog> worksheetPreview(QPrinter& printer,
                                                       const sheets::Worksheet& sheet,
-                                                      forms::Pictures& pictures, bool answers,
+                                                      pictures::Pictures& pictures, bool answers,
                                                       QWidget* parent) {
     auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     preview->setWindowTitle(QStringLiteral("Print worksheet: %1").arg(sheet.title));
@@ -98,7 +98,7 @@ std::unique_ptr<QPrintPreviewDialog> worksheetPreview(QPrinter& printer,
 void printScreen(forms::Screen& screen, const lists::CheckedList* inForce) {
     const QPointer<QWidget> window = screen.window();
     std::optional<sheets::Worksheet> sheet = sheetOf(screen, inForce);
-    forms::Pictures& pictures = screen.pictures();
+    pictures::Pictures& pictures = screen.pictures();
     // An activity that prints nothing says so by its name; anything else points to them.
     const QString message =
         activityScreens().contains(screen.name())

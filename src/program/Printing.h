@@ -9,9 +9,11 @@ class QPrintPreviewDialog;
 class QWidget;
 
 namespace forms {
-class Pictures;
 class Screen;
-}  // namespace forms
+}
+namespace pictures {
+class Pictures;
+}
 
 namespace lists {
 struct CheckedList;
@@ -35,7 +37,7 @@ void printScreen(forms::Screen& screen, const lists::CheckedList* inForce = null
 // sheet and pictures must outlive it.
 std::unique_ptr<QPrintPreviewDialog> worksheetPreview(QPrinter& printer,
                                                       const sheets::Worksheet& sheet,
-                                                      forms::Pictures& pictures, bool answers,
+                                                      pictures::Pictures& pictures, bool answers,
                                                       QWidget* parent = nullptr);
 
 // The pages the print dialog asked for, numbered from 1 as the preview shows them; empty for

@@ -25,7 +25,7 @@ class Program {
     ~Program();
 
     forms::Platform& platform() { return *m_platform; }
-    forms::Pictures& pictures() { return m_pictures; }
+    pictures::Pictures& pictures() { return m_pictures; }
     forms::Screens& screens() { return *m_screens; }
 
     // Sets the size the options ask for and starts reading the title's picture on a worker
@@ -46,7 +46,7 @@ class Program {
 
   private:
     std::unique_ptr<forms::Platform> m_platform;
-    forms::Pictures m_pictures;
+    pictures::Pictures m_pictures;
     std::unique_ptr<forms::Screens> m_screens;
     std::unique_ptr<TeacherLists> m_lists;
     std::unique_ptr<tools::LessonTimer> m_lessonTimer;

@@ -1,8 +1,8 @@
 #include "program/WorksheetCommand.h"
 
-#include <QRandomGenerator>
 #include <cstdio>
 
+#include "forms/Platform.h"
 #include "kit/sheets/SheetPrinter.h"
 #include "pictures/Pictures.h"
 #include "program/TeacherLists.h"
@@ -23,7 +23,7 @@ int writeWorksheet(const Options& options) {
     const QString& screen = options.worksheet;
     if (printsNothing(screen))
         return refuse(QStringLiteral("%1 has nothing to print").arg(screen), 2);
-    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    const std::uint64_t seed = forms::QtPlatform().freshSeed();
     std::optional<sheets::Worksheet> sheet = worksheetFor(screen, seed);
     if (sheet && !options.openList.isEmpty()) {
         QString why;
@@ -43,7 +43,7 @@ int writeWorksheet(const Options& options) {
                           .arg(screen, printing.join(QStringLiteral(", "))),
                       2);
     }
-    forms::Pictures pictures;
+    pictures::Pictures pictures;
     const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, options.answers);
     if (!pdf) return refuse(QStringLiteral("could not draw the worksheet of %1").arg(screen), 1);
     const QString failed = sheets::saveWhole(pdf->bytes, options.output);

@@ -71,7 +71,7 @@ void TitleScreen::load() {
 
 void TitleScreen::prefetchPictures(forms::Screens& screens) {
     screens.pictures().prefetch(QString::fromLatin1(kTitlePicture), screens.scale().factor(),
-                                forms::Pictures::Worker::Always);
+                                pictures::Pictures::Worker::Always);
 }
 
 bool TitleScreen::loadAtDesignSize() {

@@ -12,7 +12,7 @@
 #include "pictures/Pictures.h"
 #include "pictures/WmfReader.h"
 
-using forms::Pictures;
+using pictures::Pictures;
 
 using testing_support::buildDir;
 using testing_support::ProgramPicture;
@@ -38,7 +38,8 @@ class TestPictureFiles : public QObject {
   private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set");
-        const std::optional<forms::PictureManifest> manifest = testing_support::pictureManifest();
+        const std::optional<pictures::PictureManifest> manifest =
+            testing_support::pictureManifest();
         QVERIFY2(manifest.has_value(), "KINDREL_MANIFEST cannot be read");
         QVERIFY2(manifest->errors.isEmpty(), qPrintable(manifest->errors.join(QLatin1Char('\n'))));
         QVERIFY(!manifest->pictures.empty());
@@ -50,8 +51,9 @@ class TestPictureFiles : public QObject {
         const QDir svg(manifestFile.dir().filePath(QStringLiteral("svg")));
         QSet<QString> listed;
         // Held for the loop: a range-for over a member of the temporary would read freed memory.
-        const std::optional<forms::PictureManifest> manifest = testing_support::pictureManifest();
-        for (const forms::ManifestPicture& picture : manifest->pictures)
+        const std::optional<pictures::PictureManifest> manifest =
+            testing_support::pictureManifest();
+        for (const pictures::ManifestPicture& picture : manifest->pictures)
             if (picture.isSvg()) listed << picture.sourceName();
         const QStringList sources = svg.entryList({QStringLiteral("*.svg")}, QDir::Files);
         QVERIFY(!sources.isEmpty());
@@ -74,8 +76,8 @@ class TestPictureFiles : public QObject {
     }
     void manifestRowsThatCannotBeTrusted() {
         QFETCH(QString, row);
-        const forms::PictureManifest manifest =
-            forms::parsePictureManifest(QStringLiteral("# a comment\n\n") + row);
+        const pictures::PictureManifest manifest =
+            pictures::parsePictureManifest(QStringLiteral("# a comment\n\n") + row);
         QCOMPARE(manifest.errors.size(), 1);
         QVERIFY(manifest.errors.front().startsWith(QLatin1String("line ")));
     }
@@ -199,7 +201,7 @@ class TestPictureFiles : public QObject {
         QFile file(pictures.resolve(QStringLiteral("IMAGES\\BOARD.WMF")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QVERIFY(forms::isPlaceableMetafile(bytes));
+        QVERIFY(pictures::isPlaceableMetafile(bytes));
         QVERIFY(bytes.size() < 4096);
         const auto image = Pictures::decode(bytes);
         QVERIFY(image.has_value());

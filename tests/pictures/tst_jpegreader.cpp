@@ -79,7 +79,7 @@ void JpegReaderTest::scaledAsQtScalesIt() {
     if (grey) original = original.convertToFormat(QImage::Format_Grayscale8);
     const QByteArray bytes = jpegOf(original);
     QSize asked;
-    const forms::JpegRead read = forms::readJpeg(bytes, 8192, [&](QSize size) {
+    const pictures::JpegRead read = pictures::readJpeg(bytes, 8192, [&](QSize size) {
         asked = size;
         return shown;
     });
@@ -100,7 +100,7 @@ void JpegReaderTest::scaledAsQtScalesIt() {
 void JpegReaderTest::dataEndingBeforeTheRowsIsRefused() {
     const QByteArray good = jpegOf(sample({64, 48}));
     const auto asIs = [](QSize size) { return size; };
-    QVERIFY(forms::readJpeg(good, 8192, asIs).image.has_value());
+    QVERIFY(pictures::readJpeg(good, 8192, asIs).image.has_value());
     const qsizetype frame = good.indexOf("\xFF\xC0");
     QVERIFY(frame > 0);
     const auto withSize = [&](quint16 width, quint16 height) {
@@ -111,12 +111,12 @@ void JpegReaderTest::dataEndingBeforeTheRowsIsRefused() {
     };
     for (const QByteArray& bytes :
          {withSize(64, 480), withSize(640, 48), withSize(8000, 8000), withSize(64, 48).left(200)}) {
-        const forms::JpegRead read = forms::readJpeg(bytes, 8192, asIs);
+        const pictures::JpegRead read = pictures::readJpeg(bytes, 8192, asIs);
         QVERIFY(!read.image.has_value());
         QVERIFY(!read.elsewhere);
     }
     bool asked = false;
-    QVERIFY(!forms::readJpeg(withSize(300, 48), 256, [&](QSize size) {
+    QVERIFY(!pictures::readJpeg(withSize(300, 48), 256, [&](QSize size) {
                  asked = true;
                  return size;
              }).image.has_value());

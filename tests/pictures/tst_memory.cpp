@@ -32,21 +32,21 @@ void MemoryTest::largeBlocksStayApartAfterOneIsFreed() {
 #if defined(__SANITIZE_ADDRESS__) || !defined(__GLIBC__)
     QSKIP("needs glibc's own allocator");
 #endif
-    forms::returnLargeBlocksToTheSystem();
+    pictures::returnLargeBlocksToTheSystem();
     constexpr std::size_t kSurface = 1'800'000;  // about one 800 × 600 window surface
-    const long long before = forms::separatelyMappedBytes();
+    const long long before = pictures::separatelyMappedBytes();
     {
         Block first = touched(kSurface);
-        QVERIFY(forms::separatelyMappedBytes() >= before + static_cast<long long>(kSurface));
+        QVERIFY(pictures::separatelyMappedBytes() >= before + static_cast<long long>(kSurface));
     }
-    QCOMPARE(forms::separatelyMappedBytes(), before);
+    QCOMPARE(pictures::separatelyMappedBytes(), before);
     // glibc's default would now put a block of this size in the heap and keep it there.
     for (std::size_t bytes : {kSurface, std::size_t{300'000}, std::size_t{100'000}}) {
         Block again = touched(bytes);
-        QVERIFY2(forms::separatelyMappedBytes() >= before + static_cast<long long>(bytes),
+        QVERIFY2(pictures::separatelyMappedBytes() >= before + static_cast<long long>(bytes),
                  qPrintable(QString::number(bytes)));
     }
-    QCOMPARE(forms::separatelyMappedBytes(), before);
+    QCOMPARE(pictures::separatelyMappedBytes(), before);
 }
 
 namespace {
@@ -86,11 +86,11 @@ void MemoryTest::largePagesAskedForTheWholePagesWithin() {
     const auto aligned = (reinterpret_cast<quintptr>(base) + kLarge) & ~quintptr{kLarge - 1};
     char* const page = reinterpret_cast<char*>(aligned);
     // Less than a whole page past the boundary: nothing asked.
-    forms::preferLargePages(page + 4096, kLarge - 8192);
+    pictures::preferLargePages(page + 4096, kLarge - 8192);
     QVERIFY(!mappingFlags(page + 4096).contains(" hg"));
     // From just past the base to just short of one page after the boundary's next page.
-    forms::preferLargePages(base + 1,
-                            static_cast<std::size_t>(page + 2 * kLarge + 4096 - base - 1));
+    pictures::preferLargePages(base + 1,
+                               static_cast<std::size_t>(page + 2 * kLarge + 4096 - base - 1));
     QVERIFY2(mappingFlags(page).contains("hg"), mappingFlags(page).constData());
     QVERIFY(mappingFlags(page + 2 * kLarge - 1).contains("hg"));
     QVERIFY(!mappingFlags(page + 2 * kLarge).contains("hg"));

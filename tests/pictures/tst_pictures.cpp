@@ -52,7 +52,7 @@ void PicturesTest::lookupFallsBackToLaterRoots() {
     QImage image(4, 3, QImage::Format_RGB32);
     image.fill(Qt::red);
     QVERIFY(image.save(second.path() + QStringLiteral("/Images/HCl.jpg")));
-    forms::Pictures pictures({first.path(), second.path()});
+    pictures::Pictures pictures({first.path(), second.path()});
     QCOMPARE(pictures.resolve(QStringLiteral("Images\\HCl.jpg")),
              second.path() + QStringLiteral("/Images/HCl.jpg"));
     QCOMPARE(pictures.resolve(QStringLiteral("Images\\hcl.jpg")),
@@ -120,7 +120,7 @@ void PicturesTest::jpegDecodesAsQtReadsIt() {
             size.width() < 100 ? QImage::Format_RGB32 : QImage::Format_RGB888;
         for (const QImage& original : {colour, grey}) {
             const QByteArray bytes = testing_support::jpegOf(original, 90);
-            const std::optional<QImage> decoded = forms::Pictures::decode(bytes);
+            const std::optional<QImage> decoded = pictures::Pictures::decode(bytes);
             QVERIFY(decoded.has_value());
             QCOMPARE(decoded->format(), kept);
             QCOMPARE(*decoded, QImage::fromData(bytes).convertToFormat(kept));
@@ -137,8 +137,8 @@ void PicturesTest::jpegTooLargeToAllocateFails() {
     QVERIFY(frame > 0);
     qToBigEndian<quint16>(8000, bytes.data() + frame + 5);
     qToBigEndian<quint16>(8000, bytes.data() + frame + 7);
-    QVERIFY(8000 <= forms::Pictures::kMaxSide);
-    QVERIFY(!forms::Pictures::decode(bytes).has_value());
+    QVERIFY(8000 <= pictures::Pictures::kMaxSide);
+    QVERIFY(!pictures::Pictures::decode(bytes).has_value());
 }
 
 // A file Qt would decode, yet so large that a copy scaled for the largest factor would pass the
@@ -149,8 +149,8 @@ void PicturesTest::pictureLargerThanAnyPlaceIsRefused_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<double>("factor");
     QTest::addColumn<int>("shownWidth");  // 0: refused
-    const int most = int(forms::Pictures::kMaxSide / forms::Scale::kLargest);
-    QTest::newRow("the most, at 4") << 1 << most << 4.0 << forms::Pictures::kMaxSide;
+    const int most = int(pictures::Pictures::kMaxSide / forms::Scale::kLargest);
+    QTest::newRow("the most, at 4") << 1 << most << 4.0 << pictures::Pictures::kMaxSide;
     QTest::newRow("the most @2x, at 1") << 2 << 2 * most << 1.0 << most;
     QTest::newRow("the most @3x, at 3") << 3 << 3 * most << 3.0 << 3 * most;
     QTest::newRow("one more") << 1 << most + 1 << 1.0 << 0;
@@ -165,7 +165,8 @@ void PicturesTest::pictureLargerThanAnyPlaceIsRefused() {
     QFETCH(double, factor);
     QFETCH(int, shownWidth);
     TestProgram program(false);
-    const QString file = forms::Pictures::variantPath(QStringLiteral("Images/wide.jpg"), variant);
+    const QString file =
+        pictures::Pictures::variantPath(QStringLiteral("Images/wide.jpg"), variant);
     program.addPicture(file, {width, 4 * variant});
     const std::optional<QImage> shown =
         program.pictures.load(QStringLiteral("Images\\wide.jpg"), factor);
@@ -180,7 +181,7 @@ void PicturesTest::cacheKeepsLittleThatNothingShows() {
         program.addPicture(QStringLiteral("Images/p%1.jpg").arg(i), {256, 256});
     const QImage shown = *program.pictures.load(QStringLiteral("Images\\p0.jpg"));
     for (int i = 1; i < 5; ++i) program.pictures.load(QStringLiteral("Images\\p%1.jpg").arg(i));
-    QVERIFY(program.pictures.idleCacheBytes() <= forms::Pictures::kIdleCacheBytes);
+    QVERIFY(program.pictures.idleCacheBytes() <= pictures::Pictures::kIdleCacheBytes);
     QVERIFY(program.pictures.idleCacheBytes() > 0);
     // The picture still on show is kept and shared, not decoded again; the most recent idle one
     // is kept too.

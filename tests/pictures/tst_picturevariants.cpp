@@ -9,7 +9,7 @@
 #include "forms/Scale.h"
 #include "pictures/Pictures.h"
 
-using forms::Pictures;
+using pictures::Pictures;
 using testing_support::TestProgram;
 
 namespace {
@@ -104,7 +104,7 @@ void PictureVariantsTest::smallestAtLeastTheFactor() {
     // Whichever was read, it comes at the factor's size and says so.
     QCOMPARE(image->size(), forms::Scale(factor).pixels(kDesign));
     QCOMPARE(image->devicePixelRatio(), factor);
-    QCOMPARE(forms::designSize(*image), kDesign);
+    QCOMPARE(pictures::designSize(*image), kDesign);
 }
 
 void PictureVariantsTest::brokenSizeIsPassedOver() {
@@ -150,7 +150,7 @@ void PictureVariantsTest::chosenAgainForANewFactor() {
 void PictureVariantsTest::metafileIsDrawnAtTheFactor() {
     // A 1500 x 1080 twip board: 100 x 72 pixels at design size, its outline 2 twips in from
     // the edge.
-    forms::WmfWriter writer(QRect(0, 0, 1500, 1080), 1440);
+    pictures::WmfWriter writer(QRect(0, 0, 1500, 1080), 1440);
     writer.selectObject(writer.createPen(QColor(0, 0, 0), 30));
     writer.selectObject(writer.createBrush(QColor(30, 90, 60)));
     writer.rectangle(QRect(150, 150, 1200, 780));

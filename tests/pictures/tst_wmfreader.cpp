@@ -8,7 +8,7 @@
 #include "pictures/Pictures.h"
 #include "pictures/WmfReader.h"
 
-using namespace forms;
+using namespace pictures;
 
 namespace {
 

@@ -119,7 +119,7 @@ int inkedPixels(const QString& pdf, int page) {
 // the worksheet and every answer on the answer sheet after it, a running head on every later
 // page that says which sheet it is, and no blank page.
 void printedWhole(const sheets::Worksheet& sheet) {
-    forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+    pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
     const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(sheet, pictures, true);
     QVERIFY(pdf);
     QTemporaryDir dir;
@@ -296,7 +296,7 @@ class WorksheetsTest : public QObject {
         for (const sheets::Part& part : sheet->parts)
             if (const auto* board = std::get_if<sheets::BoardSheet>(&part)) design = board->design;
         QVERIFY(design && !design->pictures.empty());
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
         QVERIFY(pdf);
         QTemporaryDir dir;
@@ -364,7 +364,7 @@ class WorksheetsTest : public QObject {
         const std::optional<sheets::Worksheet> sheet =
             program::worksheetFor(QStringLiteral("safety"), 1);
         QVERIFY(sheet);
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> pdf = sheets::worksheetPdf(*sheet, pictures, false);
         QVERIFY(pdf);
         QTemporaryDir dir;
@@ -533,7 +533,7 @@ class WorksheetsTest : public QObject {
         QFETCH(QString, printed);
         const std::optional<sheets::Worksheet> sheet = program::worksheetFor(screen, 1);
         QVERIFY(sheet);
-        forms::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
+        pictures::Pictures pictures({qEnvironmentVariable("KINDREL_BUILD_DIR")});
         const std::optional<sheets::Pdf> whole = sheets::worksheetPdf(*sheet, pictures, true);
         QVERIFY(whole);
         const int w = whole->pages.worksheet;

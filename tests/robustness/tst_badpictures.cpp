@@ -44,7 +44,7 @@ void BadPicturesTest::brokenPicture() {
     QFETCH(QString, damage);
     TestProgram& program = *m_shared;
     // A lookup of its own, as a program started afresh has: nothing decoded before the damage.
-    forms::Pictures pictures({program.folder.path()});
+    pictures::Pictures pictures({program.folder.path()});
     const QString file = pictures.resolve(path);
     QVERIFY(!file.isEmpty());
     const QString relative = QDir(program.folder.path()).relativeFilePath(file);
@@ -95,8 +95,8 @@ void BadPicturesTest::folders() {
     QTemporaryDir away;
     const QString before = QDir::currentPath();
     if (elsewhere) QVERIFY(QDir::setCurrent(away.path()));
-    forms::Pictures startedElsewhere;
-    forms::Pictures& pictures = elsewhere ? startedElsewhere : program.pictures;
+    pictures::Pictures startedElsewhere;
+    pictures::Pictures& pictures = elsewhere ? startedElsewhere : program.pictures;
 
     for (const ProgramPicture& picture : programPictures()) {
         const QString folder = picture.path.section(QLatin1Char('\\'), 0, 0);

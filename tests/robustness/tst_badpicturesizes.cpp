@@ -52,25 +52,25 @@ void BadPictureSizesTest::brokenVariant() {
     QFETCH(int, variant);
     QFETCH(QString, damage);
     TestProgram& program = *m_shared;
-    const forms::Pictures built({buildDir()});
+    const pictures::Pictures built({buildDir()});
     const QDir root(buildDir());
     // The design-size file's path: the variant's without its "@2x".
     const QString designPath = QString(path).remove(QStringLiteral("@%1x").arg(variant));
     QStringList added;
     for (int other : {2, 3}) {
-        const QString source = built.resolve(forms::Pictures::variantPath(designPath, other));
+        const QString source = built.resolve(pictures::Pictures::variantPath(designPath, other));
         QVERIFY(!source.isEmpty());
         added << root.relativeFilePath(source);
         QFile::remove(program.path(added.back()));
         QVERIFY(QFile::copy(source, program.path(added.back())));
     }
-    forms::Pictures pictures({program.folder.path()});
+    pictures::Pictures pictures({program.folder.path()});
     const QString relative = QDir(program.folder.path()).relativeFilePath(pictures.resolve(path));
     QFile original(program.path(relative));
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QByteArray bytes = original.readAll();
     original.close();
-    const QSize design = forms::designSize(*pictures.load(designPath));
+    const QSize design = pictures::designSize(*pictures.load(designPath));
     ::damage(program, relative, bytes, damage, m_board);
 
     // The damage is real (the file is no picture, or not this one's size), yet the picture is
@@ -82,7 +82,7 @@ void BadPictureSizesTest::brokenVariant() {
     QBuffer buffer;
     buffer.setData(damagedBytes);
     const bool decodes = QImageReader(&buffer).size() == design * variant &&
-                         forms::Pictures::decode(damagedBytes).has_value();
+                         pictures::Pictures::decode(damagedBytes).has_value();
     const std::optional<QImage> shown = pictures.load(designPath, variant);
     const QStringList failed = openAndCloseEveryScreen(program.platform, pictures, variant);
     for (const QString& file : added) program.removeFile(file);
@@ -125,13 +125,13 @@ void BadPictureSizesTest::everyPictureBroken() {
     QFETCH(QString, damage);
     TestProgram program(false);
     QVERIFY(copyEveryPictureFile(program));
-    forms::Pictures pictures({program.folder.path()});
+    pictures::Pictures pictures({program.folder.path()});
     const QDir root(program.folder.path());
     qsizetype files = 0;
     for (const ProgramPicture& picture : programPictures()) {
         for (int variant : broken) {
             const QString file =
-                pictures.resolve(forms::Pictures::variantPath(picture.path, variant));
+                pictures.resolve(pictures::Pictures::variantPath(picture.path, variant));
             if (file.isEmpty()) continue;  // the metafile has no larger sizes
             QFile original(file);
             QVERIFY(original.open(QIODevice::ReadOnly));
@@ -162,7 +162,7 @@ void BadPictureSizesTest::everyPictureBroken() {
             QVERIFY2(!shown, qPrintable(picture.path));
         } else {
             QVERIFY2(shown, qPrintable(picture.path));
-            QCOMPARE(forms::designSize(*shown), picture.size);
+            QCOMPARE(pictures::designSize(*shown), picture.size);
         }
     }
     const QStringList failed = openAndCloseEveryScreen(program.platform, pictures, factor, true);

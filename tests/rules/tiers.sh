@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The tiers of src/ include only downwards: program, activities, kit, tools, shell, forms,
 # pictures. No activity includes another; kit and tools stand side by side, neither including
-# the other. Prints every include that breaks the rule, with its file and line, and fails on any.
+# the other. Inside kit/ the same holds room by room: chem at the bottom, lists on it, the
+# boards, quizzes and word games side by side on those, sheets on top. Prints every include
+# that breaks a rule, with its file and line, and fails on any.
 set -euo pipefail
 src="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../../src" && pwd)}"
 cd "$src"
@@ -18,10 +20,24 @@ declare -A allowed=(
     [pictures]=""
 )
 
+# What each room of kit/ may include besides itself.
+declare -A kit_allowed=(
+    [chem]=""
+    [lists]="chem"
+    [labelling]="chem lists"
+    [quiz]="chem lists"
+    [wordgames]="chem lists"
+    [sheets]="chem lists labelling quiz wordgames"
+)
+
 faults=0
+allows() {  # list, name: whether the space-separated list holds the name
+    [[ " $1 " == *" $2 "* ]]
+}
 while IFS=: read -r file line text; do
     tier="${file%%/*}"
-    included="$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/' <<<"$text")"
+    [[ "$text" =~ \"([^\"]+)\" ]] || continue
+    included="${BASH_REMATCH[1]}"
     target="${included%%/*}"
     [ "$included" = "$target" ] && continue  # a file beside it
     if [ -z "${allowed[$tier]+set}" ]; then
@@ -30,20 +46,27 @@ while IFS=: read -r file line text; do
         continue
     fi
     if [ "$target" = "$tier" ]; then
-        # Within activities/, only the activity's own folder, and what every activity is
-        # (the files directly in activities/, which include no activity).
-        if [ "$tier" = activities ]; then
-            own="$(cut -d/ -f2 <<<"$file")"
-            other="$(cut -d/ -f2 <<<"$included")"
-            [ "$included" = "activities/$other" ] && continue
-            if [ "$own" != "$other" ]; then
-                echo "$file:$line: activity '$own' includes activity '$other' ($included)"
+        own="${file#*/}" && own="${own%%/*}"
+        other="${included#*/}" && other="${other%%/*}"
+        if [ "$tier" = kit ] && [ "$own" != "$other" ]; then
+            if [ -z "${kit_allowed[$own]+set}" ]; then
+                echo "$file:$line: '$own' is not a room of kit/"
+                faults=$((faults + 1))
+            elif ! allows "${kit_allowed[$own]}" "$other"; then
+                echo "$file:$line: kit/$own/ includes kit/$other/ ($included)"
                 faults=$((faults + 1))
             fi
         fi
+        # Within activities/, only the activity's own folder, and what every activity is (the
+        # files directly in activities/, which include no activity).
+        if [ "$tier" = activities ] && [ "$own" != "$other" ] &&
+            [ "$included" != "activities/$other" ]; then
+            echo "$file:$line: activity '$own' includes activity '$other' ($included)"
+            faults=$((faults + 1))
+        fi
         continue
     fi
-    if ! grep -qw -- "$target" <<<"${allowed[$tier]}"; then
+    if ! allows "${allowed[$tier]}" "$target"; then
         echo "$file:$line: $tier/ includes $target/ ($included)"
         faults=$((faults + 1))
     fi

@@ -15,7 +15,7 @@ BrokenPictureSweep::~BrokenPictureSweep() = default;
 void BrokenPictureSweep::initTestCase() {
     QVERIFY2(!buildDir().isEmpty(), "KINDREL_BUILD_DIR is not set");
     m_board = builtBoard();
-    QVERIFY(forms::isPlaceableMetafile(m_board));
+    QVERIFY(pictures::isPlaceableMetafile(m_board));
     m_shared = std::make_unique<TestProgram>(false);
     QVERIFY(m_shared->addProgramPictures());
     m_peakBefore = peakResidentKiB();

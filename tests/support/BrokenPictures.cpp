@@ -80,7 +80,7 @@ QImage grabbed(const forms::Screen& screen) {
 
 std::optional<QByteArray> damaged(const QString& kind, const QByteArray& bytes,
                                   const QByteArray& board) {
-    const bool metafile = forms::isPlaceableMetafile(bytes);
+    const bool metafile = pictures::isPlaceableMetafile(bytes);
     if (kind == QLatin1String("missing")) return std::nullopt;
     if (kind == QLatin1String("empty")) return QByteArray();
     if (kind == QLatin1String("truncated")) return bytes.left(bytes.size() / 2);
@@ -178,7 +178,7 @@ QString workActivity(forms::Screens& screens, const program::Activity& activity)
     return {};
 }
 
-QStringList openAndCloseEveryScreen(forms::Platform& platform, forms::Pictures& pictures,
+QStringList openAndCloseEveryScreen(forms::Platform& platform, pictures::Pictures& pictures,
                                     double factor, bool work) {
     QStringList failed;
     forms::Screens names(platform, pictures);
@@ -205,7 +205,7 @@ QStringList openAndCloseEveryScreen(forms::Platform& platform, forms::Pictures& 
 }
 
 bool copyEveryPictureFile(TestProgram& program) {
-    const forms::Pictures built({buildDir()});
+    const pictures::Pictures built({buildDir()});
     const QDir root(buildDir());
     bool all = true;
     std::vector<ProgramPicture> files = programPictures();
@@ -225,7 +225,7 @@ bool copyEveryPictureFile(TestProgram& program) {
 }
 
 QByteArray builtBoard() {
-    QFile board(forms::Pictures({buildDir()}).resolve(QStringLiteral("IMAGES\\BOARD.WMF")));
+    QFile board(pictures::Pictures({buildDir()}).resolve(QStringLiteral("IMAGES\\BOARD.WMF")));
     return board.open(QIODevice::ReadOnly) ? board.readAll() : QByteArray();
 }
 

@@ -6,8 +6,10 @@
 #include <QStringList>
 #include <optional>
 
-namespace forms {
+namespace pictures {
 class Pictures;
+}  // namespace pictures
+namespace forms {
 class Platform;
 class Screens;
 }  // namespace forms
@@ -44,7 +46,7 @@ QString workActivity(forms::Screens& screens, const program::Activity& activity)
 // Opens every screen the program defines, each in a program of its own (so that closing the
 // last one ends only that program), lets it paint, and closes it; with `work`, every activity
 // is worked as the teacher does. The screens that failed, with why.
-QStringList openAndCloseEveryScreen(forms::Platform& platform, forms::Pictures& pictures,
+QStringList openAndCloseEveryScreen(forms::Platform& platform, pictures::Pictures& pictures,
                                     double factor = 1.0, bool work = false);
 
 // Every picture file of the build, at every size, put in the program's folder (hard-linked where

@@ -11,9 +11,9 @@ namespace {
 
 std::vector<ProgramPicture> makeList() {
     std::vector<ProgramPicture> list;
-    const std::optional<forms::PictureManifest> manifest = pictureManifest();
+    const std::optional<pictures::PictureManifest> manifest = pictureManifest();
     if (!manifest) return list;
-    for (const forms::ManifestPicture& picture : manifest->pictures)
+    for (const pictures::ManifestPicture& picture : manifest->pictures)
         list.push_back({QFileInfo(picture.filePath()).fileName(), picture.path, picture.size});
     return list;
 }
@@ -23,9 +23,9 @@ std::vector<ProgramPicture> makeVariants() {
     for (const ProgramPicture& picture : programPictures()) {
         // The board metafile is drawn as vectors at any size.
         if (picture.path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) continue;
-        for (int variant : forms::Pictures::kVariants) {
+        for (int variant : pictures::Pictures::kVariants) {
             if (variant == 1) continue;
-            const QString path = forms::Pictures::variantPath(picture.path, variant);
+            const QString path = pictures::Pictures::variantPath(picture.path, variant);
             list.push_back(
                 {QFileInfo(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName(),
                  path, picture.size * variant, variant});
@@ -41,8 +41,8 @@ const std::vector<ProgramPicture>& programPictureVariants() {
     return list;
 }
 
-std::optional<forms::PictureManifest> pictureManifest() {
-    return forms::readPictureManifest(qEnvironmentVariable("KINDREL_MANIFEST"));
+std::optional<pictures::PictureManifest> pictureManifest() {
+    return pictures::readPictureManifest(qEnvironmentVariable("KINDREL_MANIFEST"));
 }
 
 const std::vector<ProgramPicture>& programPictures() {

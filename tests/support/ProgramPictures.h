@@ -23,7 +23,7 @@ const std::vector<ProgramPicture>& programPictures();
 // The files of every raster picture made at 2 and 3 times its size ("exit@2x.jpg"), their
 // sizes those multiples of the manifest's.
 const std::vector<ProgramPicture>& programPictureVariants();
-std::optional<forms::PictureManifest> pictureManifest();
+std::optional<pictures::PictureManifest> pictureManifest();
 
 // The build folder that holds the made pictures (from KINDREL_BUILD_DIR, set by ctest).
 QString buildDir();

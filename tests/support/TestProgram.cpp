@@ -69,7 +69,7 @@ void TestProgram::addShellPictures() {
 }
 
 bool TestProgram::addProgramPictures() {
-    const forms::Pictures built({buildDir()});
+    const pictures::Pictures built({buildDir()});
     const QDir root(buildDir());
     bool all = true;
     for (const ProgramPicture& picture : programPictures()) {

@@ -22,7 +22,7 @@ class TestProgram {
 
     FakePlatform platform;
     QTemporaryDir folder;
-    forms::Pictures pictures;
+    pictures::Pictures pictures;
     forms::Screens screens;
     int programEnds = 0;
 

@@ -80,7 +80,8 @@ EquationsScreen::EquationsScreen(Screens& screens, const shell::ActivityId& id,
     // broken.
     if (m_equations.empty()) {
         for (const ChemicalEquation& row : kChemicalEquations) {
-            std::optional<SymbolEquation> parsed = parseSymbolEquation(row.symbols);
+            std::optional<SymbolEquation> parsed =
+                readSymbolEquation(QString::fromUtf8(row.symbols));
             if (!parsed || parsed->termCount() > kMaxTerms) continue;
             const std::vector<int> answer(row.answer.begin(),
                                           row.answer.begin() + parsed->termCount());
@@ -162,10 +163,10 @@ std::optional<QString> EquationsScreen::listTextCheck(const QString& column, con
                                  tahoma(kWordsPoints, true), kWordsPlace);
     }
     if (column != QLatin1String("equation")) return std::nullopt;
-    const chem::EquationReading reading = chem::parseEquation(text);
+    const std::optional<SymbolEquation> read = readSymbolEquation(text);
     // One that cannot be read or balanced is told of by the list's own check.
-    if (!reading.equation) return std::nullopt;
-    const SymbolEquation equation{reading.equation->reactants, reading.equation->products};
+    if (!read) return std::nullopt;
+    const SymbolEquation& equation = *read;
     if (formulaPointsFor(equation) == 0)
         return QStringLiteral("the equation is too wide to show across the screen");
     // Check lists every element whose atoms differ, a line each under "Not balanced."
@@ -181,8 +182,7 @@ std::optional<QString> EquationsScreen::listTextCheck(const QString& column, con
     if (messagePointsFor(worst) == 0)
         return QStringLiteral("the equation has %1 elements, more than Check can list")
             .arg(elements.size());
-    const chem::BalanceResult balanced =
-        chem::balance(reading.equation->reactants, reading.equation->products);
+    const chem::BalanceResult balanced = chem::balance(equation.reactants, equation.products);
     if (balanced.outcome != chem::BalanceOutcome::Balanced) return std::nullopt;
     return lists::tooLongFor(QStringLiteral("the balanced equation"),
                              writtenEquation(equation, balanced.coefficients),

@@ -1,5 +1,6 @@
 #include "activities/equations/EquationsSheet.h"
 
+#include "activities/equations/SymbolEquation.h"
 #include "kit/chem/FormulaText.h"
 
 namespace equations {
@@ -12,15 +13,19 @@ sheets::Worksheet worksheet(std::span<const ChemicalEquation> equations) {
                             false,
                             {}};
     for (const ChemicalEquation& equation : equations) {
-        const QStringList sides = QString::fromUtf8(equation.symbols).split(QStringLiteral("→"));
-        const auto formulas = [](const QString& side) {
-            QStringList written;
-            for (const QString& formula : side.split(QLatin1Char('+')))
-                written << chem::withSubscripts(QStringView(formula.trimmed()));
-            return written;
+        // Read as the screen reads it; the table's test reads every row.
+        const std::optional<SymbolEquation> read =
+            readSymbolEquation(QString::fromUtf8(equation.symbols));
+        if (!read) continue;
+        const auto written = [](const std::vector<chem::Formula>& formulas) {
+            QStringList shown;
+            for (const chem::Formula& formula : formulas) shown << chem::displayFormula(formula);
+            return shown;
         };
-        sheets::BalancingBoxes boxes{QString::fromUtf8(equation.words), formulas(sides.value(0)),
-                                     formulas(sides.value(1)), {}};
+        sheets::BalancingBoxes boxes{QString::fromUtf8(equation.words),
+                                     written(read->reactants),
+                                     written(read->products),
+                                     {}};
         for (int i = 0; i < boxes.reactants.size() + boxes.products.size(); ++i)
             boxes.numbers.push_back(equation.answer[static_cast<std::size_t>(i)]);
         sheet.parts.emplace_back(boxes);

@@ -2,50 +2,21 @@
 
 #include <algorithm>
 
+#include "kit/chem/EquationText.h"
 #include "kit/chem/FormulaText.h"
 
 namespace equations {
-
-namespace {
-
-constexpr std::string_view kArrow = "\xE2\x86\x92";  // →
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::optional<std::vector<chem::Formula>> parseSide(std::string_view side) {
-    std::vector<chem::Formula> formulas;
-    while (true) {
-        const auto plus = side.find('+');
-        const std::optional<chem::Formula> formula =
-            chem::parseFormula(trimmed(side.substr(0, plus)));
-        if (!formula) return std::nullopt;
-        formulas.push_back(*formula);
-        if (plus == std::string_view::npos) return formulas;
-        side.remove_prefix(plus + 1);
-    }
-}
-
-}  // namespace
 
 const chem::Formula& SymbolEquation::term(int index) const {
     const auto i = static_cast<std::size_t>(index);
     return isProduct(index) ? products[i - reactants.size()] : reactants[i];
 }
 
-std::optional<SymbolEquation> parseSymbolEquation(std::string_view text) {
-    const auto arrow = text.find(kArrow);
-    if (arrow == std::string_view::npos) return std::nullopt;
-    const std::string_view right = text.substr(arrow + kArrow.size());
-    if (right.find(kArrow) != std::string_view::npos) return std::nullopt;
-    auto reactants = parseSide(text.substr(0, arrow));
-    auto products = parseSide(right);
-    if (!reactants || !products) return std::nullopt;
-    return SymbolEquation{std::move(*reactants), std::move(*products)};
+std::optional<SymbolEquation> readSymbolEquation(QStringView text) {
+    chem::EquationReading reading = chem::parseEquation(text);
+    if (!reading.equation) return std::nullopt;
+    return SymbolEquation{std::move(reading.equation->reactants),
+                          std::move(reading.equation->products)};
 }
 
 std::vector<AtomDifference> atomDifferences(const SymbolEquation& equation,

@@ -1,7 +1,9 @@
-// A symbol equation read from its text, the atoms each side holds, and the equation as written.
+// A symbol equation as the class balances it: its formulas in turn, the atoms each side holds,
+// and the equation as written.
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -21,10 +23,9 @@ struct SymbolEquation {
     bool isProduct(int index) const { return index >= static_cast<int>(reactants.size()); }
 };
 
-// "CH4 + O2 → CO2 + H2O": formulas as parseFormula reads them, "+" between them (spaces around
-// either sign are optional) and one "→" between the sides. Nullopt for anything else, an empty
-// side or term included.
-std::optional<SymbolEquation> parseSymbolEquation(std::string_view text);
+// "CH4 + O2 → CO2 + H2O" read by chem's equation reader, the one a teacher's list goes through
+// too; nullopt for whatever it refuses.
+std::optional<SymbolEquation> readSymbolEquation(QStringView text);
 
 // An element whose atoms differ between the sides for the numbers given.
 struct AtomDifference {

@@ -77,7 +77,7 @@ void BridgeProblemScreen::placePicture() {
     if (!picture) return;
     // Fitted in the pixels of the designs, so that its place in twips is the same at any scale.
     const QRect area = kPictureArea.toPixels();
-    const QSize natural = designSize(*picture);
+    const QSize natural = pictures::designSize(*picture);
     QSize fitted = natural;
     if (fitted.width() > area.width() || fitted.height() > area.height())
         fitted = fitted.scaled(area.size(), Qt::KeepAspectRatio);

@@ -604,7 +604,7 @@ void LabellingBoard::nameBoxes() {
             int sharing = 0;
             for (int j = 0; j < m_count; ++j)
                 if (nearestPicture(Label1[j].rect()) == slot) ++sharing;
-            const QString described = Pictures::description(
+            const QString described = pictures::Pictures::description(
                 QString::fromLatin1(m_design.pictures[static_cast<size_t>(slot)].file));
             if (sharing == 1 && !described.isEmpty()) {
                 const TwipRect& picture = (*m_pictures)[slot].rect();
@@ -648,7 +648,7 @@ bool LabellingBoard::loadPictureToFit(PictureBox& box, const QString& designPath
     const QSize size = scale.toPixels(box.rect()).size();
     // A picture drawn for a box of its size fills it edge to edge as it is (at a factor, to
     // within the pixel that rounding the box's edges may add): nothing to fit.
-    const bool madeForTheBox = designSize(*picture) == box.rect().toPixels().size();
+    const bool madeForTheBox = pictures::designSize(*picture) == box.rect().toPixels().size();
     if (!madeForTheBox && picture->size() != size && !size.isEmpty()) {
         // Fitted in display pixels; the ratio goes back on once the fitting is done.
         picture->setDevicePixelRatio(1);

@@ -24,7 +24,7 @@ bool forTheScreen(const labelling::BoardText& text) {
     return QString::fromUtf8(text.text).startsWith(QLatin1String("Drag "));
 }
 
-PaperInk::PaperInk(QPagedPaintDevice& device, QPainter& painter, forms::Pictures& pictures)
+PaperInk::PaperInk(QPagedPaintDevice& device, QPainter& painter, pictures::Pictures& pictures)
     : m_device(device), m_painter(painter), m_pictures(pictures) {
     const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const double toTwips = 1440.0 / device.logicalDpiX();

@@ -15,7 +15,7 @@
 
 class QPagedPaintDevice;
 
-namespace forms {
+namespace pictures {
 class Pictures;
 }
 
@@ -53,7 +53,7 @@ inline const QColor kAnswerInk(0, 60, 150);
 
 class PaperInk {
   public:
-    PaperInk(QPagedPaintDevice& device, QPainter& painter, forms::Pictures& pictures);
+    PaperInk(QPagedPaintDevice& device, QPainter& painter, pictures::Pictures& pictures);
 
     QPagedPaintDevice& device() { return m_device; }
     QPainter& painter() { return m_painter; }
@@ -73,7 +73,7 @@ class PaperInk {
   private:
     QPagedPaintDevice& m_device;
     QPainter& m_painter;
-    forms::Pictures& m_pictures;
+    pictures::Pictures& m_pictures;
     std::map<QString, std::optional<QImage>> m_read;
     float m_width = 0;
     float m_height = 0;

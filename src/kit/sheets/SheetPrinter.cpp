@@ -22,7 +22,7 @@ class Printer {
     // Wanted says which pages (of the answer sheet or not, counted from 1) go onto the device;
     // the others are laid out all the same, so that those after them fall as they always do.
     using Wanted = std::function<bool(bool answers, int page)>;
-    Printer(QPagedPaintDevice& device, QPainter& painter, forms::Pictures& pictures,
+    Printer(QPagedPaintDevice& device, QPainter& painter, pictures::Pictures& pictures,
             const Worksheet& sheet, Wanted wanted)
         : m_paper(device, painter, pictures), m_sheet(sheet), m_wanted(std::move(wanted)) {}
 
@@ -393,7 +393,7 @@ void setPage(const Worksheet& sheet, QPagedPaintDevice& device) {
 // Lays out the sheets chosen (and the worksheet before an answer sheet, which takes its
 // boxes' places from it), putting the wanted pages onto the device.
 std::optional<PageCounts> lay(const Worksheet& sheet, QPagedPaintDevice& device,
-                              forms::Pictures& pictures, Printed printed,
+                              pictures::Pictures& pictures, Printed printed,
                               const std::function<bool(bool, int, int)>& wanted,
                               PageCounts* laidOut = nullptr) {
     QPainter painter;
@@ -414,7 +414,7 @@ std::optional<PageCounts> lay(const Worksheet& sheet, QPagedPaintDevice& device,
 }  // namespace
 
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, Printed printed,
+                                         pictures::Pictures& pictures, Printed printed,
                                          const QPageRanges& range) {
     setPage(sheet, device);
     const auto wanted = [&](bool answers, int page, int worksheetPages) {
@@ -438,12 +438,12 @@ std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevi
 }
 
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, bool withAnswers) {
+                                         pictures::Pictures& pictures, bool withAnswers) {
     return printWorksheet(sheet, device, pictures, withAnswers ? Printed::Both : Printed::Worksheet,
                           {});
 }
 
-std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& pictures,
+std::optional<Pdf> worksheetPdf(const Worksheet& sheet, pictures::Pictures& pictures,
                                 bool withAnswers) {
     Pdf pdf;
     QBuffer buffer(&pdf.bytes);

@@ -11,7 +11,7 @@
 
 class QPagedPaintDevice;
 
-namespace forms {
+namespace pictures {
 class Pictures;
 }
 
@@ -21,12 +21,12 @@ namespace sheets {
 // the answer sheet from a page of its own. Text is drawn as text, in the house fonts; pictures
 // are read at three times their design size. Nothing when the device would not paint.
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, bool withAnswers);
+                                         pictures::Pictures& pictures, bool withAnswers);
 // The same with the sheets chosen and only the pages of the range (numbered as printsPage
 // has them; empty for all). The pages put onto the device, of each sheet: none at all, and
 // nothing started on the device, when the range takes no page of them.
 std::optional<PageCounts> printWorksheet(const Worksheet& sheet, QPagedPaintDevice& device,
-                                         forms::Pictures& pictures, Printed printed,
+                                         pictures::Pictures& pictures, Printed printed,
                                          const QPageRanges& range);
 
 struct Pdf {
@@ -35,7 +35,7 @@ struct Pdf {
 };
 
 // The whole PDF in memory, so that nothing is written until it is complete.
-std::optional<Pdf> worksheetPdf(const Worksheet& sheet, forms::Pictures& pictures,
+std::optional<Pdf> worksheetPdf(const Worksheet& sheet, pictures::Pictures& pictures,
                                 bool withAnswers);
 
 }  // namespace sheets

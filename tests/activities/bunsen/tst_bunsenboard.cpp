@@ -26,7 +26,7 @@ class BunsenBoardTest : public QObject {
 };
 
 void BunsenBoardTest::initTestCase() {
-    std::optional<QImage> diagram = Pictures({testing_support::buildDir()})
+    std::optional<QImage> diagram = pictures::Pictures({testing_support::buildDir()})
                                         .load(QString::fromLatin1(bunsen::kPictures[0].file));
     QVERIFY2(diagram, "the built diagram is missing");
     m_diagram = diagram->convertToFormat(QImage::Format_RGB32);

@@ -21,7 +21,7 @@ class ChangingStateBoardTest : public QObject {
 
 void ChangingStateBoardTest::initTestCase() {
     std::optional<QImage> picture =
-        Pictures({testing_support::buildDir()})
+        pictures::Pictures({testing_support::buildDir()})
             .load(QString::fromLatin1(changingstate::kPictures[0].file));
     QVERIFY2(picture, "the built picture is missing");
     m_picture = picture->convertToFormat(QImage::Format_RGB32);

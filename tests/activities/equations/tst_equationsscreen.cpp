@@ -109,7 +109,8 @@ void EquationsScreenTest::table_data() {
 void EquationsScreenTest::table() {
     QFETCH(int, index);
     const equations::ChemicalEquation& row = kChemicalEquations[index];
-    const std::optional<SymbolEquation> equation = equations::parseSymbolEquation(row.symbols);
+    const std::optional<SymbolEquation> equation =
+        equations::readSymbolEquation(QString::fromUtf8(row.symbols));
     QVERIFY(equation);
     const int terms = equation->termCount();
     QVERIFY(terms <= equations::kMaxTerms);
@@ -314,7 +315,8 @@ void EquationsScreenTest::everyCheckMessageFits() {
     const FontSpec font = label("lblmessage").look().font;
     const TwipRect place = label("lblmessage").rect();
     for (const equations::ChemicalEquation& row : kChemicalEquations) {
-        const SymbolEquation equation = *equations::parseSymbolEquation(row.symbols);
+        const SymbolEquation equation =
+            *equations::readSymbolEquation(QString::fromUtf8(row.symbols));
         std::vector<int> numbers(static_cast<size_t>(equation.termCount()), 1);
         QSet<QString> messages;
         do {

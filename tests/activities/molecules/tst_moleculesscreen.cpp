@@ -585,7 +585,7 @@ void MoleculesScreenTest::realGeneratorDrawsUniformlyAndIndependently() {
     TestProgram files(false);
     addAllPictures(files);
     QtPlatform platform;
-    Pictures pictures({files.folder.path()});
+    pictures::Pictures pictures({files.folder.path()});
     Screens screens(platform, pictures);
     screens.onProgramEnd = [] {};
     program::defineScreens(screens);
