@@ -17,6 +17,7 @@
 #include "program/ProjectorMode.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenNames.h"
+#include "tools/LessonTimer.h"
 #include "tools/jotter/JotterScreen.h"
 
 using namespace forms;
@@ -68,6 +69,8 @@ std::vector<std::pair<QString, QImage>> everyScreenAt(double factor) {
     program.platform.display = QSizeF(toTwips(kDisplay.width()), toTwips(kDisplay.height()));
     if (!program.addProgramPictures()) return {};
     program.screens.setScale(Scale(factor));
+    // On view throughout, so that unloading each activity does not end the program.
+    program.screens.show(QStringLiteral("Grey"));
     std::vector<std::pair<QString, QImage>> shots;
     for (const program::Activity& activity : program::activities()) {
         if (!activity.make) continue;
@@ -130,6 +133,8 @@ class ProjectorModeTest : public QObject {
     void jotterKeepsItsDrawing();
     void everyScreenTheSameOnlyLarger_data();
     void everyScreenTheSameOnlyLarger();
+    void timerCoversNoControl_data();
+    void timerCoversNoControl();
 
   private:
     std::unique_ptr<TestProgram> m_program;
@@ -361,6 +366,72 @@ void ProjectorModeTest::everyScreenTheSameOnlyLarger() {
             unlike << QStringLiteral("%1 (%2 blocks)").arg(design[i].first).arg(blocks);
     }
     QVERIFY2(unlike.isEmpty(), qPrintable(unlike.join(QStringLiteral(", "))));
+}
+
+void ProjectorModeTest::timerCoversNoControl_data() {
+    QTest::addColumn<QSize>("display");
+    QTest::addColumn<bool>("fitted");
+    QTest::newRow("1024x768 design size") << QSize(1024, 768) << false;
+    QTest::newRow("1280x1024 design size") << QSize(1280, 1024) << false;
+    QTest::newRow("1280x1024 --fit") << QSize(1280, 1024) << true;
+    QTest::newRow("1920x1080 --fit") << QSize(1920, 1080) << true;
+}
+
+// Over every activity, its List button shown, "Time's up!" sits on the display where it covers
+// none of the screen's controls: every point of it over the screen is over its background.
+void ProjectorModeTest::timerCoversNoControl() {
+    QFETCH(QSize, display);
+    QFETCH(bool, fitted);
+    m_program->platform.display = QSizeF(toTwips(display.width()), toTwips(display.height()));
+    Options options;
+    options.size = fitted ? Options::Size::FitDisplay : Options::Size::Design;
+    ProjectorMode mode(m_program->screens, options);
+    Screens& screens = m_program->screens;
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        screens.define(name, [&activity, name](Screens& s) {
+            return activity.make(s, {name, QString::fromUtf8(activity.caption), [] {}}, {});
+        });
+    }
+    screens.show(QStringLiteral("Grey"));
+    tools::LessonTimer timer(screens);
+    timer.start(1);
+    m_program->platform.advance(60'000 + tools::LessonTimer::kTickMs);
+    QCOMPARE(timer.text(), QStringLiteral("Time's up!"));
+    // A scene that fills the screen (Safety in the Lab's laboratory) leaves a fitted screen no
+    // place free of it: there the timer may cover its corner, and nothing else.
+    const auto fillsScreen = [](const Control& control) {
+        const QSize area = control.widget()->size();
+        const QSize window = control.screen().window()->size();
+        return area.width() * area.height() > window.width() * window.height() / 2;
+    };
+    QStringList covered;
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        Screen& shown = screens.show(name);
+        shown.window()->activateWindow();
+        testing_support::settle();
+        if (const Control* list = shown.findControl(QStringLiteral("cmdlist")))
+            QVERIFY2(list->widget()->isVisible(), activity.screen);
+
+        m_program->platform.advance(tools::LessonTimer::kTickMs);
+        const QRect place = timer.window()->geometry();
+        QVERIFY2(QRect(QPoint(), display).contains(place), activity.screen);
+        const QPoint client = shown.window()->mapToGlobal(QPoint());
+        for (int y = place.top(); y <= place.bottom(); y += 2)
+            for (int x = place.left(); x <= place.right(); x += 2)
+                if (const Control* under = shown.controlAt(QPoint(x, y) - client);
+                    under && !fillsScreen(*under)) {
+                    covered << QStringLiteral("%1's %2").arg(name, under->name());
+                    y = place.bottom() + 1;
+                    break;
+                }
+        screens.unload(name);
+        testing_support::settle();
+    }
+    QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(ProjectorModeTest)
