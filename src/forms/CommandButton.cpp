@@ -14,7 +14,7 @@ namespace forms {
 
 CommandButton::CommandButton(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index), m_font(tahoma(8.25f).toQFont()) {
-    attachPaintedWidget();
+    attachPaintedWidget(PaintIn::DisplayPixels);
 }
 
 void CommandButton::setTakesFocus(bool takesFocus) {

@@ -46,7 +46,8 @@ void Control::attachWidget(QWidget* widget) {
     applyGeometry();
 }
 
-void Control::attachPaintedWidget() {
+void Control::attachPaintedWidget(PaintIn units) {
+    m_paintIn = units;
     attachWidget(new ControlWidget(*this, m_container.surface()));
 }
 
@@ -188,6 +189,10 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
 void ControlWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.save();
+    if (m_control.m_paintIn == Control::PaintIn::DesignPixels) {
+        const double factor = m_control.scale().factor();
+        painter.scale(factor, factor);
+    }
     m_control.paint(painter);
     // Over whatever clip the control drew with (a house button's rounded face).
     painter.restore();

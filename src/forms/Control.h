@@ -100,14 +100,20 @@ class Control {
     void rescale();
 
   protected:
+    // What paint() measures in. A drawing of shapes measures in the designs' pixels and is
+    // enlarged whole by the factor, so that it looks the same at every factor; the toolkit's own
+    // controls measure in the display's pixels, for text and pictures made for the factor.
+    enum class PaintIn { DesignPixels, DisplayPixels };
+
     // Called once by the subclass constructor with the widget that shows it; defaults to a
     // plain widget that paints through paint().
     void attachWidget(QWidget* widget);
-    void attachPaintedWidget();
+    void attachPaintedWidget(PaintIn units = PaintIn::DesignPixels);
     void repaint();
     const Scale& scale() const;
     // The control's area in the pixels of the designs: the rectangle its text is laid out in.
     QRect designArea() const;
+    // In the units attachPaintedWidget() was given: designArea() in the designs' pixels.
     virtual void paint(QPainter&) {}
     // After the scale has changed and the geometry has been applied again.
     virtual void rescaled() {}
@@ -136,6 +142,7 @@ class Control {
     bool m_lastInTabOrder = false;
     bool m_announced = false;
     bool m_tabStop = false;
+    PaintIn m_paintIn = PaintIn::DesignPixels;
     int m_pressedButton = kNoButton;
     QPointer<QWidget> m_widget;
 };

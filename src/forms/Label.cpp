@@ -93,7 +93,7 @@ CaptionBox wholeCaptionBox(const QFont& font, const QString& caption, Align alig
 
 Label::Label(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index), m_font(m_look.font.toQFont()) {
-    attachPaintedWidget();
+    attachPaintedWidget(PaintIn::DisplayPixels);
 }
 
 void Label::setCaption(const QString& caption) {

@@ -10,7 +10,7 @@ namespace forms {
 
 Panel::Panel(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index), m_titleFont(tahoma(8.25f).toQFont()) {
-    attachPaintedWidget();
+    attachPaintedWidget(PaintIn::DisplayPixels);
 }
 
 void Panel::setTitle(const QString& title) {

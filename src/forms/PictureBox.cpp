@@ -11,7 +11,7 @@ namespace forms {
 
 PictureBox::PictureBox(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index) {
-    attachPaintedWidget();
+    attachPaintedWidget(PaintIn::DisplayPixels);
 }
 
 bool PictureBox::loadPicture(const QString& designPath) {

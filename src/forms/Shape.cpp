@@ -8,7 +8,7 @@ namespace forms {
 
 Shape::Shape(Screen& screen, Container& container, QString name, int index)
     : Control(screen, container, std::move(name), index) {
-    attachPaintedWidget();
+    attachPaintedWidget(PaintIn::DisplayPixels);
     // An outline takes no part in the mouse: clicks and moves reach what lies beneath.
     widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

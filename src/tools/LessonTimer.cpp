@@ -1,6 +1,7 @@
 #include "tools/LessonTimer.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
+#include <limits>
 
 #include "forms/Font.h"
 #include "forms/Platform.h"
@@ -15,6 +18,7 @@
 #include "forms/Screen.h"
 #include "forms/Screens.h"
 #include "forms/Twips.h"
+#include "forms/Control.h"
 #include "shell/HouseStyle.h"
 #include "tools/HouseMenu.h"
 
@@ -35,21 +39,36 @@ const QColor kBackColour(TitleBlack);
 const QString kTimesUp = QStringLiteral("Time's up!");
 constexpr int kPadding = 4;
 constexpr int kCloseBox = 22;
-// Kept off the display's very edge, and low enough (at most 80 px down) to stay above a screen
-// centred on a 1024 x 768 display, its title bar and window buttons included.
+// Kept off the display's very edge.
 constexpr int kDisplayMargin = 4;
 
-// The house buttons of a centred screen, in its client area's twips: the bottom row (exit,
-// scramble, next and a board's label buttons), the right-hand column, and the tick and cross.
-constexpr TwipRect kHouseButtons[] = {
-    {ExitButtonLeft, 7920, ButtonColumnLeft + ButtonWidth - ExitButtonLeft, 525},
-    {ButtonColumnLeft, ButtonRowTop - 3 * ButtonHeight, ButtonWidth, 4 * ButtonHeight},
-    MarkPlace,
-};
-// Where a framed screen's client area starts within its outer rectangle (border, title bar),
-// which no projector factor enlarges.
-constexpr int kClientLeftPx = static_cast<int>(kClientLeft / kTwipsPerPixel);
-constexpr int kClientTopPx = static_cast<int>(kClientTop / kTwipsPerPixel);
+// A gap between the window and a control it keeps clear of.
+constexpr int kGap = 4;
+
+int overlap(const QRect& place, const std::vector<QRect>& rects) {
+    int covered = 0;
+    for (const QRect& rect : rects) {
+        const QRect common = rect & place;
+        if (!common.isEmpty()) covered += common.width() * common.height();
+    }
+    return covered;
+}
+
+// The controls shown on a screen: its window's innermost shown widgets, so that a panel counts
+// by what it holds.
+void shownControls(const Screen& screen, std::vector<QRect>& shown, std::vector<QRect>& worked) {
+    QWidget* window = screen.window();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window)) continue;
+        const auto children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        if (std::any_of(children.begin(), children.end(),
+                        [window](QWidget* child) { return child->isVisibleTo(window); }))
+            continue;
+        shown.emplace_back(widget->mapToGlobal(QPoint()), widget->size());
+    }
+    for (const Control* control : screen.focusChain())
+        worked.emplace_back(control->widget()->mapToGlobal(QPoint()), control->widget()->size());
+}
 
 QString minutesText(int minutes) {
     return minutes == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(minutes);
@@ -275,6 +294,7 @@ void LessonTimer::tick() {
         show();
         m_shown.clear();
     }
+    keepPlace();
     if (m_state == State::Running && remainingMs() == 0) m_state = State::Finished;
     // Repainted when what it shows changes, once a second, not at every tick.
     const QString shown = text() + (isWarning() ? QLatin1Char('!') : QLatin1Char(' '));
@@ -301,9 +321,21 @@ void LessonTimer::show() {
                         toPixels(static_cast<float>(displayTwips.height())));
     m_laidOutFor = m_screens.scale();
     m_window->layOut(timerScale(display, m_window->designSize(), m_laidOutFor));
-    shown->move(placeOnDisplay(display, shown->size(), m_laidOutFor));
+    m_placedAmong = keepClear();
+    shown->move(placeOnDisplay(display, shown->size(), m_placedAmong));
     shown->update();
     shown->show();
+}
+
+void LessonTimer::keepPlace() {
+    if (!m_window || !m_window->isVisible()) return;
+    KeepClear now = keepClear();
+    if (now == m_placedAmong) return;
+    m_placedAmong = std::move(now);
+    const QSizeF displayTwips = m_screens.platform().displaySize();
+    const QSize display(toPixels(static_cast<float>(displayTwips.width())),
+                        toPixels(static_cast<float>(displayTwips.height())));
+    m_window->move(placeOnDisplay(display, m_window->size(), m_placedAmong));
 }
 
 void LessonTimer::addMenu(QMenu& menu) {
@@ -333,24 +365,80 @@ Scale LessonTimer::timerScale(QSize display, QSize designSize, const Scale& scre
     return Scale(std::clamp(fits, Scale::kDesignSize, screens.factor()));
 }
 
-QPoint LessonTimer::placeOnDisplay(QSize display, QSize window, const Scale& scale) {
-    const QPoint client((display.width() - scale.toPixels(FrameWidth)) / 2 + kClientLeftPx,
-                        (display.height() - scale.toPixels(FrameHeight)) / 2 + kClientTopPx);
-    const auto clear = [&](const QRect& place) {
-        return std::none_of(std::begin(kHouseButtons), std::end(kHouseButtons),
-                            [&](const TwipRect& button) {
-                                return scale.toPixels(button).translated(client).intersects(place);
-                            });
-    };
-    const int left = kDisplayMargin;
-    const int right = display.width() - window.width() - kDisplayMargin;
-    const int top = kDisplayMargin;
-    const int bottom = display.height() - window.height() - kDisplayMargin;
-    for (const QPoint corner :
-         {QPoint(right, top), QPoint(left, top), QPoint(right, bottom), QPoint(left, bottom)}) {
-        if (clear(QRect(corner, window))) return corner;
+LessonTimer::KeepClear LessonTimer::keepClear() const {
+    // The screen in front where one is known; else every screen on view.
+    std::vector<const Screen*> beneath;
+    if (const Screen* active = m_screens.holding(QApplication::activeWindow());
+        active && active->isVisible())
+        beneath.push_back(active);
+    else
+        for (const QString& name : m_screens.loadedNames())
+            if (const Screen* screen = m_screens.loaded(name); screen && screen->isVisible())
+                beneath.push_back(screen);
+    KeepClear clear;
+    for (const Screen* screen : beneath) {
+        clear[0].push_back(screen->window()->frameGeometry());
+        shownControls(*screen, clear[1], clear[2]);
     }
-    return {std::max(0, right), top};
+    return clear;
+}
+
+QPoint LessonTimer::placeOnDisplay(QSize display, QSize window, const KeepClear& clear) {
+    const int left = kDisplayMargin;
+    const int right = std::max(left, display.width() - window.width() - kDisplayMargin);
+    const int top = kDisplayMargin;
+    const int bottom = std::max(top, display.height() - window.height() - kDisplayMargin);
+    const QPoint corners[] = {{right, top}, {left, top}, {right, bottom}, {left, bottom}};
+    // Where there is a free place at all, there is one against the display's edges or against
+    // the things kept clear of, across and down alike.
+    std::vector<int> xs{left, right};
+    std::vector<int> ys{top, bottom};
+    for (const std::vector<QRect>& rects : clear) {
+        for (const QRect& rect : rects) {
+            xs.push_back(std::clamp(rect.right() + 1 + kGap, left, right));
+            xs.push_back(std::clamp(rect.left() - kGap - window.width(), left, right));
+            ys.push_back(std::clamp(rect.bottom() + 1 + kGap, top, bottom));
+            ys.push_back(std::clamp(rect.top() - kGap - window.height(), top, bottom));
+        }
+    }
+    for (std::vector<int>* edges : {&xs, &ys}) {
+        std::sort(edges->begin(), edges->end());
+        edges->erase(std::unique(edges->begin(), edges->end()), edges->end());
+    }
+    // Nearest a corner, the corners in their order at equal distances.
+    const auto distance = [&corners](QPoint at) {
+        long best = std::numeric_limits<long>::max();
+        for (int k = 0; k < 4; ++k)
+            best = std::min(best, 4L * (at - corners[k]).manhattanLength() + k);
+        return best;
+    };
+    const auto nearest = [&](const std::function<int(const QRect&)>& covered) {
+        QPoint best = corners[0];
+        std::pair<int, long> bestScore{std::numeric_limits<int>::max(), 0};
+        for (int y : ys) {
+            for (int x : xs) {
+                const QPoint at(x, y);
+                const std::pair<int, long> score{covered(QRect(at, window)), distance(at)};
+                if (score < bestScore) {
+                    bestScore = score;
+                    best = at;
+                }
+            }
+        }
+        return std::pair{best, bestScore.first};
+    };
+    const QSize withGap = window + QSize(2 * kGap, 2 * kGap);
+    for (const std::vector<QRect>& rects : clear) {
+        const auto [at, covered] = nearest([&](const QRect& place) {
+            const QRect gapped(place.topLeft() - QPoint(kGap, kGap), withGap);
+            return std::any_of(rects.begin(), rects.end(),
+                               [&](const QRect& rect) { return rect.intersects(gapped); })
+                       ? 1
+                       : 0;
+        });
+        if (covered == 0) return at;
+    }
+    return nearest([&](const QRect& place) { return overlap(place, clear.back()); }).first;
 }
 
 }  // namespace tools

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "forms/Scale.h"
 #include "forms/Timer.h"
@@ -65,10 +66,15 @@ class LessonTimer {
     // window they are offered over.
     void offerChoices(QWidget* over, QPoint globalPx);
 
-    // Where the window goes on a display of the given pixel size: the first corner (top right,
-    // top left, bottom right, bottom left) clear of the house buttons of a screen centred on the
-    // display at the scale, or the top right corner where none is.
-    static QPoint placeOnDisplay(QSize display, QSize window, const forms::Scale& scale);
+    // What the window keeps clear of, in display pixels, most wanted first: the screens on view
+    // whole (frame and title bar too), every control shown on them, every control a pupil works.
+    using KeepClear = std::array<std::vector<QRect>, 3>;
+    KeepClear keepClear() const;
+    // Where the window goes on a display of the given pixel size: clear of as much of `clear` as
+    // the display leaves room for, nearest a corner (top right, top left, bottom right, bottom
+    // left first); where even the controls a pupil works leave no room, where it covers least
+    // of them.
+    static QPoint placeOnDisplay(QSize display, QSize window, const KeepClear& clear);
     // The countdown grows with the screens, but no further than the strip a fitted screen leaves
     // at the side of the display, where it covers nothing; never below its design size.
     static forms::Scale timerScale(QSize display, QSize designSize, const forms::Scale& screens);
@@ -76,6 +82,8 @@ class LessonTimer {
   private:
     void tick();
     void show();
+    // Moves the window where it covers less, when the screens beneath have changed under it.
+    void keepPlace();
 
     forms::Screens& m_screens;
     forms::Timer m_ticker;
@@ -85,8 +93,9 @@ class LessonTimer {
     std::int64_t m_endsAt = 0;
     std::int64_t m_leftWhenPaused = 0;
     QString m_shown;
-    // The screens' scale the window was last laid out for.
+    // The screens' scale the window was last laid out for, and what it was placed clear of.
     forms::Scale m_laidOutFor;
+    KeepClear m_placedAmong;
 };
 
 }  // namespace tools

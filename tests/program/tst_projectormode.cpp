@@ -17,6 +17,7 @@
 #include "program/ProjectorMode.h"
 #include "shell/HouseStyle.h"
 #include "shell/ScreenNames.h"
+#include "tools/LessonTimer.h"
 #include "tools/jotter/JotterScreen.h"
 
 using namespace forms;
@@ -61,6 +62,57 @@ std::vector<const Control*> elements(const Screen& screen, const char* array) {
     return all;
 }
 
+// Every activity screen as first opened at a factor, on a program of its own, so that each
+// draws what it drew at every other factor.
+std::vector<std::pair<QString, QImage>> everyScreenAt(double factor) {
+    TestProgram program;
+    program.platform.display = QSizeF(toTwips(kDisplay.width()), toTwips(kDisplay.height()));
+    if (!program.addProgramPictures()) return {};
+    program.screens.setScale(Scale(factor));
+    // On view throughout, so that unloading each activity does not end the program.
+    program.screens.show(QStringLiteral("Grey"));
+    std::vector<std::pair<QString, QImage>> shots;
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        Screen& shown = program.screens.show(name);
+        // A projector's large pictures come in as they are read.
+        if (!QTest::qWaitFor([&program] { return program.pictures.awaited() == 0; })) return {};
+        testing_support::settle();
+        shots.emplace_back(name, shown.window()->grab().toImage().convertToFormat(
+                                     QImage::Format_RGB32));
+        program.screens.unload(name);
+        testing_support::settle();
+    }
+    return shots;
+}
+
+// How many 8 x 8 blocks of the design's pixels differ in their average colour, by more than
+// text's antialiasing moves it, between a screen at design size and one drawn larger and taken
+// down to design size again. A board or a drawing left at its design size moves a whole area.
+int differingBlocks(const QImage& design, const QImage& larger) {
+    constexpr int kBlock = 8;
+    constexpr int kTolerance = 32;
+    const QSize blocks(design.width() / kBlock, design.height() / kBlock);
+    const auto means = [&blocks](const QImage& image) {
+        return image.scaled(blocks, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage a = means(design);
+    const QImage b = means(larger.scaled(design.size(), Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation));
+    int differing = 0;
+    for (int y = 0; y < blocks.height(); ++y) {
+        for (int x = 0; x < blocks.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::max({qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                          qAbs(qBlue(p) - qBlue(q))}) > kTolerance)
+                ++differing;
+        }
+    }
+    return differing;
+}
+
 void press(Screen& screen, int key) {
     QTest::keyClick(screen.window(), static_cast<Qt::Key>(key));
     testing_support::settle();
@@ -79,6 +131,10 @@ class ProjectorModeTest : public QObject {
     void boardPicturesFitTheirBoxesAfterF11();
     void menuEntriesAndTabsAtTheFactor();
     void jotterKeepsItsDrawing();
+    void everyScreenTheSameOnlyLarger_data();
+    void everyScreenTheSameOnlyLarger();
+    void timerCoversNoControl_data();
+    void timerCoversNoControl();
 
   private:
     std::unique_ptr<TestProgram> m_program;
@@ -282,6 +338,100 @@ void ProjectorModeTest::jotterKeepsItsDrawing() {
     press(jotter, Qt::Key_F11);
     QVERIFY(inkAt(toTwips(220), toTwips(100)));
     QCOMPARE(jotter.drawing().image().size(), jotter.window()->size());
+}
+
+void ProjectorModeTest::everyScreenTheSameOnlyLarger_data() {
+    QTest::addColumn<double>("factor");
+    QTest::newRow("1.8") << 1.8;
+    QTest::newRow("3.6") << 3.6;
+}
+
+// Every activity looks at every factor as it does at design size, only larger: every control,
+// picture and drawing grown alike, none left at its design size in a corner of its place.
+void ProjectorModeTest::everyScreenTheSameOnlyLarger() {
+    QFETCH(double, factor);
+    m_program.reset();
+    // Design size once for both factors.
+    static const auto design = everyScreenAt(1.0);
+    const auto larger = everyScreenAt(factor);
+    QVERIFY(!design.empty());
+    QCOMPARE(larger.size(), design.size());
+    QStringList unlike;
+    for (std::size_t i = 0; i < design.size(); ++i) {
+        const QImage& shot = larger[i].second;
+        QCOMPARE(shot.size(), Scale(factor).pixels(design[i].second.size()));
+        // Of 7,500 blocks, text's edges move a few; Hangman's blanks left at design size, 60.
+        const int blocks = differingBlocks(design[i].second, shot);
+        if (blocks > 8)
+            unlike << QStringLiteral("%1 (%2 blocks)").arg(design[i].first).arg(blocks);
+    }
+    QVERIFY2(unlike.isEmpty(), qPrintable(unlike.join(QStringLiteral(", "))));
+}
+
+void ProjectorModeTest::timerCoversNoControl_data() {
+    QTest::addColumn<QSize>("display");
+    QTest::addColumn<bool>("fitted");
+    QTest::newRow("1024x768 design size") << QSize(1024, 768) << false;
+    QTest::newRow("1280x1024 design size") << QSize(1280, 1024) << false;
+    QTest::newRow("1280x1024 --fit") << QSize(1280, 1024) << true;
+    QTest::newRow("1920x1080 --fit") << QSize(1920, 1080) << true;
+}
+
+// Over every activity, its List button shown, "Time's up!" sits on the display where it covers
+// none of the screen's controls: every point of it over the screen is over its background.
+void ProjectorModeTest::timerCoversNoControl() {
+    QFETCH(QSize, display);
+    QFETCH(bool, fitted);
+    m_program->platform.display = QSizeF(toTwips(display.width()), toTwips(display.height()));
+    Options options;
+    options.size = fitted ? Options::Size::FitDisplay : Options::Size::Design;
+    ProjectorMode mode(m_program->screens, options);
+    Screens& screens = m_program->screens;
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        screens.define(name, [&activity, name](Screens& s) {
+            return activity.make(s, {name, QString::fromUtf8(activity.caption), [] {}}, {});
+        });
+    }
+    screens.show(QStringLiteral("Grey"));
+    tools::LessonTimer timer(screens);
+    timer.start(1);
+    m_program->platform.advance(60'000 + tools::LessonTimer::kTickMs);
+    QCOMPARE(timer.text(), QStringLiteral("Time's up!"));
+    // A scene that fills the screen (Safety in the Lab's laboratory) leaves a fitted screen no
+    // place free of it: there the timer may cover its corner, and nothing else.
+    const auto fillsScreen = [](const Control& control) {
+        const QSize area = control.widget()->size();
+        const QSize window = control.screen().window()->size();
+        return area.width() * area.height() > window.width() * window.height() / 2;
+    };
+    QStringList covered;
+    for (const program::Activity& activity : program::activities()) {
+        if (!activity.make) continue;
+        const QString name = QString::fromUtf8(activity.screen);
+        Screen& shown = screens.show(name);
+        shown.window()->activateWindow();
+        testing_support::settle();
+        if (const Control* list = shown.findControl(QStringLiteral("cmdlist")))
+            QVERIFY2(list->widget()->isVisible(), activity.screen);
+
+        m_program->platform.advance(tools::LessonTimer::kTickMs);
+        const QRect place = timer.window()->geometry();
+        QVERIFY2(QRect(QPoint(), display).contains(place), activity.screen);
+        const QPoint client = shown.window()->mapToGlobal(QPoint());
+        for (int y = place.top(); y <= place.bottom(); y += 2)
+            for (int x = place.left(); x <= place.right(); x += 2)
+                if (const Control* under = shown.controlAt(QPoint(x, y) - client);
+                    under && !fillsScreen(*under)) {
+                    covered << QStringLiteral("%1's %2").arg(name, under->name());
+                    y = place.bottom() + 1;
+                    break;
+                }
+        screens.unload(name);
+        testing_support::settle();
+    }
+    QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(ProjectorModeTest)

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/Colour.h"
+#include "forms/Scale.h"
 #include "shell/HouseStyle.h"
 
 namespace hangman {
@@ -77,7 +78,7 @@ void GallowsDrawing::setStage(int stage) {
 
 QRect GallowsDrawing::stageArea(int stage) const {
     if (!widget()) return {};
-    const Fit fit = fitFor(widget()->size());
+    const Fit fit = fitFor(designArea().size());
     QRectF area;
     for (const Stroke& stroke : kStrokes) {
         if (stroke.stage != stage) continue;
@@ -89,11 +90,14 @@ QRect GallowsDrawing::stageArea(int stage) const {
         area = area.isNull() ? box : area.united(box);
     }
     const qreal pen = penFor(stage);
-    return area.adjusted(-pen, -pen, pen, pen).toAlignedRect();
+    // Drawn in the designs' pixels, updated in the display's.
+    const double factor = scale().factor();
+    const QRectF padded = area.adjusted(-pen, -pen, pen, pen);
+    return QRectF(padded.topLeft() * factor, padded.size() * factor).toAlignedRect();
 }
 
 void GallowsDrawing::paint(QPainter& painter) {
-    const Fit fit = fitFor(widget()->size());
+    const Fit fit = fitFor(designArea().size());
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Stroke& stroke : kStrokes) {
         if (stroke.stage > m_stage) continue;

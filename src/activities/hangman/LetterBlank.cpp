@@ -32,7 +32,7 @@ void LetterBlank::setFont(const forms::FontSpec& font) {
 }
 
 void LetterBlank::paint(QPainter& painter) {
-    const QRect area(QPoint(0, 0), widget()->size());
+    const QRect area = designArea();
     painter.fillRect(area.left(), area.bottom() - kLinePx + 1, area.width(), kLinePx,
                      QColor(shell::TitleYellow));
     if (m_letter.isNull()) return;
