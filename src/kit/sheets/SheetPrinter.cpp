@@ -62,7 +62,7 @@ class Printer {
     void startPage() {
         m_ink = m_wanted(m_answers, m_pages);
         if (!m_ink) return;
-        if (m_paper.device() Pages++ > 0 && !m_paper.device().newPage()) m_failed = true;
+        if (m_devicePages++ > 0 && !m_paper.device().newPage()) m_failed = true;
         ++(m_answers ? m_painted.answers : m_painted.worksheet);
     }
 
@@ -370,7 +370,7 @@ class Printer {
     const Worksheet& m_sheet;
     Wanted m_wanted;
     bool m_ink = true;
-    int m_paper.device() Pages = 0;
+    int m_devicePages = 0;
     PageCounts m_painted;
     bool m_failed = false;
     float m_y = 0;
