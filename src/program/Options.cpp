@@ -168,6 +168,22 @@ ParsedOptions parseOptions(const QStringList& arguments) {
     return parsed;
 }
 
+namespace {
+
+// Every activity by menu, with the name --open and --worksheet take: read off the menus, so that
+// the help is never out of step with them.
+QString activityTable() {
+    QString table = QStringLiteral("\nThe activities, menu by menu (SCREEN, then the entry):\n");
+    for (const Activity& activity : activities())
+        table += QStringLiteral("  menu %1  %2 %3\n")
+                     .arg(activity.menu)
+                     .arg(QString::fromLatin1(activity.screen), -16)
+                     .arg(QString::fromUtf8(activity.caption));
+    return table;
+}
+
+}  // namespace
+
 QString usage() {
     return QStringLiteral(
         "Usage: kindrel [--fit | --scale F] [--lists DIR] [--open SCREEN [--list TITLE]]\n"
@@ -201,7 +217,8 @@ QString usage() {
         "\n"
         "F11 switches projector mode on and off while the program runs. Nothing is stored but\n"
         "the worksheet a teacher asks for, and lists are only ever read. A mistaken option ends\n"
-        "the program with exit status 2.\n");
+        "the program with exit status 2.\n") +
+           activityTable();
 }
 
 }  // namespace program

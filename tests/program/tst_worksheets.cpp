@@ -441,9 +441,9 @@ class WorksheetsTest : public QObject {
                     QVERIFY2(key.contains(symbol), qPrintable(symbol));
                     total += atom.count * key[symbol];
                 }
-                QCOMPARE(question->answer, chem::formatMass(total));
-                QVERIFY2(question->reason.endsWith(QStringLiteral("= ") + chem::formatMass(total)),
-                         qPrintable(question->reason));
+                // The working, as the screen shows it, ends with the total.
+                QVERIFY2(question->answer.endsWith(QStringLiteral("= ") + chem::formatMass(total)),
+                         qPrintable(question->answer));
             }
         }
         QCOMPARE(next, kind == lists::ListKind::Words ? played.size() : 0);
