@@ -47,6 +47,18 @@ constexpr Column kEquationColumns[] = {{u"equation", true, true, true},
 constexpr Column kSortingColumns[] = {{u"column", true, false, false},
                                       {u"item", true, false, true}};
 
+KindDesign design(ListKind kind);
+
+// "word", "melting point": a name some kind of list gives a column.
+bool isAnyKindsColumn(const QString& name) {
+    using enum ListKind;
+    for (const ListKind kind :
+         {Words, Symbols, Quiz, FormulaMasses, MeltingPoints, Equations, Sorting})
+        for (const Column& column : design(kind).columns)
+            if (name == QStringView(column.name)) return true;
+    return false;
+}
+
 KindDesign design(ListKind kind) {
     switch (kind) {
         case ListKind::Words:
@@ -204,14 +216,14 @@ class Checker {
     }
 
     void run() {
+        int rows = m_table.dataRows;
         if (m_kind == ListKind::Sorting && isColumnLayout()) {
-            readColumnLayout();
+            rows = readColumnLayout();
         } else {
             if (!readHeader()) return;
             for (const CsvRow& row : m_table.rows) checkRow(row);
         }
         if (m_kind == ListKind::Sorting) checkSortingColumns();
-        const int rows = m_table.dataRows;
         if (rows == 0)
             error(0, u"there are no rows under the header"_s);
         else if (rows < m_options.minimumRows)
@@ -222,27 +234,32 @@ class Checker {
   private:
     void error(int line, const QString& what) { m_out.errors.push_back({line, what}); }
 
-    bool namesColumn(const QString& header) const { return m_names.contains(columnName(header)); }
 
-    // "Metal", "Non-metal" over the items: a header of two or more names, none of them the
-    // kind's own.
+    // "Metal", "Non-metal" over the items: a header of two or more names, none of them a
+    // column of any kind of list, so that a words list is never taken for a sorting board.
     bool isColumnLayout() const {
         const QStringList& header = m_table.header;
-        return header.size() >= 2 && std::none_of(header.begin(), header.end(), [&](const QString& name) {
-                   return name.isEmpty() || namesColumn(name);
+        return header.size() >= 2 &&
+               std::none_of(header.begin(), header.end(), [](const QString& name) {
+                   return name.isEmpty() || isAnyKindsColumn(columnName(name));
                });
     }
 
     // Each cell with text in it is one item of its column, checked as a row of column and item.
-    void readColumnLayout() {
+    // Returns how many rows that makes, with those the reader refused, for the count of rows.
+    int readColumnLayout() {
         m_fieldOf = {0, 1};
         m_unitOf.assign(2, Unit::Unstated);
         m_seen.resize(2);
+        int items = m_table.dataRows - static_cast<int>(m_table.rows.size());
         for (const CsvRow& row : m_table.rows) {
-            for (qsizetype i = 0; i < row.fields.size(); ++i)
-                if (!row.fields[i].isEmpty())
-                    checkRow({row.line, {m_table.header[i], row.fields[i]}});
+            for (qsizetype i = 0; i < row.fields.size(); ++i) {
+                if (row.fields[i].isEmpty()) continue;
+                checkRow({row.line, {m_table.header[i], row.fields[i]}});
+                ++items;
+            }
         }
+        return items;
     }
 
     // Which field holds each of the kind's columns; false when the rows cannot be read.

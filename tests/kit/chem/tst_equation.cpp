@@ -325,7 +325,7 @@ void EquationTest::equationText() {
     const auto join = [](const std::vector<Formula>& side, const std::vector<QString>& states) {
         QStringList texts;
         for (std::size_t i = 0; i < side.size(); ++i)
-            texts += QString::fromStdString(side[i].text()) + states.at(i);
+            texts += QString::fromStdString(side[i].text()) + (i < states.size() ? states[i] : QString());
         return texts.join(u" + "_s);
     };
     const ParsedEquation& equation = *reading.equation;

@@ -253,10 +253,11 @@ void ListCheckTest::spreadsheetFiles_data() {
     QTest::addColumn<QString>("entries");
     QTest::addColumn<QStringList>("notes");
     QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<int>("minimumRows");
     const auto row = [](const char* name, ListKind kind, const QByteArray& csv,
                         const QString& entries, const QStringList& notes = {},
-                        const QStringList& errors = {}) {
-        QTest::newRow(name) << kind << csv << entries << notes << errors;
+                        const QStringList& errors = {}, int minimumRows = 1) {
+        QTest::newRow(name) << kind << csv << entries << notes << errors << minimumRows;
     };
     using enum ListKind;
     row("unused columns named once", Symbols,
@@ -281,6 +282,15 @@ void ListCheckTest::spreadsheetFiles_data() {
         u"2 Metal:copper; 2 Non-metal:carbon; 3 Metal:iron; 4 Non-metal:oxygen"_s);
     row("sorting as columns: an item under two", Sorting, "Metal;Non-metal\ncopper;Copper\niron;carbon\n",
         QString(), {}, {u"Year 8 acids, line 2: 'Copper' is already on line 2"_s});
+    row("sorting as columns: items counted, not rows", Sorting,
+        "Metal,Non-metal\ncopper,carbon\niron,sulfur\n,oxygen\n",
+        u"2 Metal:copper; 2 Non-metal:carbon; 3 Metal:iron; 3 Non-metal:sulfur; 4 Non-metal:oxygen"_s,
+        {}, {}, 5);
+    row("a words list is no sorting board", Sorting, "Word,Clue\ncat,pet\n", QString(),
+        {u"Year 8 acids, line 1: the columns 'Word', 'Clue' are not ones a sorting list uses "
+         u"(column, item), so they are ignored"_s},
+        {u"Year 8 acids, line 1: there is no 'column' column, which a sorting list needs"_s,
+         u"Year 8 acids, line 1: there is no 'item' column, which a sorting list needs"_s});
     row("sorting as columns: one column", Sorting, "column\nMetal\n", QString(), {},
         {u"Year 8 acids, line 1: there is no 'item' column, which a sorting list needs"_s});
     row("decimal commas with semicolons", MeltingPoints,
@@ -310,7 +320,8 @@ void ListCheckTest::spreadsheetFiles() {
     QFETCH(QString, entries);
     QFETCH(QStringList, notes);
     QFETCH(QStringList, errors);
-    const CheckedList list = check(kind, csv);
+    QFETCH(int, minimumRows);
+    const CheckedList list = check(kind, csv, options(minimumRows, false));
     QCOMPARE(list.describedErrors().join(u'\n'), errors.join(u'\n'));
     QCOMPARE(list.describedNotes().join(u'\n'), notes.join(u'\n'));
     // Notes are told, but a list with nothing else wrong is sound.
