@@ -99,8 +99,9 @@ QString firstProblem(QStringView text) {
             if (QString problem = countProblem(text, pos); !problem.isEmpty()) return problem;
         } else if (isHydrateDot(c)) {
             if (groupHasAtoms.size() > 1)
-                return quoted(text) + u" has a dot inside brackets; a hydrate's dot goes "
-                                      u"between its parts, as in CuSO4.5H2O"_s;
+                return quoted(text) +
+                       u" has a dot inside brackets; a hydrate's dot goes "
+                       u"between its parts, as in CuSO4.5H2O"_s;
             if (!groupHasAtoms.front())
                 return quoted(text) + u" has a dot with no formula before it"_s;
             groupHasAtoms.front() = false;

@@ -280,8 +280,9 @@ CsvTable readCsv(const QByteArray& bytes, const ColumnNamed& columnNamed) {
                                                         : QStringDecoder::Utf16BE);
         text = decoder.decode(bytes.mid(2));
         if (decoder.hasError() || bytes.size() % 2 != 0 || hasLoneSurrogate(text))
-            return stop(0, u"the file starts as UTF-16 text but is not: save the list from the "
-                           u"spreadsheet as \"CSV UTF-8\""_s);
+            return stop(0,
+                        u"the file starts as UTF-16 text but is not: save the list from the "
+                        u"spreadsheet as \"CSV UTF-8\""_s);
     } else if (const qsizetype bad = firstInvalidUtf8(bytes); bad < 0) {
         const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
         text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);

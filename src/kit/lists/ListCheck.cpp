@@ -234,7 +234,6 @@ class Checker {
   private:
     void error(int line, const QString& what) { m_out.errors.push_back({line, what}); }
 
-
     // "Metal", "Non-metal" over the items: a header of two or more names, none of them a
     // column of any kind of list, so that a words list is never taken for a sorting board.
     bool isColumnLayout() const {
@@ -301,15 +300,17 @@ class Checker {
             }
         }
         if (ignored.size() == 1)
-            m_out.notes.push_back({line, u"the column %1 is not one %2 uses (%3), so it is "
-                                         u"ignored"_s.arg(ignored.front(),
-                                                         QString::fromUtf16(m_design.name),
-                                                         namesOf(m_design.columns))});
+            m_out.notes.push_back(
+                {line,
+                 u"the column %1 is not one %2 uses (%3), so it is "
+                 u"ignored"_s.arg(ignored.front(), QString::fromUtf16(m_design.name),
+                                  namesOf(m_design.columns))});
         else if (ignored.size() > 1)
-            m_out.notes.push_back({line, u"the columns %1 are not ones %2 uses (%3), so they are "
-                                         u"ignored"_s.arg(ignored.join(u", "_s),
-                                                         QString::fromUtf16(m_design.name),
-                                                         namesOf(m_design.columns))});
+            m_out.notes.push_back(
+                {line,
+                 u"the columns %1 are not ones %2 uses (%3), so they are "
+                 u"ignored"_s.arg(ignored.join(u", "_s), QString::fromUtf16(m_design.name),
+                                  namesOf(m_design.columns))});
         m_seen.resize(m_design.columns.size());
         return usable;
     }
@@ -540,7 +541,9 @@ class Checker {
             chem::balance(reading.equation->reactants, reading.equation->products);
         switch (result.outcome) {
             case chem::BalanceOutcome::Balanced:
-                return EquationItem{text, words, std::move(reading.equation->reactants),
+                return EquationItem{text,
+                                    words,
+                                    std::move(reading.equation->reactants),
                                     std::move(reading.equation->products),
                                     std::move(result.coefficients),
                                     std::move(reading.equation->reactantStates),

@@ -301,7 +301,8 @@ void EquationTest::equationText_data() {
         << u"Zn(s) + 2HCl(aq) -> ZnCl2(aq) + H2(g)"_s << u"Zn(s) + HCl(aq) | ZnCl2(aq) + H2(g)"_s;
     QTest::newRow("state symbols after a space")
         << u"2Mg (s) + O2 (g) = 2MgO (s)"_s << u"Mg(s) + O2(g) | MgO(s)"_s;
-    QTest::newRow("(S) is sulfur, not a state") << u"Fe(S) -> Fe + S(s)"_s << u"Fe(S) | Fe + S(s)"_s;
+    QTest::newRow("(S) is sulfur, not a state")
+        << u"Fe(S) -> Fe + S(s)"_s << u"Fe(S) | Fe + S(s)"_s;
     QTest::newRow("a state symbol alone is no formula")
         << u"(aq) + H2 -> H2O"_s
         << u"'a' is not an element symbol (a symbol starts with a capital letter)"_s;
@@ -325,7 +326,8 @@ void EquationTest::equationText() {
     const auto join = [](const std::vector<Formula>& side, const std::vector<QString>& states) {
         QStringList texts;
         for (std::size_t i = 0; i < side.size(); ++i)
-            texts += QString::fromStdString(side[i].text()) + (i < states.size() ? states[i] : QString());
+            texts += QString::fromStdString(side[i].text()) +
+                     (i < states.size() ? states[i] : QString());
         return texts.join(u" + "_s);
     };
     const ParsedEquation& equation = *reading.equation;

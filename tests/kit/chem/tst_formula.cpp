@@ -102,7 +102,10 @@ void FormulaTest::hydrates_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("atoms");
     QTest::addColumn<QString>("working");  // with every mass the school's or the table's
-    QTest::newRow("middle dot") << QByteArray("CuSO4\xC2\xB7" "5H2O") << "Cu 1, S 1, O 9, H 10"
+    QTest::newRow("middle dot") << QByteArray(
+                                       "CuSO4\xC2\xB7"
+                                       "5H2O")
+                                << "Cu 1, S 1, O 9, H 10"
                                 << u"CuSO\u2084\u00B75H\u2082O = 63.5 + 32 + 9 \u00D7 16 + 10 "
                                    u"\u00D7 1 = 249.5"_s;
     QTest::newRow("full stop, shown as the dot")
@@ -114,8 +117,7 @@ void FormulaTest::hydrates_data() {
     QTest::newRow("ten, brackets before") << QByteArray("Na2CO3.10H2O") << "Na 2, C 1, O 13, H 20"
                                           << u"Na\u2082CO\u2083\u00B710H\u2082O = 2 \u00D7 23 + "
                                              u"12 + 13 \u00D7 16 + 20 \u00D7 1 = 286"_s;
-    QTest::newRow("two dots") << QByteArray("Al2(SO4)3.K2SO4.24H2O")
-                              << "Al 2, S 4, O 40, K 2, H 48"
+    QTest::newRow("two dots") << QByteArray("Al2(SO4)3.K2SO4.24H2O") << "Al 2, S 4, O 40, K 2, H 48"
                               << u"Al\u2082(SO\u2084)\u2083\u00B7K\u2082SO\u2084\u00B724H"
                                  u"\u2082O = 2 \u00D7 27 + 4 \u00D7 32 + 40 \u00D7 16 + 2 "
                                  u"\u00D7 39 + 48 \u00D7 1 = 948"_s;
@@ -147,7 +149,9 @@ void FormulaTest::malformedTextIsRefused_data() {
     QTest::newRow("hydrate: two dots together") << QByteArray("CuSO4..5H2O");
     QTest::newRow("hydrate: dot in brackets") << QByteArray("Ca(OH.H)2");
     QTest::newRow("hydrate: number 0") << QByteArray("CuSO4.0H2O");
-    QTest::newRow("hydrate: half a middle dot") << QByteArray("CuSO4\xC2" "5H2O");
+    QTest::newRow("hydrate: half a middle dot") << QByteArray(
+        "CuSO4\xC2"
+        "5H2O");
     QTest::newRow("bracket count with leading zero") << QByteArray("Ca(OH)02");
     QTest::newRow("count too large") << QByteArray("C1000");
     QTest::newRow("leading coefficient") << QByteArray("2H2O");

@@ -99,31 +99,36 @@ void CsvReaderTest::reading_data() {
     // Not UTF-8, and so read as Windows-1252, Excel's plain "CSV" on Windows.
     row("Windows-1252", "a,b\nok,row\r\ncaf\xe9,x\n", u"a|b"_s, u"2 ok|row; 3 caf\u00e9|x"_s);
     row("Windows-1252: its own characters from 0x80 to 0x9F",
-        "a;b\n\x93quoted\x94 \x96 \x80" "5;na\xefve\x85\n", u"a|b"_s,
-        u"2 \u201cquoted\u201d \u2013 \u20ac5|na\u00efve\u2026"_s);
+        "a;b\n\x93quoted\x94 \x96 \x80"
+        "5;na\xefve\x85\n",
+        u"a|b"_s, u"2 \u201cquoted\u201d \u2013 \u20ac5|na\u00efve\u2026"_s);
     row("overlong UTF-8 is two 1252 characters", "a,b\rx\xc0\xaf,y\n", u"a|b"_s,
         u"2 x\u00c0\u00af|y"_s);
     // Every byte means something in 1252, so what is refused is what no text file holds.
     const QString notUtf8 =
         u"this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s;
-    row("not UTF-8 and a code 1252 leaves unused", "a,b\nok,row\r\ncaf\xe9,x\n\x81,y\n",
-        QString(), QString(), u"3: "_s + notUtf8);
+    row("not UTF-8 and a code 1252 leaves unused", "a,b\nok,row\r\ncaf\xe9,x\n\x81,y\n", QString(),
+        QString(), u"3: "_s + notUtf8);
     row("not UTF-8 and a control character", "a,b\nx,\xe2\x82\x01", QString(), QString(),
         u"2: "_s + notUtf8);
-    row("a picture renamed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), QString(),
-        QString(), u"1: "_s + notUtf8);
-    row("a UTF-8 byte order mark is believed", "\xEF\xBB\xBF" "a,b\ncaf\xe9,x\n", QString(),
-        QString(), u"2: "_s + notUtf8);
-    row("UTF-16 little end first, tabs", utf16(u"word\tclue\r\ncaf\u00e9\t\u2192 a place\r\n"_s, true),
-        wordClue, u"2 caf\u00e9|\u2192 a place"_s);
+    row("a picture renamed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), QString(), QString(),
+        u"1: "_s + notUtf8);
+    row("a UTF-8 byte order mark is believed",
+        "\xEF\xBB\xBF"
+        "a,b\ncaf\xe9,x\n",
+        QString(), QString(), u"2: "_s + notUtf8);
+    row("UTF-16 little end first, tabs",
+        utf16(u"word\tclue\r\ncaf\u00e9\t\u2192 a place\r\n"_s, true), wordClue,
+        u"2 caf\u00e9|\u2192 a place"_s);
     row("UTF-16 big end first", utf16(u"word,clue\n\U0001F9EA,tube\n"_s, false), wordClue,
         u"2 \U0001F9EA|tube"_s);
-    const QString notUtf16 = u"0: the file starts as UTF-16 text but is not: save the list from "
-                             u"the spreadsheet as \"CSV UTF-8\""_s;
+    const QString notUtf16 =
+        u"0: the file starts as UTF-16 text but is not: save the list from "
+        u"the spreadsheet as \"CSV UTF-8\""_s;
     row("UTF-16 cut off in a character", utf16(u"word,clue\n"_s, true).chopped(1), QString(),
         QString(), notUtf16);
-    row("UTF-16 with half a pair of surrogates", utf16(u"word,clue\n"_s, true) + "\x3d\xd8", QString(),
-        QString(), notUtf16);
+    row("UTF-16 with half a pair of surrogates", utf16(u"word,clue\n"_s, true) + "\x3d\xd8",
+        QString(), QString(), notUtf16);
     row("UTF-16 with a control character", utf16(u"word,clue\nx\u0002,y\n"_s, true), QString(),
         QString(),
         u"2: this line has a control character (U+0002), so the file does not look like a list "
@@ -180,7 +185,8 @@ void CsvReaderTest::titleRows() {
     const CsvTable table = readCsv(bytes, named);
     QCOMPARE(table.header.join(u'|'), header);
     QStringList told;
-    for (const ListError& note : table.notes) told += QString::number(note.line) + u": "_s + note.what;
+    for (const ListError& note : table.notes)
+        told += QString::number(note.line) + u": "_s + note.what;
     QCOMPARE(told.join(u"; "_s), notes);
     // Without the names nothing is taken for a title.
     QVERIFY(readCsv(bytes).notes.empty());

@@ -271,8 +271,8 @@ void ListCheckTest::spreadsheetFiles_data() {
          u"it is ignored"_s});
     row("a title row", Words, "Year 8 words,\nWord,Clue\ncat,a pet\n", u"3 cat=a pet"_s,
         {u"Year 8 acids, line 1: this row is read as a title above the header, and skipped"_s});
-    row("a header whose row below names a column is no title", Words,
-        "Word,Clue\nclue,a hint\n", u"2 clue=a hint"_s);
+    row("a header whose row below names a column is no title", Words, "Word,Clue\nclue,a hint\n",
+        u"2 clue=a hint"_s);
     row("a misspelt header is not skipped", Words, "Wrod,Clue\ncat,a pet\n", QString(),
         {u"Year 8 acids, line 1: the column 'Wrod' is not one a words list uses (word, clue), so "
          u"it is ignored"_s},
@@ -280,8 +280,9 @@ void ListCheckTest::spreadsheetFiles_data() {
     row("sorting as a spreadsheet lays it out", Sorting,
         "Metal,Non-metal\ncopper,carbon\niron,\n,oxygen\n",
         u"2 Metal:copper; 2 Non-metal:carbon; 3 Metal:iron; 4 Non-metal:oxygen"_s);
-    row("sorting as columns: an item under two", Sorting, "Metal;Non-metal\ncopper;Copper\niron;carbon\n",
-        QString(), {}, {u"Year 8 acids, line 2: 'Copper' is already on line 2"_s});
+    row("sorting as columns: an item under two", Sorting,
+        "Metal;Non-metal\ncopper;Copper\niron;carbon\n", QString(), {},
+        {u"Year 8 acids, line 2: 'Copper' is already on line 2"_s});
     row("sorting as columns: items counted, not rows", Sorting,
         "Metal,Non-metal\ncopper,carbon\niron,sulfur\n,oxygen\n",
         u"2 Metal:copper; 2 Non-metal:carbon; 3 Metal:iron; 3 Non-metal:sulfur; 4 Non-metal:oxygen"_s,
@@ -303,12 +304,14 @@ void ListCheckTest::spreadsheetFiles_data() {
     row("the same equation with states and without", Equations,
         "equation\nZn + HCl -> ZnCl2 + H2\nZn(s) + 2HCl(aq) = ZnCl2(aq) + H2(g)\n", QString(), {},
         {u"Year 8 acids, line 3: the same as line 2"_s});
-    row("hydrates weighed whole", FormulaMasses, "formula\nCuSO4\xc2\xb7" "5H2O\nNa2CO3.10H2O\n",
+    row("hydrates weighed whole", FormulaMasses,
+        "formula\nCuSO4\xc2\xb7"
+        "5H2O\nNa2CO3.10H2O\n",
         u"2 CuSO\u2084\u00B75H\u2082O = 63.5 + 32 + 9 \u00D7 16 + 10 \u00D7 1 = 249.5; 3 "
         u"Na\u2082CO\u2083\u00B710H\u2082O = 2 \u00D7 23 + 12 + 13 \u00D7 16 + 20 \u00D7 1 = "
         u"286"_s);
-    row("a mistyped sign told in words", Equations, "equation\nCH4 + O2 - CO2 + H2O\nCH4 + O2 -> CO2 - H2O\n",
-        QString(), {},
+    row("a mistyped sign told in words", Equations,
+        "equation\nCH4 + O2 - CO2 + H2O\nCH4 + O2 -> CO2 - H2O\n", QString(), {},
         {u"Year 8 acids, line 2: there is no arrow (write -> between the two sides)"_s,
          u"Year 8 acids, line 3: 'CO2 - H2O' is not one formula: put + between two formulas, "
          u"and -> between the two sides"_s});
@@ -347,13 +350,15 @@ void ListCheckTest::temperatureUnits_data() {
     row("kelvin", kelvin, "Oxygen,54.36,90.19", -218.79, -182.96, Gas);
     row("kelvin, in words", "substance,melting point (Kelvin),boiling point ( kelvin )",
         "Water,273.15,373.15", 0, 100, Liquid);
-    row("degrees Fahrenheit", "substance,melting point (\xc2\xb0" "F),boiling point (F)",
+    row("degrees Fahrenheit",
+        "substance,melting point (\xc2\xb0"
+        "F),boiling point (F)",
         "Iron,2800.4,5183.6", 1538, 2862, Solid);
     // Five ninths of a degree: one place more than written, not a string of nines.
     row("Fahrenheit, inexact", "substance,melting point (degrees F),boiling point (Fahrenheit)",
         "Oxygen,-361.82,-297.33", -218.789, -182.961, Gas);
-    row("a unit by each number", "substance,melting point,boiling point",
-        "Oxygen,54.36 K,90.19K", -218.79, -182.96, Gas);
+    row("a unit by each number", "substance,melting point,boiling point", "Oxygen,54.36 K,90.19K",
+        -218.79, -182.96, Gas);
     row("a unit by the number and the same in the header", kelvin, "Oxygen,54.36 K,90.19", -218.79,
         -182.96, Gas);
     row("degrees Celsius in words", "substance,melting point (degrees C),boiling point (Celsius)",
@@ -364,7 +369,10 @@ void ListCheckTest::temperatureUnits_data() {
         u"(K) or (\u00b0F) after the column's name, or no unit for \u00b0C\n"
         u"Year 8 acids, line 1: 'R' is not a unit a melting points list reads: write (\u00b0C), "
         u"(K) or (\u00b0F) after the column's name, or no unit for \u00b0C"_s);
-    row("two units for one number", kelvin, "Oxygen,-218.79 \xc2\xb0" "C,90.19", 0, 0, Solid,
+    row("two units for one number", kelvin,
+        "Oxygen,-218.79 \xc2\xb0"
+        "C,90.19",
+        0, 0, Solid,
         u"Year 8 acids, line 2: the melting point '-218.79 \u00b0C' is in \u00b0C, but the "
         u"column's header says K: write the unit once, in the header"_s);
     row("below absolute zero in kelvin", kelvin, "Nothing,-5,10", 0, 0, Solid,
