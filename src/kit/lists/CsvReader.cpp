@@ -14,40 +14,49 @@ namespace lists {
 
 namespace {
 
-// The offset of the first byte that does not belong to well-formed UTF-8 (no overlong forms,
-// no surrogates, nothing past U+10FFFF), or -1 when every byte does.
+// The length of the well-formed UTF-8 character at i (no overlong forms, no surrogates,
+// nothing past U+10FFFF), or 0 when the bytes there are not one.
+qsizetype utf8Length(const unsigned char* data, qsizetype size, qsizetype i) {
+    const unsigned char c = data[i];
+    if (c < 0x80) return 1;
+    qsizetype length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > size) return 0;
+    if (data[i + 1] < low || data[i + 1] > high) return 0;
+    for (qsizetype k = 2; k < length; ++k)
+        if (data[i + k] < 0x80 || data[i + k] > 0xBF) return 0;
+    return length;
+}
+
+// The offset of the first byte that does not belong to well-formed UTF-8, or -1 when every
+// byte does.
 qsizetype firstInvalidUtf8(const QByteArray& bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char c = data[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        qsizetype length = 0;
-        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0) low = 0xA0;
-            if (c == 0xED) high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;
-        } else {
-            return i;
-        }
-        if (i + length > size) return i;
-        if (data[i + 1] < low || data[i + 1] > high) return i;
-        for (qsizetype k = 2; k < length; ++k)
-            if (data[i + k] < 0x80 || data[i + k] > 0xBF) return i;
-        i += length;
-    }
+    for (qsizetype i = 0, length = 0; i < bytes.size(); i += length)
+        if ((length = utf8Length(data, bytes.size(), i)) == 0) return i;
     return -1;
+}
+
+// Whether any character beyond ASCII is well-formed UTF-8: then the file was saved as UTF-8 and
+// is broken, since Windows-1252 text almost never makes such a sequence by chance.
+bool hasUtf8Character(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (data[i] >= 0x80 && utf8Length(data, bytes.size(), i) > 1) return true;
+    return false;
 }
 
 // The 1-based line that holds the byte at offset: CR LF, LF and a lone CR each end a line.
@@ -289,7 +298,9 @@ CsvTable readCsv(const QByteArray& bytes, const ColumnNamed& columnNamed) {
     } else {
         // A mark that says UTF-8 is believed: the file is broken, not in another encoding.
         std::optional<QString> windows =
-            bytes.startsWith("\xEF\xBB\xBF") ? std::nullopt : fromWindows1252(bytes);
+            bytes.startsWith("\xEF\xBB\xBF") || hasUtf8Character(bytes)
+                ? std::nullopt
+                : fromWindows1252(bytes);
         if (!windows)
             return stop(lineAtOffset(bytes, bad),
                         u"this line is not UTF-8 text: save the list from the spreadsheet as "
