@@ -297,10 +297,9 @@ CsvTable readCsv(const QByteArray& bytes, const ColumnNamed& columnNamed) {
         text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);
     } else {
         // A mark that says UTF-8 is believed: the file is broken, not in another encoding.
-        std::optional<QString> windows =
-            bytes.startsWith("\xEF\xBB\xBF") || hasUtf8Character(bytes)
-                ? std::nullopt
-                : fromWindows1252(bytes);
+        std::optional<QString> windows = bytes.startsWith("\xEF\xBB\xBF") || hasUtf8Character(bytes)
+                                             ? std::nullopt
+                                             : fromWindows1252(bytes);
         if (!windows)
             return stop(lineAtOffset(bytes, bad),
                         u"this line is not UTF-8 text: save the list from the spreadsheet as "

@@ -113,8 +113,8 @@ void CsvReaderTest::reading_data() {
         u"2: "_s + notUtf8);
     row("a picture renamed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), QString(), QString(),
         u"1: "_s + notUtf8);
-    row("UTF-8 with a stray byte is broken UTF-8, not 1252",
-        "a,b\ncaf\xc3\xa9,x\nna\xefve,y\n", QString(), QString(), u"3: "_s + notUtf8);
+    row("UTF-8 with a stray byte is broken UTF-8, not 1252", "a,b\ncaf\xc3\xa9,x\nna\xefve,y\n",
+        QString(), QString(), u"3: "_s + notUtf8);
     row("a UTF-8 byte order mark is believed",
         "\xEF\xBB\xBF"
         "a,b\ncaf\xe9,x\n",
