@@ -376,8 +376,13 @@ class Checker {
         }
     }
 
-    // Equations that differ only in spacing, arrow or numbers in front are one equation.
+    // Equations that differ only in spacing, arrow or numbers in front are one equation, and
+    // a hydrate is one formula whichever dot it is written with.
     QString keyOf(qsizetype column, const QString& value) const {
+        if (m_kind == ListKind::FormulaMasses && column == 0) {
+            const chem::FormulaReading reading = chem::readFormula(value);
+            return reading.formula ? QString::fromStdString(reading.formula->text()) : value;
+        }
         if (m_kind != ListKind::Equations || column != 0 || !m_equation.equation) return value;
         std::string key;
         for (const chem::Formula& formula : m_equation.equation->reactants)

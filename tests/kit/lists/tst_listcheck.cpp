@@ -310,6 +310,10 @@ void ListCheckTest::spreadsheetFiles_data() {
         u"2 CuSO\u2084\u00B75H\u2082O = 63.5 + 32 + 9 \u00D7 16 + 10 \u00D7 1 = 249.5; 3 "
         u"Na\u2082CO\u2083\u00B710H\u2082O = 2 \u00D7 23 + 12 + 13 \u00D7 16 + 20 \u00D7 1 = "
         u"286"_s);
+    row("a hydrate with either dot is one formula", FormulaMasses,
+        "formula\nCuSO4.5H2O\nCuSO4\xc2\xb7"
+        "5H2O\n",
+        QString(), {}, {u"Year 8 acids, line 3: the same as line 2"_s});
     row("a mistyped sign told in words", Equations,
         "equation\nCH4 + O2 - CO2 + H2O\nCH4 + O2 -> CO2 - H2O\n", QString(), {},
         {u"Year 8 acids, line 2: there is no arrow (write -> between the two sides)"_s,
