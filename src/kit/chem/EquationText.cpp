@@ -43,6 +43,12 @@ QString characterAt(QStringView text, qsizetype pos) {
     return u'\'' + QString(c) + u'\'';
 }
 
+// "." or a middle dot between the parts of a hydrate ("CuSO4·5H2O"): the dot operator and the
+// bullet operator look the same in a spreadsheet, so they count too.
+bool isHydrateDot(QChar c) {
+    return c == u'.' || c == QChar(0x00B7) || c == QChar(0x22C5) || c == QChar(0x2219);
+}
+
 // A count after a symbol or a closing bracket, moving pos past it; the problem, if any.
 QString countProblem(QStringView text, qsizetype& pos) {
     if (pos >= text.size() || !isAsciiDigit(text[pos])) return {};
@@ -60,6 +66,7 @@ QString countProblem(QStringView text, qsizetype& pos) {
 // the only fault left is too many atoms.
 QString firstProblem(QStringView text) {
     std::vector<bool> groupHasAtoms{false};
+    bool afterDot = false;
     qsizetype pos = 0;
     while (pos < text.size()) {
         const QChar c = text[pos];
@@ -90,8 +97,23 @@ QString firstProblem(QStringView text) {
             groupHasAtoms.back() = true;
             ++pos;
             if (QString problem = countProblem(text, pos); !problem.isEmpty()) return problem;
+        } else if (isHydrateDot(c)) {
+            if (groupHasAtoms.size() > 1)
+                return quoted(text) +
+                       u" has a dot inside brackets; a hydrate's dot goes "
+                       u"between its parts, as in CuSO4.5H2O"_s;
+            if (!groupHasAtoms.front())
+                return quoted(text) + u" has a dot with no formula before it"_s;
+            groupHasAtoms.front() = false;
+            afterDot = true;
+            ++pos;
+            if (QString problem = countProblem(text, pos); !problem.isEmpty()) return problem;
         } else if (c.isSpace()) {
-            return quoted(text) + u" has a space in it"_s;
+            QString joined = text.toString();
+            joined.remove(u' ');
+            if (readFormula(joined).formula)
+                return quoted(text) + u" has a space in it: write it "_s + quoted(joined);
+            return quoted(text) + u" has a space in it: write a formula without spaces"_s;
         } else if (c == u'[' || c == u']' || c == u'{' || c == u'}') {
             return quoted(text) + u" has "_s + characterAt(text, pos) +
                    u": use round brackets ( ) in a formula"_s;
@@ -104,6 +126,8 @@ QString firstProblem(QStringView text) {
         }
     }
     if (groupHasAtoms.size() > 1) return quoted(text) + u" has a '(' that is never closed"_s;
+    if (!groupHasAtoms.front() && afterDot)
+        return quoted(text) + u" has no formula after its dot"_s;
     if (!groupHasAtoms.front()) return quoted(text) + u" has no element symbol in it"_s;
     return {};
 }
@@ -116,15 +140,26 @@ QStringView withoutCoefficient(QStringView term) {
     return term.mid(pos).trimmed();
 }
 
-// Finds the one arrow; false with the problem when there is none or more than one.
+// Finds the one arrow; false with the problem when there is none or more than one. "->",
+// "-->" and longer, "=", "==>", "=>", "→" and "⟶" are each an arrow; dashes alone are not.
 bool findArrow(QStringView text, qsizetype& at, qsizetype& length, QString& problem) {
     int arrows = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         qsizetype found = 0;
-        if (text[i] == u'-' && i + 1 < text.size() && text[i + 1] == u'>')
-            found = 2;
-        else if (text[i] == u'=' || text[i] == QChar(0x2192))
+        if (text[i] == u'-' || text[i] == u'=') {
+            qsizetype end = i;
+            bool equals = true;
+            for (; end < text.size() && (text[end] == u'-' || text[end] == u'='); ++end)
+                equals = equals && text[end] == u'=';
+            if (end < text.size() && text[end] == u'>')
+                found = end + 1 - i;
+            else if (equals)
+                found = end - i;
+            else
+                continue;
+        } else if (text[i] == QChar(0x2192) || text[i] == QChar(0x27F6)) {
             found = 1;
+        }
         if (found == 0) continue;
         if (++arrows > 1) {
             problem = u"there is more than one arrow"_s;
@@ -136,6 +171,18 @@ bool findArrow(QStringView text, qsizetype& at, qsizetype& length, QString& prob
     }
     if (arrows == 0) problem = u"there is no arrow (write -> between the two sides)"_s;
     return arrows == 1;
+}
+
+// The state symbol at the end of a term, "(s)", "(l)", "(g)" or "(aq)", with the space before
+// it, moved from term to state; nothing when it has none. Lower case only: "(S)" is sulfur.
+void takeState(QStringView& term, QString& state) {
+    for (const QStringView symbol : {u"(s)", u"(l)", u"(g)", u"(aq)"}) {
+        if (term.endsWith(symbol) && term.size() > symbol.size()) {
+            state = symbol.toString();
+            term = term.chopped(symbol.size()).trimmed();
+            return;
+        }
+    }
 }
 
 // "MgO -> MgO", "H2 + O2 -> O2 + 2H2": the same formulas, in any order or number, each side.
@@ -161,11 +208,19 @@ FormulaReading readFormula(QStringView text) {
     // A std::string, not a QByteArray: a short formula then fits without an allocation.
     std::string ascii;
     ascii.reserve(static_cast<std::size_t>(text.size()));
+    bool readable = true;
     for (const QChar c : text) {
-        if (c.unicode() >= 0x80) break;
+        if (isHydrateDot(c)) {
+            ascii += c == u'.' ? "." : "\xC2\xB7";
+            continue;
+        }
+        if (c.unicode() >= 0x80) {
+            readable = false;
+            break;
+        }
         ascii += static_cast<char>(c.unicode());
     }
-    if (std::ssize(ascii) == text.size()) {
+    if (readable) {
         reading.formula = parseFormula(ascii);
         if (reading.formula) return reading;
     }
@@ -188,22 +243,35 @@ EquationReading parseEquation(QStringView text) {
     ParsedEquation equation;
     QStringList problems;
     const auto readSide = [&](QStringView side, std::vector<Formula>& formulas,
-                              const QString& where) {
+                              std::vector<QString>& states, const QString& where) {
         for (const QStringView term : side.split(u'+')) {
-            const QStringView written = withoutCoefficient(term.trimmed());
+            QStringView written = withoutCoefficient(term.trimmed());
+            QString state;
+            takeState(written, state);
             if (written.isEmpty()) {
                 problems += u"a formula is missing "_s + where;
                 continue;
             }
+            // "O2 - CO2": the usual cause is a sign mistyped, not a formula.
+            if (written.contains(u' ') && !readFormula(written.toString().remove(u' ')).formula) {
+                problems += quoted(written) +
+                            u" is not one formula: put + between two formulas, and -> between "
+                            u"the two sides"_s;
+                continue;
+            }
             FormulaReading formula = readFormula(written);
-            if (formula.formula)
+            if (formula.formula) {
                 formulas.push_back(std::move(*formula.formula));
-            else
+                states.push_back(state);
+            } else {
                 problems += formula.problem;
+            }
         }
     };
-    readSide(text.left(arrowAt), equation.reactants, u"before the arrow"_s);
-    readSide(text.mid(arrowAt + arrowLength), equation.products, u"after the arrow"_s);
+    readSide(text.left(arrowAt), equation.reactants, equation.reactantStates,
+             u"before the arrow"_s);
+    readSide(text.mid(arrowAt + arrowLength), equation.products, equation.productStates,
+             u"after the arrow"_s);
     problems.removeDuplicates();
     if (!problems.isEmpty()) {
         // A few are enough to set a line right; the rest would bury them.

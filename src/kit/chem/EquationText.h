@@ -22,6 +22,9 @@ FormulaReading readFormula(QStringView text);
 struct ParsedEquation {
     std::vector<Formula> reactants;
     std::vector<Formula> products;
+    // Each formula's state symbol as written ("(aq)"), or empty: for show, never for balancing.
+    std::vector<QString> reactantStates;
+    std::vector<QString> productStates;
 };
 
 struct EquationReading {
@@ -33,8 +36,9 @@ struct EquationReading {
 inline constexpr int kMaxEquationFormulas = 20;
 
 // "Fe2O3 + C -> Fe + CO2": formulas separated by "+", spaces optional, and one arrow, written
-// "->", "→" or "=". A number in front of a formula ("2H2 + O2 -> 2H2O") is allowed and ignored,
-// since the numbers are what the class works out. Every formula's problem is told. Both sides
+// "->", "-->", "=", "=>", "→" or "⟶". A number in front of a formula ("2H2 + O2 -> 2H2O") is
+// allowed and ignored, since the numbers are what the class works out; so is a state symbol
+// after it ("Zn(s) + HCl(aq)"), kept aside for show. Every formula's problem is told. Both sides
 // with the same formulas ("MgO -> MgO") is refused: nothing reacts.
 EquationReading parseEquation(QStringView text);
 

@@ -46,6 +46,14 @@ int readCount(std::string_view text, std::size_t& pos) {
     return value;
 }
 
+// The dot of a hydrate at pos ("." or the middle dot "·" in UTF-8), giving its length; 0 for
+// none.
+std::size_t hydrateDot(std::string_view text, std::size_t pos) {
+    if (text[pos] == '.') return 1;
+    if (text.substr(pos, 2) == "\xC2\xB7") return 2;
+    return 0;
+}
+
 }  // namespace
 
 int Formula::count(std::string_view symbol) const {
@@ -55,11 +63,23 @@ int Formula::count(std::string_view symbol) const {
 }
 
 std::optional<Formula> parseFormula(std::string_view text) {
-    // groups.back() is the innermost open bracket; groups.front() the formula itself.
+    // groups.back() is the innermost open bracket; groups.front() the part of the formula since
+    // the last hydrate dot, which adds to whole, times its number, at the next dot or the end.
     std::vector<std::vector<AtomCount>> groups(1);
+    std::vector<AtomCount> whole;
+    int partTimes = 1;
+    std::string written;  // the text with each hydrate dot as "·"
+    const auto endPart = [&] {
+        if (groups.size() != 1 || groups.front().empty()) return false;
+        for (const AtomCount& atom : groups.front())
+            if (!addAtoms(whole, atom.symbol, std::int64_t{atom.count} * partTimes)) return false;
+        groups.front().clear();
+        return true;
+    };
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char c = text[pos];
+        const std::size_t start = pos;
         if (isUpper(c)) {
             const std::size_t length = pos + 1 < text.size() && isLower(text[pos + 1]) ? 2 : 1;
             const int number = atomicNumber(text.substr(pos, length));
@@ -83,15 +103,25 @@ std::optional<Formula> parseFormula(std::string_view text) {
                 if (!addAtoms(groups.back(), atom.symbol, std::int64_t{atom.count} * multiplier))
                     return std::nullopt;
             }
+        } else if (const std::size_t dot = hydrateDot(text, pos); dot > 0) {
+            // "CuSO4·5H2O": the water's number counts it whole, as brackets' number does.
+            if (!endPart()) return std::nullopt;
+            pos += dot;
+            written += "\xC2\xB7";
+            partTimes = readCount(text, pos);
+            if (partTimes == 0) return std::nullopt;
+            written += text.substr(start + dot, pos - start - dot);
+            continue;
         } else {
             return std::nullopt;
         }
+        written += text.substr(start, pos - start);
     }
-    if (groups.size() != 1 || groups.front().empty()) return std::nullopt;
+    if (!endPart()) return std::nullopt;
 
     Formula formula;
-    formula.m_text = std::string(text);
-    formula.m_atoms = std::move(groups.front());
+    formula.m_text = std::move(written);
+    formula.m_atoms = std::move(whole);
     return formula;
 }
 

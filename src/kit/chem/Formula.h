@@ -17,7 +17,8 @@ struct AtomCount {
 
 class Formula {
   public:
-    // The text as written, digits on the line: "Ca(OH)2".
+    // The text as written, digits on the line: "Ca(OH)2"; a hydrate's dot is always "·" in
+    // UTF-8 ("CuSO4·5H2O").
     const std::string& text() const { return m_text; }
     // Each element once, in order of first appearance, brackets multiplied out:
     // Ca(OH)2 gives Ca 1, O 2, H 2.
@@ -42,8 +43,10 @@ inline constexpr int kMaxBracketDepth = 16;
 
 // Symbols (a capital and an optional small letter, which must name an element), each with an
 // optional count, and round brackets that nest and take an optional count. A count is a whole
-// number from 1 to kMaxWrittenCount without leading zeros. Nothing else is allowed: no spaces,
-// no leading coefficient, no charges. Anything else, whatever the bytes, gives nullopt.
+// number from 1 to kMaxWrittenCount without leading zeros. A hydrate's dot ("." or "·" in UTF-8)
+// outside brackets may join parts, each after the first with an optional number in front that
+// counts the whole part ("CuSO4.5H2O"). Nothing else is allowed: no spaces, no leading
+// coefficient, no charges. Anything else, whatever the bytes, gives nullopt.
 std::optional<Formula> parseFormula(std::string_view text);
 
 }  // namespace chem

@@ -3,6 +3,10 @@
 #include "kit/lists/CsvReader.h"
 
 #include <QString>
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,40 +14,49 @@ namespace lists {
 
 namespace {
 
-// The offset of the first byte that does not belong to well-formed UTF-8 (no overlong forms,
-// no surrogates, nothing past U+10FFFF), or -1 when every byte does.
+// The length of the well-formed UTF-8 character at i (no overlong forms, no surrogates,
+// nothing past U+10FFFF), or 0 when the bytes there are not one.
+qsizetype utf8Length(const unsigned char* data, qsizetype size, qsizetype i) {
+    const unsigned char c = data[i];
+    if (c < 0x80) return 1;
+    qsizetype length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > size) return 0;
+    if (data[i + 1] < low || data[i + 1] > high) return 0;
+    for (qsizetype k = 2; k < length; ++k)
+        if (data[i + k] < 0x80 || data[i + k] > 0xBF) return 0;
+    return length;
+}
+
+// The offset of the first byte that does not belong to well-formed UTF-8, or -1 when every
+// byte does.
 qsizetype firstInvalidUtf8(const QByteArray& bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char c = data[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        qsizetype length = 0;
-        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0) low = 0xA0;
-            if (c == 0xED) high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;
-        } else {
-            return i;
-        }
-        if (i + length > size) return i;
-        if (data[i + 1] < low || data[i + 1] > high) return i;
-        for (qsizetype k = 2; k < length; ++k)
-            if (data[i + k] < 0x80 || data[i + k] > 0xBF) return i;
-        i += length;
-    }
+    for (qsizetype i = 0, length = 0; i < bytes.size(); i += length)
+        if ((length = utf8Length(data, bytes.size(), i)) == 0) return i;
     return -1;
+}
+
+// Whether any character beyond ASCII is well-formed UTF-8: then the file was saved as UTF-8 and
+// is broken, since Windows-1252 text almost never makes such a sequence by chance.
+bool hasUtf8Character(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (data[i] >= 0x80 && utf8Length(data, bytes.size(), i) > 1) return true;
+    return false;
 }
 
 // The 1-based line that holds the byte at offset: CR LF, LF and a lone CR each end a line.
@@ -57,6 +70,50 @@ int lineAtOffset(const QByteArray& bytes, qsizetype offset) {
     return line;
 }
 
+// The same for a character of the decoded text.
+int lineAtCharacter(QStringView text, qsizetype offset) {
+    int line = 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        if (text[i] == u'\n' ||
+            (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+            ++line;
+    }
+    return line;
+}
+
+// Windows-1252 from 0x80 to 0x9F; 0 where it has no character. The rest is Latin-1.
+constexpr std::array<char16_t, 32> kWindows1252High{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// Text in Windows-1252, or nullopt when a byte is a control character or one 1252 leaves
+// unused: every byte of anything else decodes to something, so without that test a picture
+// would read as a list of gibberish.
+std::optional<QString> fromWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        char16_t unit = c;
+        if (c >= 0x80 && c <= 0x9F) unit = kWindows1252High[c - 0x80];
+        if (unit == 0 || (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F)
+            return std::nullopt;
+        text[i] = QChar(unit);
+    }
+    return text;
+}
+
+// Half of a character beyond U+FFFF, which UTF-16 text never holds.
+bool hasLoneSurrogate(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 bool isLineBreak(QChar c) {
     return c == u'\n' || c == u'\r';
 }
@@ -67,23 +124,27 @@ bool isStrayControl(QChar c) {
 }
 
 // Comma, semicolon or tab, whichever the first line with anything on it has most of outside
-// quotes; a comma when it has none (a list of one column).
+// quotes, or the line after it when it has none (a title typed into a single cell); a comma
+// when neither has any (a list of one column).
 QChar findDelimiter(QStringView text) {
     qsizetype pos = 0;
-    while (pos < text.size() && (text[pos].isSpace())) ++pos;
-    int commas = 0, semicolons = 0, tabs = 0;
-    bool quoted = false;
-    for (; pos < text.size(); ++pos) {
-        const QChar c = text[pos];
-        if (c == u'"') quoted = !quoted;
-        if (quoted) continue;
-        if (isLineBreak(c)) break;
-        commas += c == u',';
-        semicolons += c == u';';
-        tabs += c == u'\t';
+    for (int lines = 0; lines < 2; ++lines) {
+        while (pos < text.size() && text[pos].isSpace()) ++pos;
+        int commas = 0, semicolons = 0, tabs = 0;
+        bool quoted = false;
+        for (; pos < text.size(); ++pos) {
+            const QChar c = text[pos];
+            if (c == u'"') quoted = !quoted;
+            if (quoted) continue;
+            if (isLineBreak(c)) break;
+            commas += c == u',';
+            semicolons += c == u';';
+            tabs += c == u'\t';
+        }
+        if (semicolons > commas && semicolons >= tabs) return u';';
+        if (tabs > commas && tabs > semicolons) return u'\t';
+        if (commas > 0) return u',';
     }
-    if (semicolons > commas && semicolons >= tabs) return u';';
-    if (tabs > commas && tabs > semicolons) return u'\t';
     return u',';
 }
 
@@ -186,13 +247,30 @@ class Reader {
     bool m_unclosed = false;
 };
 
+bool namesAColumn(const Record& record, const ColumnNamed& columnNamed) {
+    return std::any_of(record.fields.begin(), record.fields.end(), columnNamed);
+}
+
+// A first row that names none of the list's columns above one that does: "Year 8 metals" typed
+// over the table. A header that names even one column is never taken for a title.
+bool isTitle(const Record& record, const Reader& reader, const ColumnNamed& columnNamed) {
+    if (namesAColumn(record, columnNamed)) return false;
+    Reader ahead = reader;
+    while (!ahead.atEnd()) {
+        const Record next = ahead.next();
+        if (ahead.unclosedQuote()) return false;
+        if (next.lastNonEmpty >= 0) return namesAColumn(next, columnNamed);
+    }
+    return false;
+}
+
 QString columns(int count) {
     return count == 1 ? u"1 column"_s : u"%1 columns"_s.arg(count);
 }
 
 }  // namespace
 
-CsvTable readCsv(const QByteArray& bytes) {
+CsvTable readCsv(const QByteArray& bytes, const ColumnNamed& columnNamed) {
     CsvTable table;
     const auto stop = [&table](int line, const QString& what) {
         table.problems.push_back({line, what});
@@ -204,16 +282,34 @@ CsvTable readCsv(const QByteArray& bytes) {
     if (bytes.size() > kMaxListBytes)
         return stop(0, u"the file is too large for a list (%1 KB; the most is 1,024 KB)"_s.arg(
                            groupedNumber((bytes.size() + 1023) / 1024)));
-    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    if (const qsizetype bad = firstInvalidUtf8(bytes); bad >= 0)
-        return stop(lineAtOffset(bytes, bad),
-                    u"this line is not UTF-8 text: save the list from the spreadsheet as "
-                    u"\"CSV UTF-8\""_s);
-    const QString text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);
+    QString text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        // What a spreadsheet's "Unicode text" is: UTF-16 with its byte order mark.
+        QStringDecoder decoder(bytes.startsWith("\xFF") ? QStringDecoder::Utf16LE
+                                                        : QStringDecoder::Utf16BE);
+        text = decoder.decode(bytes.mid(2));
+        if (decoder.hasError() || bytes.size() % 2 != 0 || hasLoneSurrogate(text))
+            return stop(0,
+                        u"the file starts as UTF-16 text but is not: save the list from the "
+                        u"spreadsheet as \"CSV UTF-8\""_s);
+    } else if (const qsizetype bad = firstInvalidUtf8(bytes); bad < 0) {
+        const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        text = QString::fromUtf8(bytes.constData() + bom, bytes.size() - bom);
+    } else {
+        // A mark that says UTF-8 is believed: the file is broken, not in another encoding.
+        std::optional<QString> windows = bytes.startsWith("\xEF\xBB\xBF") || hasUtf8Character(bytes)
+                                             ? std::nullopt
+                                             : fromWindows1252(bytes);
+        if (!windows)
+            return stop(lineAtOffset(bytes, bad),
+                        u"this line is not UTF-8 text: save the list from the spreadsheet as "
+                        u"\"CSV UTF-8\""_s);
+        text = std::move(*windows);
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (isStrayControl(text[i]))
             return stop(
-                lineAtOffset(bytes, text.left(i).toUtf8().size() + bom),
+                lineAtCharacter(text, i),
                 u"this line has a control character (U+%1), so the file does not look "
                 u"like a list saved as CSV"_s.arg(
                     QString::number(text[i].unicode(), 16).toUpper().rightJustified(4, u'0')));
@@ -228,6 +324,11 @@ CsvTable readCsv(const QByteArray& bytes) {
         if (record.lastNonEmpty < 0) continue;  // blank, or only empty fields
 
         if (table.headerLine == 0) {
+            if (columnNamed && isTitle(record, reader, columnNamed)) {
+                table.notes.push_back(
+                    {record.line, u"this row is read as a title above the header, and skipped"_s});
+                continue;
+            }
             if (record.lastNonEmpty >= kMaxListColumns)
                 return stop(record.line, u"the header has %1, more than a list can have (%2)"_s
                                              .arg(columns(record.lastNonEmpty + 1))

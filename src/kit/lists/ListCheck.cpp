@@ -47,6 +47,18 @@ constexpr Column kEquationColumns[] = {{u"equation", true, true, true},
 constexpr Column kSortingColumns[] = {{u"column", true, false, false},
                                       {u"item", true, false, true}};
 
+KindDesign design(ListKind kind);
+
+// "word", "melting point": a name some kind of list gives a column.
+bool isAnyKindsColumn(const QString& name) {
+    using enum ListKind;
+    for (const ListKind kind :
+         {Words, Symbols, Quiz, FormulaMasses, MeltingPoints, Equations, Sorting})
+        for (const Column& column : design(kind).columns)
+            if (name == QStringView(column.name)) return true;
+    return false;
+}
+
 KindDesign design(ListKind kind) {
     switch (kind) {
         case ListKind::Words:
@@ -154,7 +166,10 @@ struct Temperature {
     Unit unit = Unit::Unstated;
 };
 
-std::optional<Temperature> readTemperature(const QString& text) {
+// decimalComma: "38,8" is 38.8, as a file separated by semicolons or tabs writes it where the
+// comma is the decimal mark.
+std::optional<Temperature> readTemperature(QString text, bool decimalComma) {
+    if (decimalComma && text.count(u',') == 1) text.replace(u',', u'.');
     static const QRegularExpression number(
         u"^([+\\-\u2212]?)\\s*([0-9]{1,6}(\\.([0-9]{1,6}))?)\\s*(.{0,12})$"_s);
     const QRegularExpressionMatch match = number.match(text);
@@ -201,10 +216,14 @@ class Checker {
     }
 
     void run() {
-        if (!readHeader()) return;
-        for (const CsvRow& row : m_table.rows) checkRow(row);
+        int rows = m_table.dataRows;
+        if (m_kind == ListKind::Sorting && isColumnLayout()) {
+            rows = readColumnLayout();
+        } else {
+            if (!readHeader()) return;
+            for (const CsvRow& row : m_table.rows) checkRow(row);
+        }
         if (m_kind == ListKind::Sorting) checkSortingColumns();
-        const int rows = m_table.dataRows;
         if (rows == 0)
             error(0, u"there are no rows under the header"_s);
         else if (rows < m_options.minimumRows)
@@ -215,12 +234,40 @@ class Checker {
   private:
     void error(int line, const QString& what) { m_out.errors.push_back({line, what}); }
 
+    // "Metal", "Non-metal" over the items: a header of two or more names, none of them a
+    // column of any kind of list, so that a words list is never taken for a sorting board.
+    bool isColumnLayout() const {
+        const QStringList& header = m_table.header;
+        return header.size() >= 2 &&
+               std::none_of(header.begin(), header.end(), [](const QString& name) {
+                   return name.isEmpty() || isAnyKindsColumn(columnName(name));
+               });
+    }
+
+    // Each cell with text in it is one item of its column, checked as a row of column and item.
+    // Returns how many rows that makes, with those the reader refused, for the count of rows.
+    int readColumnLayout() {
+        m_fieldOf = {0, 1};
+        m_unitOf.assign(2, Unit::Unstated);
+        m_seen.resize(2);
+        int items = m_table.dataRows - static_cast<int>(m_table.rows.size());
+        for (const CsvRow& row : m_table.rows) {
+            for (qsizetype i = 0; i < row.fields.size(); ++i) {
+                if (row.fields[i].isEmpty()) continue;
+                checkRow({row.line, {m_table.header[i], row.fields[i]}});
+                ++items;
+            }
+        }
+        return items;
+    }
+
     // Which field holds each of the kind's columns; false when the rows cannot be read.
     bool readHeader() {
         const int line = m_table.headerLine;
         m_fieldOf.assign(m_design.columns.size(), -1);
         m_unitOf.assign(m_design.columns.size(), Unit::Unstated);
         bool usable = true;
+        QStringList ignored;
         for (qsizetype i = 0; i < m_table.header.size(); ++i) {
             const QString name = columnName(m_table.header[i]);
             if (name.isEmpty()) {
@@ -231,9 +278,7 @@ class Checker {
                 m_design.columns.begin(), m_design.columns.end(),
                 [&](const Column& column) { return name == QString::fromUtf16(column.name); });
             if (found == m_design.columns.end()) {
-                error(line, u"%1 is not a column %2 has (%3)"_s.arg(
-                                quoted(m_table.header[i]), QString::fromUtf16(m_design.name),
-                                namesOf(m_design.columns)));
+                ignored += quoted(m_table.header[i]);
                 continue;
             }
             const auto k = static_cast<std::size_t>(found - m_design.columns.begin());
@@ -254,6 +299,18 @@ class Checker {
                 usable = false;
             }
         }
+        if (ignored.size() == 1)
+            m_out.notes.push_back(
+                {line,
+                 u"the column %1 is not one %2 uses (%3), so it is "
+                 u"ignored"_s.arg(ignored.front(), QString::fromUtf16(m_design.name),
+                                  namesOf(m_design.columns))});
+        else if (ignored.size() > 1)
+            m_out.notes.push_back(
+                {line,
+                 u"the columns %1 are not ones %2 uses (%3), so they are "
+                 u"ignored"_s.arg(ignored.join(u", "_s), QString::fromUtf16(m_design.name),
+                                  namesOf(m_design.columns))});
         m_seen.resize(m_design.columns.size());
         return usable;
     }
@@ -319,8 +376,13 @@ class Checker {
         }
     }
 
-    // Equations that differ only in spacing, arrow or numbers in front are one equation.
+    // Equations that differ only in spacing, arrow or numbers in front are one equation, and
+    // a hydrate is one formula whichever dot it is written with.
     QString keyOf(qsizetype column, const QString& value) const {
+        if (m_kind == ListKind::FormulaMasses && column == 0) {
+            const chem::FormulaReading reading = chem::readFormula(value);
+            return reading.formula ? QString::fromStdString(reading.formula->text()) : value;
+        }
         if (m_kind != ListKind::Equations || column != 0 || !m_equation.equation) return value;
         std::string key;
         for (const chem::Formula& formula : m_equation.equation->reactants)
@@ -421,7 +483,7 @@ class Checker {
         };
         const auto read = [&](const QString& text, const char16_t* what, Unit column) -> Read {
             const QString name = QString::fromUtf16(what);
-            std::optional<Temperature> t = readTemperature(text);
+            std::optional<Temperature> t = readTemperature(text, m_table.delimiter != u',');
             if (!t) {
                 error(line, u"the %1 %2 is not a number (write it like 1538 or \u221238.8)"_s.arg(
                                 name, quoted(text)));
@@ -484,9 +546,13 @@ class Checker {
             chem::balance(reading.equation->reactants, reading.equation->products);
         switch (result.outcome) {
             case chem::BalanceOutcome::Balanced:
-                return EquationItem{text, words, std::move(reading.equation->reactants),
+                return EquationItem{text,
+                                    words,
+                                    std::move(reading.equation->reactants),
                                     std::move(reading.equation->products),
-                                    std::move(result.coefficients)};
+                                    std::move(result.coefficients),
+                                    std::move(reading.equation->reactantStates),
+                                    std::move(reading.equation->productStates)};
             case chem::BalanceOutcome::CannotBalance:
                 error(line, u"%1 cannot be balanced"_s.arg(quoted(text)));
                 break;
@@ -552,15 +618,23 @@ QStringList CheckedList::describedErrors() const {
     return described;
 }
 
+QStringList CheckedList::describedNotes() const {
+    QStringList described;
+    for (const ListError& note : notes) described += describeError(fileName, note);
+    return described;
+}
+
 CheckedList checkTable(ListKind kind, const QString& fileName, const CsvTable& table,
                        const CheckOptions& options) {
     CheckedList list;
     list.kind = kind;
     list.fileName = fileName;
     list.errors = table.problems;
+    list.notes = table.notes;
     if (!table.stopped && table.headerLine > 0) Checker(kind, table, options, list).run();
-    std::stable_sort(list.errors.begin(), list.errors.end(),
-                     [](const ListError& a, const ListError& b) { return a.line < b.line; });
+    const auto byLine = [](const ListError& a, const ListError& b) { return a.line < b.line; };
+    std::stable_sort(list.errors.begin(), list.errors.end(), byLine);
+    std::stable_sort(list.notes.begin(), list.notes.end(), byLine);
     // A list with errors is not shown, so nothing in it is offered.
     if (!list.errors.empty()) {
         list.entries.clear();
@@ -571,7 +645,12 @@ CheckedList checkTable(ListKind kind, const QString& fileName, const CsvTable& t
 
 CheckedList checkList(ListKind kind, const QString& fileName, const QByteArray& bytes,
                       const CheckOptions& options) {
-    return checkTable(kind, fileName, readCsv(bytes), options);
+    QStringList names;
+    for (const Column& column : design(kind).columns) names += QString::fromUtf16(column.name);
+    const auto named = [&names](const QString& header) {
+        return names.contains(columnName(header));
+    };
+    return checkTable(kind, fileName, readCsv(bytes, named), options);
 }
 
 }  // namespace lists

@@ -18,7 +18,8 @@ namespace lists {
 
 // The columns each kind has, by name in the header in any order and any letter case; a unit in
 // brackets after a name is allowed ("Melting point (°C)"), and for a temperature it is read: °C,
-// K or °F, each converted to °C.
+// K or °F, each converted to °C. Other columns are ignored, with a note. A sorting list may
+// also be laid out as a spreadsheet would: each column's name in the header, its items beneath.
 enum class ListKind {
     Words,          // word, clue
     Symbols,        // name, symbol
@@ -65,6 +66,9 @@ struct EquationItem {
     std::vector<chem::Formula> reactants;
     std::vector<chem::Formula> products;
     std::vector<int> numbers;  // the smallest that balance it, reactants first
+    // Each formula's state symbol as written ("(aq)"), or empty; the balancing ignores them.
+    std::vector<QString> reactantStates;
+    std::vector<QString> productStates;
 };
 struct SortingItem {
     QString item;
@@ -96,11 +100,16 @@ struct CheckedList {
     std::vector<ListEntry> entries;  // the rows without errors, in file order
     QStringList columns;             // sorting: the columns, in order of first appearance
     std::vector<ListError> errors;   // every one found, by line, the file's own first
+    // What was left out or read otherwise than it stands (a column the kind does not use, a
+    // title row), by line: worth telling, but the list is sound with them.
+    std::vector<ListError> notes;
 
     bool sound() const { return errors.empty(); }
     QString title() const { return listTitle(fileName); }
     // Each error as describeError gives it.
     QStringList describedErrors() const;
+    // Each note the same way.
+    QStringList describedNotes() const;
 };
 
 // Reads the bytes as CSV and checks every row. fileName names the list in the errors.

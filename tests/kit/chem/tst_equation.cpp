@@ -288,6 +288,26 @@ void EquationTest::equationText_data() {
         << u"Ca(OH2 + Xy -> NaCL + H2O"_s
         << u"'Ca(OH2' has a '(' that is never closed; 'Xy' is not an element symbol; "
            u"'L' is not an element symbol"_s;
+    QTest::newRow("long arrow") << u"CH4 + O2 --> CO2"_s << u"CH4 + O2 | CO2"_s;
+    QTest::newRow("arrows of equals signs") << u"H2 + Cl2 ==> HCl"_s << u"H2 + Cl2 | HCl"_s;
+    QTest::newRow("long arrow sign") << u"H2 + Cl2 \u27F6 HCl"_s << u"H2 + Cl2 | HCl"_s;
+    QTest::newRow("a dash alone is no arrow")
+        << u"CH4 + O2 - CO2"_s << u"there is no arrow (write -> between the two sides)"_s;
+    QTest::newRow("a sign mistyped, told in words")
+        << u"CH4 + O2 -> CO2 - H2O"_s
+        << u"'CO2 - H2O' is not one formula: put + between two formulas, and -> between the "
+           u"two sides"_s;
+    QTest::newRow("state symbols kept aside")
+        << u"Zn(s) + 2HCl(aq) -> ZnCl2(aq) + H2(g)"_s << u"Zn(s) + HCl(aq) | ZnCl2(aq) + H2(g)"_s;
+    QTest::newRow("state symbols after a space")
+        << u"2Mg (s) + O2 (g) = 2MgO (s)"_s << u"Mg(s) + O2(g) | MgO(s)"_s;
+    QTest::newRow("(S) is sulfur, not a state")
+        << u"Fe(S) -> Fe + S(s)"_s << u"Fe(S) | Fe + S(s)"_s;
+    QTest::newRow("a state symbol alone is no formula")
+        << u"(aq) + H2 -> H2O"_s
+        << u"'a' is not an element symbol (a symbol starts with a capital letter)"_s;
+    QTest::newRow("hydrate") << u"CuSO4.5H2O -> CuSO4 + 5H2O"_s
+                             << u"CuSO4\u00B75H2O | CuSO4 + H2O"_s;
     QTest::newRow("a few problems, then how many more")
         << u"Qa + Qb + Qc + Qd + Qa + Qe -> H2"_s
         << u"'Qa' is not an element symbol; 'Qb' is not an element symbol; 'Qc' is not an "
@@ -303,12 +323,17 @@ void EquationTest::equationText() {
         QCOMPARE(reading.problem, read);
         return;
     }
-    const auto join = [](const std::vector<Formula>& side) {
+    const auto join = [](const std::vector<Formula>& side, const std::vector<QString>& states) {
         QStringList texts;
-        for (const Formula& formula : side) texts += QString::fromStdString(formula.text());
+        for (std::size_t i = 0; i < side.size(); ++i)
+            texts += QString::fromStdString(side[i].text()) +
+                     (i < states.size() ? states[i] : QString());
         return texts.join(u" + "_s);
     };
-    QCOMPARE(join(reading.equation->reactants) + u" | "_s + join(reading.equation->products), read);
+    const ParsedEquation& equation = *reading.equation;
+    QCOMPARE(join(equation.reactants, equation.reactantStates) + u" | "_s +
+                 join(equation.products, equation.productStates),
+             read);
 }
 
 void EquationTest::formulaProblems_data() {
@@ -325,7 +350,19 @@ void EquationTest::formulaProblems_data() {
     QTest::newRow("empty brackets") << u"H()2"_s << u"'H()2' has brackets with nothing in them"_s;
     QTest::newRow("square brackets")
         << u"K4[Fe(CN)6]"_s << u"'K4[Fe(CN)6]' has '[': use round brackets ( ) in a formula"_s;
-    QTest::newRow("space") << u"H2 O"_s << u"'H2 O' has a space in it"_s;
+    QTest::newRow("space") << u"H2 O"_s << u"'H2 O' has a space in it: write it 'H2O'"_s;
+    QTest::newRow("space, and more wrong")
+        << u"H2 Xy"_s << u"'H2 Xy' has a space in it: write a formula without spaces"_s;
+    QTest::newRow("hydrate: nothing after the dot")
+        << u"CuSO4."_s << u"'CuSO4.' has no formula after its dot"_s;
+    QTest::newRow("hydrate: nothing before the dot")
+        << u"\u00B75H2O"_s << u"'\u00B75H2O' has a dot with no formula before it"_s;
+    QTest::newRow("hydrate: dot in brackets")
+        << u"Ca(OH.H)2"_s
+        << u"'Ca(OH.H)2' has a dot inside brackets; a hydrate's dot goes between its parts, as "
+           u"in CuSO4.5H2O"_s;
+    QTest::newRow("hydrate: the problem after the dot")
+        << u"CuSO4\u22C55Xy"_s << u"'Xy' is not an element symbol"_s;
     QTest::newRow("charge") << u"Na+"_s << u"'Na+' has '+', which cannot be in a formula"_s;
     QTest::newRow("subscript") << u"H\u2082O"_s
                                << u"'H\u2082O' has '\u2082': type the small numbers as ordinary "

@@ -18,6 +18,16 @@ QString rowsText(const CsvTable& table) {
     return rows.join(u"; "_s);
 }
 
+// Text as a spreadsheet's "Unicode text" saves it: UTF-16 with a byte order mark.
+QByteArray utf16(const QString& text, bool littleEnd) {
+    QByteArray bytes = littleEnd ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (const QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8), low = static_cast<char>(c.unicode());
+        bytes.append(littleEnd ? low : high).append(littleEnd ? high : low);
+    }
+    return bytes;
+}
+
 QString problemsText(const CsvTable& table) {
     QStringList problems;
     for (const ListError& problem : table.problems)
@@ -32,6 +42,8 @@ class CsvReaderTest : public QObject {
   private Q_SLOTS:
     void reading_data();
     void reading();
+    void titleRows_data();
+    void titleRows();
     void limits();
     void hostileInput_data();
     void hostileInput();
@@ -84,12 +96,47 @@ void CsvReaderTest::reading_data() {
         u"written as two quotes \"\")"_s);
     row("quote never closed", "a,b\nok,row\n\"never,closed\nmore\n", u"a|b"_s, QString(),
         u"3: a field starts with a quote (\") that is never closed"_s);
-    row("not UTF-8: the line named", "a,b\nok,row\r\ncaf\xe9,x\n", QString(), QString(),
-        u"3: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
-    row("overlong UTF-8", "a,b\rx\xc0\xaf,y\n", QString(), QString(),
-        u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
-    row("cut off in a character", "a,b\nx,\xe2\x82", QString(), QString(),
-        u"2: this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s);
+    // Not UTF-8, and so read as Windows-1252, Excel's plain "CSV" on Windows.
+    row("Windows-1252", "a,b\nok,row\r\ncaf\xe9,x\n", u"a|b"_s, u"2 ok|row; 3 caf\u00e9|x"_s);
+    row("Windows-1252: its own characters from 0x80 to 0x9F",
+        "a;b\n\x93quoted\x94 \x96 \x80"
+        "5;na\xefve\x85\n",
+        u"a|b"_s, u"2 \u201cquoted\u201d \u2013 \u20ac5|na\u00efve\u2026"_s);
+    row("overlong UTF-8 is two 1252 characters", "a,b\rx\xc0\xaf,y\n", u"a|b"_s,
+        u"2 x\u00c0\u00af|y"_s);
+    // Every byte means something in 1252, so what is refused is what no text file holds.
+    const QString notUtf8 =
+        u"this line is not UTF-8 text: save the list from the spreadsheet as \"CSV UTF-8\""_s;
+    row("not UTF-8 and a code 1252 leaves unused", "a,b\nok,row\r\ncaf\xe9,x\n\x81,y\n", QString(),
+        QString(), u"3: "_s + notUtf8);
+    row("not UTF-8 and a control character", "a,b\nx,\xe2\x82\x01", QString(), QString(),
+        u"2: "_s + notUtf8);
+    row("a picture renamed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), QString(), QString(),
+        u"1: "_s + notUtf8);
+    row("UTF-8 with a stray byte is broken UTF-8, not 1252", "a,b\ncaf\xc3\xa9,x\nna\xefve,y\n",
+        QString(), QString(), u"3: "_s + notUtf8);
+    row("a UTF-8 byte order mark is believed",
+        "\xEF\xBB\xBF"
+        "a,b\ncaf\xe9,x\n",
+        QString(), QString(), u"2: "_s + notUtf8);
+    row("UTF-16 little end first, tabs",
+        utf16(u"word\tclue\r\ncaf\u00e9\t\u2192 a place\r\n"_s, true), wordClue,
+        u"2 caf\u00e9|\u2192 a place"_s);
+    row("UTF-16 big end first", utf16(u"word,clue\n\U0001F9EA,tube\n"_s, false), wordClue,
+        u"2 \U0001F9EA|tube"_s);
+    const QString notUtf16 =
+        u"0: the file starts as UTF-16 text but is not: save the list from "
+        u"the spreadsheet as \"CSV UTF-8\""_s;
+    row("UTF-16 cut off in a character", utf16(u"word,clue\n"_s, true).chopped(1), QString(),
+        QString(), notUtf16);
+    row("UTF-16 with half a pair of surrogates", utf16(u"word,clue\n"_s, true) + "\x3d\xd8",
+        QString(), QString(), notUtf16);
+    row("UTF-16 with a control character", utf16(u"word,clue\nx\u0002,y\n"_s, true), QString(),
+        QString(),
+        u"2: this line has a control character (U+0002), so the file does not look like a list "
+        u"saved as CSV"_s);
+    row("a title in one cell, semicolons below", "Year 8\nword;clue\ncat;a pet\n", u"Year 8"_s,
+        QString(), u"2: 2 columns, the header has 1; 3: 2 columns, the header has 1"_s);
     row("NUL", QByteArray("a,b\n\xc3\xa9,y\nx\0y,z\n", 15), QString(), QString(),
         u"3: this line has a control character (U+0000), so the file does not look like a list "
         u"saved as CSV"_s);
@@ -109,6 +156,42 @@ void CsvReaderTest::reading() {
     QCOMPARE(table.header.join(u'|'), header);
     QCOMPARE(rowsText(table), rows);
     QCOMPARE(problemsText(table), problems);
+}
+
+void CsvReaderTest::titleRows_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("notes");
+    const auto row = [](const char* name, const QByteArray& bytes, const QString& header,
+                        const QString& notes = {}) {
+        QTest::newRow(name) << bytes << header << notes;
+    };
+    const QString skipped = u"1: this row is read as a title above the header, and skipped"_s;
+    row("a title as a spreadsheet writes it", "Year 8 words,,\nWord,Clue\ncat,pet\n",
+        u"Word|Clue"_s, skipped);
+    row("a title in one cell, semicolons below", "Year 8 words\n\nword;clue\ncat;pet\n",
+        u"word|clue"_s, skipped);
+    row("a header naming one column is a header", "Word,Colour\nclue,word\n", u"Word|Colour"_s);
+    row("a header naming none, above rows naming none", "Wrod,Cleu\ncat,pet\n", u"Wrod|Cleu"_s);
+    row("two titles: neither is skipped", "Words\nSet 2\nword,clue\n", u"Words"_s);
+    row("nothing after the title", "Year 8 words\n", u"Year 8 words"_s);
+}
+
+void CsvReaderTest::titleRows() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, header);
+    QFETCH(QString, notes);
+    const auto named = [](const QString& text) {
+        return text.toLower() == u"word" || text.toLower() == u"clue";
+    };
+    const CsvTable table = readCsv(bytes, named);
+    QCOMPARE(table.header.join(u'|'), header);
+    QStringList told;
+    for (const ListError& note : table.notes)
+        told += QString::number(note.line) + u": "_s + note.what;
+    QCOMPARE(told.join(u"; "_s), notes);
+    // Without the names nothing is taken for a title.
+    QVERIFY(readCsv(bytes).notes.empty());
 }
 
 void CsvReaderTest::limits() {

@@ -32,6 +32,34 @@ CheckedList check(ListKind kind, const QByteArray& csv, const CheckOptions& opti
     return checkList(kind, kFile, csv, options);
 }
 
+// "3 cat=a pet": an entry's line and what it holds, easy to read in a failed comparison.
+QString entryText(const CheckedList& list, const ListEntry& entry) {
+    const QString text = std::visit(
+        [&list](const auto& item) -> QString {
+            using Item = std::decay_t<decltype(item)>;
+            if constexpr (std::is_same_v<Item, WordItem>) return item.word + u'=' + item.clue;
+            if constexpr (std::is_same_v<Item, SymbolItem>) return item.name + u'=' + item.symbol;
+            if constexpr (std::is_same_v<Item, QuizItem>) return item.question + u'=' + item.answer;
+            if constexpr (std::is_same_v<Item, FormulaMassItem>) return item.working;
+            if constexpr (std::is_same_v<Item, MeltingPointItem>)
+                return item.substance + u' ' + QString::number(item.meltingPoint) + u' ' +
+                       QString::number(item.boilingPoint);
+            if constexpr (std::is_same_v<Item, EquationItem>) {
+                QStringList numbers;
+                for (const int n : item.numbers) numbers += QString::number(n);
+                QStringList states;
+                for (const QString& state : item.reactantStates) states += state;
+                states += u"->"_s;
+                for (const QString& state : item.productStates) states += state;
+                return numbers.join(u' ') + u' ' + states.join(u' ');
+            }
+            if constexpr (std::is_same_v<Item, SortingItem>)
+                return list.columns.value(item.column) + u':' + item.item;
+        },
+        entry.item);
+    return QString::number(entry.line) + u' ' + text;
+}
+
 CheckOptions options(int minimumRows, bool lettersOnly) {
     CheckOptions options;
     options.minimumRows = minimumRows;
@@ -47,6 +75,8 @@ class ListCheckTest : public QObject {
     void errors_data();
     void errors();
     void soundListsGiveTheirItems();
+    void spreadsheetFiles_data();
+    void spreadsheetFiles();
     void temperatureUnits_data();
     void temperatureUnits();
     void textCheckHook();
@@ -94,10 +124,9 @@ void ListCheckTest::errors_data() {
         {u"Year 8 acids, line 3: 'S' is already on line 2"_s,
          u"Year 8 acids, line 5: 'Al' is already on line 4"_s,
          u"Year 8 acids, line 7: 'Cs' is already on line 6"_s});
-    row("header: unknown column, rows still checked", Symbols,
+    row("header: an unused column is ignored, rows still checked", Symbols,
         "Name,Colour,Symbol\nIron,grey,Fe\nGold,yellow,Gd\n",
-        {u"Year 8 acids, line 1: 'Colour' is not a column a symbols list has (name, symbol)"_s,
-         u"Year 8 acids, line 3: gold is Au; Gd is gadolinium"_s});
+        {u"Year 8 acids, line 3: gold is Au; Gd is gadolinium"_s});
     row("header: missing and repeated columns", Symbols, "name,NAME\nIron,Fe\n",
         {u"Year 8 acids, line 1: there are two 'name' columns"_s,
          u"Year 8 acids, line 1: there is no 'symbol' column, which a symbols list needs"_s});
@@ -218,6 +247,97 @@ void ListCheckTest::soundListsGiveTheirItems() {
     QCOMPARE(columns, (QList<int>{0, 1, 0}));
 }
 
+void ListCheckTest::spreadsheetFiles_data() {
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<int>("minimumRows");
+    const auto row = [](const char* name, ListKind kind, const QByteArray& csv,
+                        const QString& entries, const QStringList& notes = {},
+                        const QStringList& errors = {}, int minimumRows = 1) {
+        QTest::newRow(name) << kind << csv << entries << notes << errors << minimumRows;
+    };
+    using enum ListKind;
+    row("unused columns named once", Symbols,
+        "Name,Colour,Symbol,Notes\nIron,grey,Fe,\nGold,yellow,Au,shiny\n",
+        u"2 Iron=Fe; 3 Gold=Au"_s,
+        {u"Year 8 acids, line 1: the columns 'Colour', 'Notes' are not ones a symbols list uses "
+         u"(name, symbol), so they are ignored"_s});
+    row("Windows-1252 with an unused column", Words,
+        "word;clue;page\ncaf\xe9;a place \x96 to eat;3\n", u"2 caf\u00e9=a place \u2013 to eat"_s,
+        {u"Year 8 acids, line 1: the column 'page' is not one a words list uses (word, clue), so "
+         u"it is ignored"_s});
+    row("a title row", Words, "Year 8 words,\nWord,Clue\ncat,a pet\n", u"3 cat=a pet"_s,
+        {u"Year 8 acids, line 1: this row is read as a title above the header, and skipped"_s});
+    row("a header whose row below names a column is no title", Words, "Word,Clue\nclue,a hint\n",
+        u"2 clue=a hint"_s);
+    row("a misspelt header is not skipped", Words, "Wrod,Clue\ncat,a pet\n", QString(),
+        {u"Year 8 acids, line 1: the column 'Wrod' is not one a words list uses (word, clue), so "
+         u"it is ignored"_s},
+        {u"Year 8 acids, line 1: there is no 'word' column, which a words list needs"_s});
+    row("sorting as a spreadsheet lays it out", Sorting,
+        "Metal,Non-metal\ncopper,carbon\niron,\n,oxygen\n",
+        u"2 Metal:copper; 2 Non-metal:carbon; 3 Metal:iron; 4 Non-metal:oxygen"_s);
+    row("sorting as columns: an item under two", Sorting,
+        "Metal;Non-metal\ncopper;Copper\niron;carbon\n", QString(), {},
+        {u"Year 8 acids, line 2: 'Copper' is already on line 2"_s});
+    row("sorting as columns: items counted, not rows", Sorting,
+        "Metal,Non-metal\ncopper,carbon\niron,sulfur\n,oxygen\n",
+        u"2 Metal:copper; 2 Non-metal:carbon; 3 Metal:iron; 3 Non-metal:sulfur; 4 Non-metal:oxygen"_s,
+        {}, {}, 5);
+    row("a words list is no sorting board", Sorting, "Word,Clue\ncat,pet\n", QString(),
+        {u"Year 8 acids, line 1: the columns 'Word', 'Clue' are not ones a sorting list uses "
+         u"(column, item), so they are ignored"_s},
+        {u"Year 8 acids, line 1: there is no 'column' column, which a sorting list needs"_s,
+         u"Year 8 acids, line 1: there is no 'item' column, which a sorting list needs"_s});
+    row("sorting as columns: one column", Sorting, "column\nMetal\n", QString(), {},
+        {u"Year 8 acids, line 1: there is no 'item' column, which a sorting list needs"_s});
+    row("decimal commas with semicolons", MeltingPoints,
+        "substance;melting point;boiling point (K)\nMercury;-38,8;629,88\n",
+        u"2 Mercury -38.8 356.73"_s);
+    row("decimal commas with tabs", MeltingPoints,
+        "substance\tmelting point\tboiling point\nWater\t0\t99,97\n", u"2 Water 0 99.97"_s);
+    row("state symbols and a long arrow", Equations,
+        "equation\nZn(s) + HCl(aq) --> ZnCl2(aq) + H2(g)\n", u"2 1 2 1 1 (s) (aq) -> (aq) (g)"_s);
+    row("the same equation with states and without", Equations,
+        "equation\nZn + HCl -> ZnCl2 + H2\nZn(s) + 2HCl(aq) = ZnCl2(aq) + H2(g)\n", QString(), {},
+        {u"Year 8 acids, line 3: the same as line 2"_s});
+    row("hydrates weighed whole", FormulaMasses,
+        "formula\nCuSO4\xc2\xb7"
+        "5H2O\nNa2CO3.10H2O\n",
+        u"2 CuSO\u2084\u00B75H\u2082O = 63.5 + 32 + 9 \u00D7 16 + 10 \u00D7 1 = 249.5; 3 "
+        u"Na\u2082CO\u2083\u00B710H\u2082O = 2 \u00D7 23 + 12 + 13 \u00D7 16 + 20 \u00D7 1 = "
+        u"286"_s);
+    row("a hydrate with either dot is one formula", FormulaMasses,
+        "formula\nCuSO4.5H2O\nCuSO4\xc2\xb7"
+        "5H2O\n",
+        QString(), {}, {u"Year 8 acids, line 3: the same as line 2"_s});
+    row("a mistyped sign told in words", Equations,
+        "equation\nCH4 + O2 - CO2 + H2O\nCH4 + O2 -> CO2 - H2O\n", QString(), {},
+        {u"Year 8 acids, line 2: there is no arrow (write -> between the two sides)"_s,
+         u"Year 8 acids, line 3: 'CO2 - H2O' is not one formula: put + between two formulas, "
+         u"and -> between the two sides"_s});
+}
+
+void ListCheckTest::spreadsheetFiles() {
+    QFETCH(ListKind, kind);
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, entries);
+    QFETCH(QStringList, notes);
+    QFETCH(QStringList, errors);
+    QFETCH(int, minimumRows);
+    const CheckedList list = check(kind, csv, options(minimumRows, false));
+    QCOMPARE(list.describedErrors().join(u'\n'), errors.join(u'\n'));
+    QCOMPARE(list.describedNotes().join(u'\n'), notes.join(u'\n'));
+    // Notes are told, but a list with nothing else wrong is sound.
+    QCOMPARE(list.sound(), errors.isEmpty());
+    QStringList read;
+    for (const ListEntry& entry : list.entries) read += entryText(list, entry);
+    QCOMPARE(read.join(u"; "_s), entries);
+}
+
 void ListCheckTest::temperatureUnits_data() {
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<double>("melts");  // °C
@@ -234,13 +354,15 @@ void ListCheckTest::temperatureUnits_data() {
     row("kelvin", kelvin, "Oxygen,54.36,90.19", -218.79, -182.96, Gas);
     row("kelvin, in words", "substance,melting point (Kelvin),boiling point ( kelvin )",
         "Water,273.15,373.15", 0, 100, Liquid);
-    row("degrees Fahrenheit", "substance,melting point (\xc2\xb0" "F),boiling point (F)",
+    row("degrees Fahrenheit",
+        "substance,melting point (\xc2\xb0"
+        "F),boiling point (F)",
         "Iron,2800.4,5183.6", 1538, 2862, Solid);
     // Five ninths of a degree: one place more than written, not a string of nines.
     row("Fahrenheit, inexact", "substance,melting point (degrees F),boiling point (Fahrenheit)",
         "Oxygen,-361.82,-297.33", -218.789, -182.961, Gas);
-    row("a unit by each number", "substance,melting point,boiling point",
-        "Oxygen,54.36 K,90.19K", -218.79, -182.96, Gas);
+    row("a unit by each number", "substance,melting point,boiling point", "Oxygen,54.36 K,90.19K",
+        -218.79, -182.96, Gas);
     row("a unit by the number and the same in the header", kelvin, "Oxygen,54.36 K,90.19", -218.79,
         -182.96, Gas);
     row("degrees Celsius in words", "substance,melting point (degrees C),boiling point (Celsius)",
@@ -251,7 +373,10 @@ void ListCheckTest::temperatureUnits_data() {
         u"(K) or (\u00b0F) after the column's name, or no unit for \u00b0C\n"
         u"Year 8 acids, line 1: 'R' is not a unit a melting points list reads: write (\u00b0C), "
         u"(K) or (\u00b0F) after the column's name, or no unit for \u00b0C"_s);
-    row("two units for one number", kelvin, "Oxygen,-218.79 \xc2\xb0" "C,90.19", 0, 0, Solid,
+    row("two units for one number", kelvin,
+        "Oxygen,-218.79 \xc2\xb0"
+        "C,90.19",
+        0, 0, Solid,
         u"Year 8 acids, line 2: the melting point '-218.79 \u00b0C' is in \u00b0C, but the "
         u"column's header says K: write the unit once, in the header"_s);
     row("below absolute zero in kelvin", kelvin, "Nothing,-5,10", 0, 0, Solid,
