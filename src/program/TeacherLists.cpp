@@ -78,20 +78,9 @@ lists::ListKind kindOf(const QString& folder) {
 
 // The checker's own reading of the header decides, so that a file is taken as a kind exactly
 // when that kind's check would find its columns.
-bool headerSuits(lists::ListKind kind, const lists::CsvTable& table) {
-    if (table.stopped || table.headerLine <= 0) return false;
-    lists::CsvTable header = table;
-    header.rows.clear();
-    header.problems.clear();
-    const lists::CheckedList checked = lists::checkTable(kind, {}, header);
-    return std::none_of(
-        checked.errors.begin(), checked.errors.end(),
-        [&](const lists::ListError& error) { return error.line == table.headerLine; });
-}
-
-lists::CsvTable tableOf(const QString& path) {
+bool fileSuits(lists::ListKind kind, const QString& path) {
     const lists::ListFile read = lists::readListFile(path);
-    return read.problem.isEmpty() ? lists::readCsv(read.bytes) : lists::CsvTable{};
+    return read.problem.isEmpty() && lists::headerSuits(kind, read.bytes);
 }
 
 lists::CheckedList checkBytes(const QString& folder, const lists::FoundList& file,
@@ -145,16 +134,17 @@ lists::ListPlace listPlaceOf(const QString& folder) {
             place.sharedNames += QString::fromLatin1(use.screen);
     if (!place.sharedNames.isEmpty()) {
         const lists::ListKind kind = kindOf(folder);
-        place.belongs = [kind](const QString& path) { return headerSuits(kind, tableOf(path)); };
+        place.belongs = [kind](const QString& path) { return fileSuits(kind, path); };
     }
     return place;
 }
 
 QStringList foldersSuiting(const QString& path) {
-    const lists::CsvTable table = tableOf(path);
+    const lists::ListFile read = lists::readListFile(path);
     QStringList folders;
+    if (!read.problem.isEmpty()) return folders;
     for (const QString& folder : listFolders())
-        if (headerSuits(kindOf(folder), table)) folders += folder;
+        if (lists::headerSuits(kindOf(folder), read.bytes)) folders += folder;
     return folders;
 }
 

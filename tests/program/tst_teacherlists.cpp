@@ -447,6 +447,9 @@ void TeacherListsTest::foldersAsTeachersNameThem() {
     writeList(u"mixedup"_s, u"Mixed.csv"_s, "word,clue\nBASE,pH above 7\n", dir.path());
     writeList(u"fourinarow"_s, u"Masses.csv"_s, "Formula\nCO2\n", dir.path());
     writeList(u"fourinarow"_s, u"Elements.csv"_s, "symbol;name\nNa;sodium\n", dir.path());
+    // A title typed above the header, as a spreadsheet's first row often is.
+    writeList(u"fourinarow"_s, u"Titled.csv"_s, "Year 8 words\nword,clue\nSALT,made by\n",
+              dir.path());
     writeList(u"fourinarow"_s, u"Odd.csv"_s, "question,answer\nWhy?,So\n", dir.path());
     writeList(u"Mixed up"_s, u"Lost.csv"_s, "word,clue\nSALT,made by\n", dir.path());
     writeList({}, u"Loose.csv"_s, "name,symbol\nNa,sodium\n", dir.path());
@@ -457,7 +460,8 @@ void TeacherListsTest::foldersAsTeachersNameThem() {
         for (const lists::FoundList& list : lists.find(folder).lists) found += list.fileName;
         return found;
     };
-    QCOMPARE(titles(u"hangman"_s), (QStringList{u"Capital.csv"_s, u"Mixed.csv"_s}));
+    QCOMPARE(titles(u"hangman"_s),
+             (QStringList{u"Capital.csv"_s, u"Mixed.csv"_s, u"Titled.csv"_s}));
     QCOMPARE(titles(u"symbols"_s), QStringList{u"Elements.csv"_s});
     QCOMPARE(titles(u"atomicmass"_s), QStringList{u"Masses.csv"_s});
     QVERIFY(titles(u"speed"_s).isEmpty());

@@ -643,14 +643,32 @@ CheckedList checkTable(ListKind kind, const QString& fileName, const CsvTable& t
     return list;
 }
 
-CheckedList checkList(ListKind kind, const QString& fileName, const QByteArray& bytes,
-                      const CheckOptions& options) {
+namespace {
+
+// The file read as a list of that kind: a title row above its header skipped.
+CsvTable readAs(ListKind kind, const QByteArray& bytes) {
     QStringList names;
     for (const Column& column : design(kind).columns) names += QString::fromUtf16(column.name);
-    const auto named = [&names](const QString& header) {
+    return readCsv(bytes, [&names](const QString& header) {
         return names.contains(columnName(header));
-    };
-    return checkTable(kind, fileName, readCsv(bytes, named), options);
+    });
+}
+
+}  // namespace
+
+CheckedList checkList(ListKind kind, const QString& fileName, const QByteArray& bytes,
+                      const CheckOptions& options) {
+    return checkTable(kind, fileName, readAs(kind, bytes), options);
+}
+
+bool headerSuits(ListKind kind, const QByteArray& bytes) {
+    CsvTable table = readAs(kind, bytes);
+    if (table.stopped || table.headerLine <= 0) return false;
+    table.rows.clear();
+    table.problems.clear();
+    const CheckedList checked = checkTable(kind, {}, table);
+    return std::none_of(checked.errors.begin(), checked.errors.end(),
+                        [&](const ListError& error) { return error.line == table.headerLine; });
 }
 
 }  // namespace lists

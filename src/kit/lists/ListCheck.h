@@ -115,6 +115,9 @@ struct CheckedList {
 // Reads the bytes as CSV and checks every row. fileName names the list in the errors.
 CheckedList checkList(ListKind kind, const QString& fileName, const QByteArray& bytes,
                       const CheckOptions& options = {});
+// Whether the file's header has the columns a list of that kind needs, as its check would
+// read them: what tells the kinds apart in a folder that holds several.
+bool headerSuits(ListKind kind, const QByteArray& bytes);
 // The same for a table already read.
 CheckedList checkTable(ListKind kind, const QString& fileName, const CsvTable& table,
                        const CheckOptions& options = {});
