@@ -38,6 +38,13 @@ bool isJotterKey(const QKeyEvent& key) {
            (key.key() == Qt::Key_F2 && modifiers == Qt::NoModifier);
 }
 
+// The keyboard's way to what a right click offers.
+bool isMenuKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
 }  // namespace
 
 JotterAccess::JotterAccess(forms::Screens& screens)
@@ -65,6 +72,19 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
                 if (!key.isAutoRepeat()) m_print(*screen);
                 return true;
             }
+            if (isMenuKey(key)) {
+                // Beside the control with the focus, where the eye already is.
+                QWidget* window = screen->window();
+                QWidget* focused = window->focusWidget();
+                const QPoint at = focused && focused != window
+                                      ? focused->mapToGlobal(focused->rect().center())
+                                      : window->mapToGlobal(window->rect().center());
+                if (!key.isAutoRepeat()) {
+                    cancelHold();
+                    offerMenu(*screen, at);
+                }
+                return true;
+            }
             if (isTimerKey(key) && m_timer) {
                 QWidget* window = screen->window();
                 if (!key.isAutoRepeat())
@@ -77,6 +97,8 @@ bool JotterAccess::eventFilter(QObject* watched, QEvent* event) {
             Screen* screen = m_screens.holding(watched);
             if (!screen) return false;
             const auto& request = static_cast<const QContextMenuEvent&>(*event);
+            // From the keyboard it is the menu key, offered already when it was pressed.
+            if (request.reason() == QContextMenuEvent::Keyboard) return true;
             const QPoint at =
                 static_cast<QWidget*>(watched)->mapTo(screen->window(), request.pos());
             if (!offersMenuAt(*screen, at, false)) return false;

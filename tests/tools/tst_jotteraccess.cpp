@@ -241,6 +241,16 @@ void JotterAccessTest::everyScreenOffersItByKeyAndByMouse() {
         m_program->screens.collectUnloaded();
     }
 
+    // The menu key and Shift+F10 offer it wherever the focus is.
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier},
+                                         std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+        screen.moveFocus(true);
+        QWidget* focused = screen.window()->focusWidget();
+        QTest::keyClick(focused ? focused : screen.window(), key, modifiers);
+        QVERIFY2(openMenu(), qPrintable(QKeySequence(key | modifiers).toString()));
+        closeMenu();
+    }
+
     // Somewhere on every screen a right click offers the menu.
     Mouse mouse(screen);
     const QSize client = screen.window()->size();
