@@ -4,9 +4,13 @@
 #include <span>
 
 #include "activities/meltingpoints/MeltingPoints.h"
+#include "kit/quiz/QuizItem.h"
 #include "kit/sheets/Worksheet.h"
 
 namespace meltingpoints {
+
+// A question as the screen asks it, its lines run on as one sentence.
+sheets::Question onPaper(const quiz::QuizItem& item);
 
 sheets::Worksheet worksheet(std::span<const MeltingPoint> substances = kMeltingPoints);
 
